@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/app_settings.h"
+#include "model/scenario.h"
+#include "platform/user_dialogs.h"
+
+#include <filesystem>
+#include <string>
+
+namespace finplan {
+
+// The name both file names get when a read fails.
+inline constexpr const char* kFailedReadName = "tmp01.ret";
+
+// Reads the file named by scenario.fileName into the scenario, with the fallbacks for short
+// files. A file too short for its header, events or account table, or with impossible counts,
+// is refused with a message; the scenario is then the reset one named "tmp01.ret".
+bool readScenario(Scenario& scenario, AppSettings& settings, UserDialogs& dialogs);
+
+// Writes the full scenario to scenario.saveName, which must already exist.
+bool writeScenario(Scenario& scenario, const AppSettings& settings, UserDialogs& dialogs);
+
+// Save As to scenario.fileName (the name the user chose): creates it or asks before
+// overwriting, then writes the full scenario.
+bool saveAsScenario(Scenario& scenario, const AppSettings& settings, UserDialogs& dialogs);
+
+// New's short form "temp<counter>1.ret" in the work directory; both file names become it.
+bool writeShortScenario(Scenario& scenario, const AppSettings& settings,
+                        const std::filesystem::path& workDir, UserDialogs& dialogs);
+
+} // namespace finplan
