@@ -53,10 +53,23 @@ bool writeAll(const fs::path& path, const char* data, std::size_t size) {
     return !out.fail();
 }
 
+// The file the bytes must finally land in: a link's target, so the link stays a link.
+fs::path finalTarget(const fs::path& path) {
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::canonical(path, ec);
+        if (!ec) {
+            return target;
+        }
+    }
+    return path;
+}
+
 } // namespace
 
 bool writeFileReplacing(const fs::path& path, std::span<const Byte> content) {
-    fs::path temp = path;
+    const fs::path target = finalTarget(path);
+    fs::path temp = target;
     temp += ".saving";
     if (!writeAll(temp, reinterpret_cast<const char*>(content.data()), content.size())) {
         std::error_code ignored;
@@ -64,7 +77,11 @@ bool writeFileReplacing(const fs::path& path, std::span<const Byte> content) {
         return false;
     }
     std::error_code ec;
-    fs::rename(temp, path, ec);
+    const auto oldStatus = fs::status(target, ec);
+    if (!ec && fs::exists(oldStatus)) {
+        fs::permissions(temp, oldStatus.permissions(), ec);
+    }
+    fs::rename(temp, target, ec);
     if (ec) {
         fs::remove(temp, ec);
         return false;

@@ -25,6 +25,9 @@ bool writeScenario(Scenario& scenario, const AppSettings& settings, UserDialogs&
 bool saveAsScenario(Scenario& scenario, const AppSettings& settings, UserDialogs& dialogs);
 
 // New's short form "temp<counter>1.ret" in the work directory; both file names become it.
+// The temporary file name of New: "temp<counter>1.ret" in the work directory.
+std::string shortScenarioName(const AppSettings& settings, const std::filesystem::path& workDir);
+
 bool writeShortScenario(Scenario& scenario, const AppSettings& settings,
                         const std::filesystem::path& workDir, UserDialogs& dialogs);
 

@@ -1,0 +1,94 @@
+#include "model/accounts_file.h"
+
+#include "model/account_sort.h"
+#include "model/file_io.h"
+#include "model/slot_repair.h"
+
+namespace finplan {
+
+namespace {
+
+constexpr std::size_t kAccountsFileBytes = AccountTable::kSize + AccountSlotArrays::kSize;
+
+void defaultAccountSlots(Scenario& scenario) {
+    for (int i = 0; i < kMaxAccounts; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        scenario.accounts.accounts[index].slot = static_cast<std::uint16_t>(i);
+        scenario.slots.penaltyRate[index] = 10.0f;
+        scenario.slots.penaltyAge[index] = 59.0f;
+        scenario.slots.inAssetAllocation[index] = 0;
+    }
+}
+
+} // namespace
+
+bool writeAccountsFile(const Scenario& scenario, const std::string& fileName,
+                       UserDialogs& dialogs) {
+    if (fileExists(fileName) && dialogs.ask(fileName + " exists - Overwrite anyway?",
+                                            "FILE WARNING", MessageIcon::Question) != Answer::Yes) {
+        return true; // the user kept the file; nothing to report
+    }
+    std::vector<Byte> bytes(kAccountsFileBytes);
+    encodeRecord(scenario.accounts, std::span<Byte>(bytes));
+    encodeRecord(scenario.slots, std::span<Byte>(bytes).subspan(AccountTable::kSize));
+    if (!writeFileReplacing(fileName, bytes)) {
+        dialogs.error("Cannot write " + fileName + " accounts file!", "Write Error");
+        return false;
+    }
+    return true;
+}
+
+bool readAccountsFile(Scenario& scenario, const std::string& fileName, UserDialogs& dialogs) {
+    const auto bytes = readFileBytes(fileName, kAccountsFileBytes + 1);
+    if (!bytes) {
+        dialogs.error("Cannot read " + fileName + " accounts file!", "Read Error");
+        return false;
+    }
+    const std::span<const Byte> content(*bytes);
+    const bool withSlots = content.size() == kAccountsFileBytes;
+    if (content.size() != AccountTable::kSize && !withSlots) {
+        dialogs.error("The file " + fileName + " does not appear to be a valid accounts file!",
+                      "FILE WARNING");
+        return false;
+    }
+    const auto table = decodeRecord<AccountTable>(content);
+    if (table.accountCount < 0 || table.accountCount > kMaxAccounts) {
+        dialogs.error("The file " + fileName + " does not appear to be a valid accounts file!",
+                      "FILE WARNING");
+        return false;
+    }
+    scenario.accounts = table;
+    if (withSlots) {
+        scenario.slots = decodeRecord<AccountSlotArrays>(content.subspan(AccountTable::kSize));
+    } else {
+        defaultAccountSlots(scenario);
+    }
+    // Slots index the slot arrays: a damaged file must not leave one out of range.
+    repairSlots(scenario.accounts);
+    scenario.modified = true;
+    scenario.resultsStale = true;
+    return true;
+}
+
+bool reindexAccounts(Scenario& scenario, UserDialogs& dialogs) {
+    if (dialogs.ask("This may change the account assignments in your scenario!\nDo you wish to "
+                    "continue?",
+                    "Accounts", MessageIcon::Question) != Answer::Yes) {
+        return false;
+    }
+    AccountTable& table = scenario.accounts;
+    table.nextAccountId = 0;
+    sortAccounts(scenario, AccountSortKey::Name, true);
+    for (int i = 0; i < table.usedCount(); ++i) {
+        table.accounts[static_cast<std::size_t>(i)].accountId =
+            static_cast<std::uint16_t>(table.nextAccountId++);
+    }
+    scenario.modified = true;
+    scenario.resultsStale = true;
+    dialogs.show({"The Accounts have been re-indexed.\nPlease check the account assignments in "
+                  "your scenario.",
+                  "Accounts", MessageIcon::Exclamation, MessageButtons::Ok});
+    return true;
+}
+
+} // namespace finplan

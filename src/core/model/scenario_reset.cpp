@@ -1,0 +1,68 @@
+#include "model/scenario_reset.h"
+
+#include "model/text_field.h"
+
+namespace finplan {
+
+EventRecord emptyEvent() {
+    return EventRecord{};
+}
+
+namespace {
+
+void resetHeader(ScenarioHeader& header) {
+    const ScenarioHeader kept = header;
+    header = ScenarioHeader{};
+    header.useBirthday = kept.useBirthday;
+    header.birthMonth = kept.birthMonth;
+    header.birthDay = kept.birthDay;
+}
+
+void resetAccounts(Scenario& scenario) {
+    scenario.accounts = AccountTable{};
+    scenario.slots = AccountSlotArrays{};
+    for (int i = 0; i < kMaxAccounts; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        AccountRecord& account = scenario.accounts.accounts[index];
+        setFieldText(account.accessOrder, " ");
+        account.slot = static_cast<std::uint16_t>(i);
+        scenario.slots.penaltyAge[index] = 59.0f;
+        scenario.slots.penaltyRate[index] = 10.0f;
+    }
+}
+
+void resetBudgets(Scenario& scenario) {
+    for (int i = 0; i < kBudgetCount; ++i) {
+        Budget& budget = scenario.budgets[static_cast<std::size_t>(i)];
+        budget = Budget{};
+        setFieldText(budget.name, defaultBudgetName(i + 1));
+        budget.sourceAccountId = -1;
+    }
+}
+
+} // namespace
+
+void resetScenario(Scenario& scenario) {
+    resetHeader(scenario.header);
+    resetAccounts(scenario);
+    scenario.groups = GroupTable{};
+    scenario.events.fill(emptyEvent());
+    scenario.prefs.useDefaultFonts = 1;
+    scenario.prefs.scheduleDefaultFonts = 1;
+    scenario.prefs.scheduleFontFlag = 0;
+    scenario.titles = ReportTitles{};
+    resetBudgets(scenario);
+}
+
+void clearEvent(Scenario& scenario, int eventIndex) {
+    if (eventIndex < 0 || eventIndex >= kEventCapacity) {
+        return;
+    }
+    EventRecord& event = scenario.events[static_cast<std::size_t>(eventIndex)];
+    EventRecord cleared = emptyEvent();
+    cleared.listLine = event.listLine;
+    cleared.sold = event.sold;
+    event = cleared;
+}
+
+} // namespace finplan
