@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/app_settings.h"
+#include "model/scenario.h"
+
+#include <filesystem>
+
+namespace finplan {
+
+// "prefinf.dat" in the work directory: the PrefInfo record alone, window placement and report
+// style switches carried from one use of the program to the next.
+
+// Sets the start-up defaults, reads the file into scenario.prefs (a short file overlays only
+// the bytes it holds) and puts its placement and switches into force in settings. A missing
+// file leaves the defaults.
+void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings);
+
+// Copies the window placement and switches in force into scenario.prefs and writes the
+// record; margins, print option and font fields go out as held. False when it cannot be
+// written.
+bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
+                   const AppSettings& settings);
+
+} // namespace finplan

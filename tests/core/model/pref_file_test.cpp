@@ -1,0 +1,208 @@
+#include "model/byte_io.h"
+#include "model/pref_file.h"
+#include "model/text_field.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+using test::readAll;
+using test::TempDir;
+using test::writeAll;
+
+std::int32_t int32At(const std::vector<Byte>& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i) {
+        value |= static_cast<std::uint32_t>(bytes.at(offset + i)) << (8 * i);
+    }
+    return static_cast<std::int32_t>(value);
+}
+
+std::vector<Byte> bytesOf(const PrefInfo& prefs) {
+    const auto image = encodeRecord(prefs);
+    return {image.begin(), image.end()};
+}
+
+PrefInfo storedPrefs() {
+    PrefInfo prefs;
+    prefs.windowX = 120;
+    prefs.windowY = 40;
+    prefs.reportColumns = 1;
+    prefs.screenBanding = 0;
+    prefs.reportBanding = 1;
+    prefs.hideInfoFolder = 1;
+    prefs.reportBoxing = 1;
+    prefs.windowWidth = 800;
+    prefs.windowHeight = 450;
+    prefs.marginLeft = 750;
+    prefs.printOption = 2;
+    return prefs;
+}
+
+class PrefFileTest : public ::testing::Test {
+protected:
+    std::filesystem::path file() const { return dir / "prefinf.dat"; }
+    void read() { readPrefInfo(dir.path(), scenario, settings); }
+
+    TempDir dir;
+    Scenario scenario;
+    AppSettings settings;
+};
+
+TEST_F(PrefFileTest, MissingFileLeavesTheDefaults) {
+    settings.windowX = 7;
+    settings.windowWidth = 1234;
+    settings.reportBanding = 1;
+    settings.reportBoxing = 1;
+    settings.hideInfoFolder = 1;
+    settings.toolbarShown = false;
+    scenario.fonts[1].height = 12;
+    setFieldText(scenario.fonts[2].faceName, "Arial");
+    scenario.prefs.windowX = 55;
+
+    read();
+
+    EXPECT_EQ(settings.windowX, 100);
+    EXPECT_EQ(settings.windowY, 100);
+    EXPECT_EQ(settings.windowWidth, 600);
+    EXPECT_EQ(settings.windowHeight, 500);
+    EXPECT_EQ(settings.reportBanding, 0);
+    EXPECT_EQ(settings.reportBoxing, 0);
+    EXPECT_EQ(settings.hideInfoFolder, 0);
+    EXPECT_EQ(settings.screenBanding, 1);
+    EXPECT_TRUE(settings.toolbarShown);
+    PrintFonts expectedFonts{};
+    setFieldText(expectedFonts[0].faceName, "Lucida");
+    for (int i = 0; i < kPrintFontCount; ++i) {
+        EXPECT_EQ(encodeRecord(scenario.fonts[i]), encodeRecord(expectedFonts[i])) << i;
+    }
+    EXPECT_EQ(scenario.prefs.windowX, 55);
+    EXPECT_FALSE(std::filesystem::exists(file()));
+}
+
+TEST_F(PrefFileTest, StoredPlacementAndSwitchesComeIntoForce) {
+    const PrefInfo stored = storedPrefs();
+    writeAll(file(), bytesOf(stored));
+
+    read();
+
+    EXPECT_EQ(bytesOf(scenario.prefs), bytesOf(stored));
+    EXPECT_EQ(settings.windowX, 120);
+    EXPECT_EQ(settings.windowY, 40);
+    EXPECT_EQ(settings.windowWidth, 800);
+    EXPECT_EQ(settings.windowHeight, 450);
+    EXPECT_EQ(settings.reportColumns, 1);
+    EXPECT_EQ(settings.reportBanding, 1);
+    EXPECT_EQ(settings.hideInfoFolder, 1);
+    EXPECT_EQ(settings.reportBoxing, 1);
+    // Screen banding is on whatever the file says.
+    EXPECT_EQ(settings.screenBanding, 1);
+    // Margins and print option stay in the record; they come into force from a scenario.
+    EXPECT_EQ(settings.margins, PageMargins{});
+    EXPECT_EQ(settings.printOption, 1);
+}
+
+TEST_F(PrefFileTest, OffScreenCornersAndNarrowWidthsAreCorrected) {
+    struct Case {
+        int x, y, width, height;
+        int expectedX, expectedY, expectedWidth;
+    };
+    const Case cases[] = {
+        {400, 50, 500, 200, 0, 50, 600}, {-1, 301, 599, 500, 0, 0, 600},
+        {300, 0, 600, 500, 300, 0, 600}, {0, 300, 601, 10, 0, 300, 601},
+        {50, -40, -10, 700, 50, 0, 600},
+    };
+    for (const Case& c : cases) {
+        PrefInfo stored;
+        stored.windowX = c.x;
+        stored.windowY = c.y;
+        stored.windowWidth = c.width;
+        stored.windowHeight = c.height;
+        writeAll(file(), bytesOf(stored));
+
+        read();
+
+        EXPECT_EQ(settings.windowX, c.expectedX) << c.x;
+        EXPECT_EQ(settings.windowY, c.expectedY) << c.y;
+        EXPECT_EQ(settings.windowWidth, c.expectedWidth) << c.width;
+        EXPECT_EQ(settings.windowHeight, c.height);
+        EXPECT_EQ(scenario.prefs.windowX, c.x);
+    }
+}
+
+TEST_F(PrefFileTest, ShortFileOverlaysOnlyTheBytesItHolds) {
+    scenario.prefs = storedPrefs();
+    PrefInfo front;
+    front.windowX = 20;
+    front.windowY = 30;
+    front.reportColumns = 0;
+    std::vector<Byte> bytes = bytesOf(front);
+    bytes.resize(10); // the whole corner and half of reportColumns
+
+    writeAll(file(), bytes);
+    read();
+
+    EXPECT_EQ(scenario.prefs.windowX, 20);
+    EXPECT_EQ(scenario.prefs.windowY, 30);
+    EXPECT_EQ(scenario.prefs.reportColumns, 0);
+    EXPECT_EQ(scenario.prefs.marginLeft, 750);
+    EXPECT_EQ(settings.windowX, 20);
+    EXPECT_EQ(settings.windowY, 30);
+    EXPECT_EQ(settings.windowWidth, 800);
+    EXPECT_EQ(settings.reportBanding, 1);
+
+    // An empty file is a file: the held record comes into force unchanged.
+    scenario.prefs = storedPrefs();
+    writeAll(file(), {});
+    read();
+    EXPECT_EQ(settings.windowX, 120);
+    EXPECT_EQ(settings.hideInfoFolder, 1);
+}
+
+TEST_F(PrefFileTest, WritesTheRecordWithPlacementAndSwitchesInForce) {
+    scenario.prefs = storedPrefs();
+    scenario.prefs.fontScale = 1.25f;
+    scenario.prefs.marginBottom = 900;
+    settings.windowX = 33;
+    settings.windowY = 44;
+    settings.windowWidth = -1024;
+    settings.windowHeight = 768;
+    settings.reportColumns = 0;
+    settings.screenBanding = 1;
+    settings.reportBanding = 0;
+    settings.hideInfoFolder = 0;
+    settings.reportBoxing = 0;
+    settings.margins.left = 123; // the page setup's margins are not the record's
+    settings.printOption = 9;
+
+    ASSERT_TRUE(writePrefInfo(dir.path(), scenario, settings));
+
+    const std::vector<Byte> bytes = readAll(file());
+    ASSERT_EQ(bytes.size(), 152u);
+    EXPECT_EQ(int32At(bytes, 0), 33);
+    EXPECT_EQ(int32At(bytes, 4), 44);
+    EXPECT_EQ(int32At(bytes, 8), 0);
+    EXPECT_EQ(int32At(bytes, 12), 1);
+    EXPECT_EQ(int32At(bytes, 16), 0);
+    EXPECT_EQ(int32At(bytes, 20), 0);
+    EXPECT_EQ(int32At(bytes, 24), 0);
+    EXPECT_EQ(int32At(bytes, 40), 0x3FA00000); // fontScale 1.25 as held
+    EXPECT_EQ(int32At(bytes, 124), 1024);
+    EXPECT_EQ(int32At(bytes, 128), 768);
+    EXPECT_EQ(int32At(bytes, 132), 750);
+    EXPECT_EQ(int32At(bytes, 144), 900);
+    EXPECT_EQ(int32At(bytes, 148), 2);
+    EXPECT_EQ(bytes, bytesOf(scenario.prefs));
+}
+
+TEST_F(PrefFileTest, UnwritableFolderFailsQuietly) {
+    EXPECT_FALSE(writePrefInfo(dir / "missing", scenario, settings));
+}
+
+} // namespace
+} // namespace finplan
