@@ -1,0 +1,160 @@
+#include "model/accounts_file.h"
+#include "model/scenario_reset.h"
+#include "model/text_field.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace finplan {
+namespace {
+
+using test::ScriptedDialogs;
+using test::TempDir;
+
+struct AccountsFile : ::testing::Test {
+    TempDir dir;
+    Scenario scenario;
+    ScriptedDialogs dialogs;
+
+    void SetUp() override {
+        resetScenario(scenario);
+        addAccount("Savings", 5);
+        addAccount("ira", 2);
+        addAccount("Brokerage", 9);
+        scenario.accounts.nextAccountId = 10;
+        scenario.slots.penaltyAge[1] = 62.0f;
+        scenario.slots.rmdTable[2] = 10;
+    }
+
+    void addAccount(std::string_view name, std::uint16_t id) {
+        auto& a =
+            scenario.accounts.accounts[static_cast<std::size_t>(scenario.accounts.accountCount++)];
+        setFieldText(a.name, name);
+        a.accountId = id;
+    }
+
+    std::string path(const std::string& name) { return (dir / name).string(); }
+};
+
+TEST_F(AccountsFile, WritesTableAndSlotArraysAndReadsThemBack) {
+    ASSERT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
+    EXPECT_EQ(test::readAll(path("a.ACC")).size(), 6062u);
+
+    Scenario other;
+    resetScenario(other);
+    other.events[0].accountId = 42;
+    ASSERT_TRUE(readAccountsFile(other, path("a.ACC"), dialogs));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(other.accounts.accountCount, 3);
+    EXPECT_EQ(fieldText(other.accounts.accounts[1].name), "ira");
+    EXPECT_EQ(other.accounts.nextAccountId, 10);
+    EXPECT_EQ(other.slots.penaltyAge[1], 62.0f);
+    EXPECT_EQ(other.slots.rmdTable[2], 10);
+    EXPECT_EQ(other.events[0].accountId, 42); // events are not touched
+    EXPECT_TRUE(other.modified);
+    EXPECT_TRUE(other.resultsStale);
+}
+
+TEST_F(AccountsFile, OverwriteNeedsYesAndNoCountsAsSuccess) {
+    test::writeAll(path("a.ACC"), {9, 9});
+    EXPECT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, path("a.ACC") + " exists - Overwrite anyway?");
+    EXPECT_EQ(dialogs.shown[0].title, "FILE WARNING");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(test::readAll(path("a.ACC")), (std::vector<Byte>{9, 9}));
+
+    dialogs.answers = {Answer::Yes};
+    EXPECT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
+    EXPECT_EQ(test::readAll(path("a.ACC")).size(), 6062u);
+}
+
+TEST_F(AccountsFile, WriteFailureIsReported) {
+    EXPECT_FALSE(writeAccountsFile(scenario, path("no/such/folder.ACC"), dialogs));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Cannot write " + path("no/such/folder.ACC") + " accounts file!");
+    EXPECT_EQ(dialogs.shown[0].title, "Write Error");
+}
+
+TEST_F(AccountsFile, TableOnlyFileResetsEverySlot) {
+    ASSERT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
+    auto bytes = test::readAll(path("a.ACC"));
+    bytes.resize(4124);
+    test::writeAll(path("short.ACC"), bytes);
+    scenario.accounts.accounts[0].slot = 17;
+    scenario.slots.penaltyAge[1] = 70.0f;
+    scenario.slots.inAssetAllocation[5] = 1;
+    ASSERT_TRUE(readAccountsFile(scenario, path("short.ACC"), dialogs));
+    for (int i = 0; i < kMaxAccounts; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        ASSERT_EQ(scenario.accounts.accounts[index].slot, i);
+        ASSERT_EQ(scenario.slots.penaltyAge[index], 59.0f);
+        ASSERT_EQ(scenario.slots.penaltyRate[index], 10.0f);
+        ASSERT_EQ(scenario.slots.inAssetAllocation[index], 0);
+    }
+}
+
+TEST_F(AccountsFile, BadFilesLeaveTheAccountsUnchanged) {
+    ASSERT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
+    auto bytes = test::readAll(path("a.ACC"));
+    const auto expectRefused = [&](const std::string& file, const std::string& text,
+                                   const std::string& title) {
+        dialogs.shown.clear();
+        scenario.modified = false;
+        EXPECT_FALSE(readAccountsFile(scenario, file, dialogs)) << file;
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, text);
+        EXPECT_EQ(dialogs.shown[0].title, title);
+        EXPECT_EQ(scenario.accounts.accountCount, 3);
+        EXPECT_FALSE(scenario.modified);
+    };
+    test::writeAll(path("long.ACC"), std::vector<Byte>(6063, 0));
+    expectRefused(path("long.ACC"),
+                  "The file " + path("long.ACC") + " does not appear to be a valid accounts file!",
+                  "FILE WARNING");
+    test::writeAll(path("cut.ACC"), std::vector<Byte>(bytes.begin(), bytes.begin() + 5000));
+    expectRefused(path("cut.ACC"),
+                  "The file " + path("cut.ACC") + " does not appear to be a valid accounts file!",
+                  "FILE WARNING");
+    bytes[0] = 51; // accountCount beyond the table
+    test::writeAll(path("count.ACC"), bytes);
+    expectRefused(path("count.ACC"),
+                  "The file " + path("count.ACC") + " does not appear to be a valid accounts file!",
+                  "FILE WARNING");
+    expectRefused(path("missing.ACC"), "Cannot read " + path("missing.ACC") + " accounts file!",
+                  "Read Error");
+}
+
+TEST_F(AccountsFile, ReindexAsksThenNumbersByNameAndLeavesEventsAlone) {
+    scenario.events[0].accountId = 9;
+    scenario.liveEventCount = 1;
+    EXPECT_FALSE(reindexAccounts(scenario, dialogs));
+    EXPECT_EQ(scenario.accounts.accounts[0].accountId, 5);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "This may change the account assignments in your scenario!\nDo you wish to "
+              "continue?");
+    EXPECT_EQ(dialogs.shown[0].title, "Accounts");
+
+    dialogs.shown.clear();
+    dialogs.answers = {Answer::Yes};
+    EXPECT_TRUE(reindexAccounts(scenario, dialogs));
+    const auto& accounts = scenario.accounts.accounts;
+    EXPECT_EQ(fieldText(accounts[0].name), "Brokerage");
+    EXPECT_EQ(accounts[0].accountId, 0);
+    EXPECT_EQ(fieldText(accounts[1].name), "ira");
+    EXPECT_EQ(accounts[1].accountId, 1);
+    EXPECT_EQ(fieldText(accounts[2].name), "Savings");
+    EXPECT_EQ(accounts[2].accountId, 2);
+    EXPECT_EQ(scenario.accounts.nextAccountId, 3);
+    EXPECT_EQ(scenario.events[0].accountId, 9); // now names no account
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text, "The Accounts have been re-indexed.\nPlease check the "
+                                     "account assignments in your scenario.");
+    EXPECT_EQ(dialogs.shown[1].icon, MessageIcon::Exclamation);
+}
+
+} // namespace
+} // namespace finplan
