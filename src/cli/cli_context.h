@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/user_dialogs.h"
+
+#include <iosfwd>
+
+namespace finplan::cli {
+
+// Exit statuses of finplan-cli; --help lists them, scripts rely on them.
+enum class ExitCode : int {
+    Success = 0,
+    Usage = 1,
+    ReadFailed = 2,
+    WriteFailed = 3,
+};
+
+// What a command works with: where its output and messages go and how questions are answered.
+struct CliContext {
+    std::ostream& out;
+    std::ostream& err;
+    UserDialogs& dialogs;
+};
+
+} // namespace finplan::cli

@@ -1,0 +1,257 @@
+#include "cli_test_support.h"
+#include "model/scenario_image.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace finplan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsageText =
+    "Usage: finplan-cli [--yes] COMMAND ARGUMENTS...\n"
+    "\n"
+    "Commands:\n"
+    "  info SCENARIO.RET       show the header values, accounts and events of a scenario\n"
+    "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
+    "  sample OUT.RET          write the built-in sample scenario to OUT\n"
+    "\n"
+    "Run \"finplan-cli --help\" for the options and exit statuses.\n";
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        result.push_back(line);
+    }
+    return result;
+}
+
+// A scenario written by the sample command in a fresh directory.
+class CliCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_sample = (m_dir / "sample.RET").string();
+        const CliRun run = runCliWith({"sample", m_sample});
+        ASSERT_EQ(run.code, 0) << run.err;
+        ASSERT_EQ(run.err, "");
+        ASSERT_EQ(run.out, "");
+    }
+
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+
+    TempDir m_dir;
+    std::string m_sample;
+};
+
+TEST(CliUsage, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string problem;
+    };
+    const std::vector<Case> cases = {
+        {{}, "no command given"},
+        {{"--yes"}, "no command given"},
+        {{"run", "x.RET"}, "unknown command \"run\""},
+        {{"INFO", "x.RET"}, "unknown command \"INFO\""},
+        {{"info"}, "info takes 1 file name, got 0"},
+        {{"info", "a.RET", "b.RET"}, "info takes 1 file name, got 2"},
+        {{"resave", "a.RET"}, "resave takes 2 file names, got 1"},
+        {{"resave", "a.RET", "b.RET", "c.RET"}, "resave takes 2 file names, got 3"},
+        {{"sample"}, "sample takes 1 file name, got 0"},
+        {{"sample", "a.RET", "b.RET"}, "sample takes 1 file name, got 2"},
+        {{"--force", "info", "x.RET"}, "unknown option \"--force\""},
+        {{"info", "x.RET", "-y"}, "unknown option \"-y\""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.problem);
+        const CliRun run = runCliWith(c.args);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "finplan-cli: " + c.problem + "\n\n" + kUsageText);
+    }
+}
+
+TEST(CliUsage, HelpGoesToStdoutAndWinsOverEverythingElse) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"--help"}, {"-h"}, {"bogus", "--help"}, {"info", "--help"}, {"--nope", "-h"}}) {
+        const CliRun run = runCliWith(args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out.rfind("Usage: finplan-cli [--yes] COMMAND ARGUMENTS...\n", 0), 0u);
+        EXPECT_NE(run.out.find("  --yes                   answer Yes to every question"),
+                  std::string::npos);
+        EXPECT_NE(run.out.find("Exit status:\n"
+                               "  0  success\n"
+                               "  1  usage error: unknown command or option, wrong number of "
+                               "arguments\n"
+                               "  2  the scenario could not be read (missing or refused file)\n"
+                               "  3  the scenario could not be written\n"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(CliCommands, InfoShowsHeaderTotalsAccountsAndEventsAligned) {
+    const CliRun run = runCliWith({"info", m_sample});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::vector<std::string> expectedHead = {
+        "Scenario          " + m_sample,
+        "Ages              45.00 to 92.00",
+        "Tax rate          22.00 %",
+        "Inflation rate    3.00 %",
+        "Birthday          month 4, day 12 (not used)",
+        "Default penalty   age 59.00, rate 10.00 %",
+        "Events            9",
+        "Accounts          6 (next id 6)",
+        "",
+        "Initial totals              Amount  Avg rate",
+        "Investment Savings        85000.00      6.50",
+        "Tax Free Savings          40000.00      5.00",
+        "Retirement Savings       355000.00      7.25",
+        "Equity                   120000.00      3.50",
+        "Asset                     12000.00    -15.00",
+        "Total                    612000.00",
+        "",
+        "  Id  Account                        Kind                        Amount      Rate  "
+        "Order  Slot",
+        "   0  Brokerage Account              Investment Savings        85000.00      6.50  "
+        "1         0",
+        "   1  Traditional IRA                Retirement Savings       210000.00      7.00  "
+        "3         1",
+    };
+    const std::vector<std::string> got = lines(run.out);
+    ASSERT_GE(got.size(), expectedHead.size());
+    for (std::size_t i = 0; i < expectedHead.size(); ++i) {
+        EXPECT_EQ(got[i], expectedHead[i]) << "line " << i;
+    }
+    // Non-liquid accounts keep the blank access order.
+    EXPECT_NE(run.out.find("\n   5  Car                            Asset                     "
+                           "12000.00    -15.00            5\n"),
+              std::string::npos);
+    const std::string events = "\n"
+                               "   #  Event               Start     End  Name\n"
+                               "   0  Deposit             45.00   61.00  401(k) contributions\n"
+                               "   1  Deposit             45.00   61.00  Salary\n"
+                               "   2  Credit Card Debt    45.00   50.00  Visa Card\n";
+    EXPECT_NE(run.out.find(events), std::string::npos) << run.out;
+    EXPECT_EQ(got.back(), "   8  RMD Distribution    72.00  120.00  IRS Uniform -- RMD withdrawal "
+                          "option in effect using Table 1.");
+    EXPECT_EQ(got.size(), 35u);
+}
+
+TEST_F(CliCommands, ResaveReproducesTheFileByteForByte) {
+    const std::string copy = path("copy.RET");
+    const CliRun run = runCliWith({"resave", m_sample, copy});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(readAll(copy), readAll(m_sample));
+
+    // Onto itself, and over a longer file, which is replaced rather than patched.
+    EXPECT_EQ(runCliWith({"resave", copy, copy}).code, 0);
+    EXPECT_EQ(readAll(copy), readAll(m_sample));
+    const std::string longer = path("longer.RET");
+    writeAll(longer, std::vector<Byte>(40000, 0xAB));
+    EXPECT_EQ(runCliWith({"resave", m_sample, longer}).code, 0);
+    EXPECT_EQ(readAll(longer), readAll(m_sample));
+}
+
+TEST_F(CliCommands, ResaveKeepsTheReportSettingsTheFileHolds) {
+    // Margins, print option and report switches live in the file's preferences block; the
+    // write must store back what the read put into force, not the program's defaults.
+    std::vector<Byte> bytes = readAll(m_sample);
+    const std::size_t prefsAt = kScenarioFixedBytes + 9 * 160 - 5 * 1398 - 152;
+    const auto putInt = [&](std::size_t at, int value) {
+        for (int i = 0; i < 4; ++i) {
+            bytes[at + static_cast<std::size_t>(i)] = static_cast<Byte>(value >> (8 * i));
+        }
+    };
+    putInt(prefsAt + 8, 1);     // reportColumns
+    putInt(prefsAt + 132, 750); // marginLeft
+    putInt(prefsAt + 148, 0);   // printOption
+    const std::string edited = path("edited.RET");
+    const std::string copy = path("copy.RET");
+    writeAll(edited, bytes);
+    ASSERT_EQ(runCliWith({"resave", edited, copy}).code, 0);
+    EXPECT_EQ(readAll(copy), bytes);
+}
+
+TEST_F(CliCommands, RefusedFileExitsTwoWithTheReadersMessageOnly) {
+    const std::string shortFile = path("short.RET");
+    std::vector<Byte> bytes = readAll(m_sample);
+    bytes.resize(80 + 9 * 160 + 100); // the account table cut short
+    writeAll(shortFile, bytes);
+    const std::string out = path("out.RET");
+    const std::string message =
+        shortFile + " doesn't seem to be a valid Tarvel Financial Planner file.\n";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"info", shortFile}, {"resave", shortFile, out}}) {
+        const CliRun run = runCliWith(args);
+        EXPECT_EQ(run.code, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, message);
+    }
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliCommands, UnopenableInputExitsTwoWithoutTouchingTheOutput) {
+    const std::string missing = path("missing.RET");
+    const std::string directory = path("folder.RET");
+    fs::create_directory(directory);
+    const std::string out = path("out.RET");
+    for (const std::string& input : {missing, directory}) {
+        for (const std::vector<std::string>& args :
+             std::vector<std::vector<std::string>>{{"info", input}, {"resave", input, out}}) {
+            const CliRun run = runCliWith(args);
+            EXPECT_EQ(run.code, 2);
+            EXPECT_EQ(run.out, "");
+            EXPECT_EQ(run.err, "Cannot open " + input + "\n");
+        }
+    }
+    EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(CliCommands, UnwritableOutputExitsThree) {
+    const std::string directory = path("folder.RET");
+    fs::create_directory(directory);
+    const std::string noFolder = path("no-such-folder/out.RET");
+    struct Case {
+        std::vector<std::string> args;
+        std::string target;
+    };
+    for (const Case& c : std::vector<Case>{{{"sample", directory}, directory},
+                                           {{"sample", noFolder}, noFolder},
+                                           {{"resave", m_sample, noFolder}, noFolder}}) {
+        const CliRun run = runCliWith(c.args);
+        EXPECT_EQ(run.code, 3);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "Cannot create " + c.target + "\n");
+    }
+    EXPECT_TRUE(fs::is_directory(directory));
+}
+
+TEST_F(CliCommands, YesIsAcceptedAnywhereAndChangesNothingWhenNothingIsAsked) {
+    const CliRun plain = runCliWith({"info", m_sample});
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--yes", "info", m_sample},
+                                               {"info", "--yes", m_sample},
+                                               {"info", m_sample, "--yes"}}) {
+        const CliRun run = runCliWith(args);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_EQ(run.err, "");
+        EXPECT_EQ(run.out, plain.out);
+    }
+    const std::string copy = path("copy.RET");
+    EXPECT_EQ(runCliWith({"resave", "--yes", m_sample, copy}).code, 0);
+    EXPECT_EQ(readAll(copy), readAll(m_sample));
+}
+
+} // namespace
+} // namespace finplan::test
