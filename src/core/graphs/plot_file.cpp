@@ -1,0 +1,106 @@
+#include "graphs/plot_file.h"
+
+#include "model/text_field.h"
+
+#include <cmath>
+#include <cstddef>
+
+namespace finplan {
+
+namespace {
+
+// "%.*s" prints a string_view exactly as "%s" prints the same NUL-free text.
+void textLine(std::FILE* file, std::string_view text) {
+    std::fprintf(file, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+const AccountRecord& account(const AccountTable& accounts, int index) {
+    return accounts.accounts[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+std::array<std::string, 3> plotCaptions(const std::string& fileName, const std::string& dateText,
+                                        const std::string& timeText, const ReportTitles& titles) {
+    return {
+        titles.useTitle1 == 1 ? std::string(fieldText(titles.title1)) : "File: " + fileName,
+        titles.useTitle2 == 1 ? std::string(fieldText(titles.title2)) : "Date: " + dateText,
+        titles.useTitle3 == 1 ? std::string(fieldText(titles.title3)) : "Time: " + timeText,
+    };
+}
+
+float plottedYears(float lastSimulatedAge, float startAge) {
+    return lastSimulatedAge - std::trunc(startAge) + 1.0f;
+}
+
+bool PlotFileWriter::open(const std::filesystem::path& workDir) {
+    // "w" rather than "wt": the viewer and "Save Graphs" expect bare newlines everywhere.
+    m_file.reset(std::fopen((workDir / kPlotFileName).string().c_str(), "w"));
+    return m_file != nullptr;
+}
+
+void PlotFileWriter::header(int graphKind, const std::array<std::string, 3>& captions, float years,
+                            const AccountTable& accounts) {
+    if (!m_file) {
+        return;
+    }
+    std::FILE* file = m_file.get();
+    std::fprintf(file, "%d\n", graphKind);
+    for (const std::string& caption : captions) {
+        textLine(file, caption);
+    }
+    std::fprintf(file, "%.2f\n", static_cast<double>(years));
+    const int count = accounts.usedCount();
+    std::fprintf(file, "%d\n", count);
+    for (int i = 0; i < count; ++i) {
+        textLine(file, fieldText(account(accounts, i).name));
+    }
+}
+
+void PlotFileWriter::accountBalances(const AccountTable& accounts) {
+    if (!m_file) {
+        return;
+    }
+    for (int i = 0; i < accounts.usedCount(); ++i) {
+        std::fprintf(m_file.get(), "%.2f\n", static_cast<double>(account(accounts, i).balance));
+    }
+}
+
+void PlotFileWriter::openingTotals(float age, const std::array<float, 6>& totals) {
+    if (!m_file) {
+        return;
+    }
+    std::fprintf(m_file.get(), "%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", static_cast<double>(age),
+                 static_cast<double>(totals[0]), static_cast<double>(totals[1]),
+                 static_cast<double>(totals[2]), static_cast<double>(totals[3]),
+                 static_cast<double>(totals[4]), static_cast<double>(totals[5]));
+}
+
+void PlotFileWriter::flows(const std::array<float, 13>& values) {
+    if (!m_file) {
+        return;
+    }
+    const char* separator = "";
+    for (const float value : values) {
+        std::fprintf(m_file.get(), "%s%.2f", separator, static_cast<double>(value));
+        separator = " ";
+    }
+    std::fputc('\n', m_file.get());
+}
+
+void PlotFileWriter::trailer(const GroupTable& groups, const AccountTable& accounts) {
+    if (!m_file) {
+        return;
+    }
+    std::FILE* file = m_file.get();
+    for (const auto& name : groups.groupNames) {
+        textLine(file, fieldText(name));
+    }
+    for (int i = 0; i < accounts.usedCount(); ++i) {
+        std::fprintf(file, "%d\n", static_cast<int>(account(accounts, i).group));
+    }
+    std::fputs("Done\n", file);
+    m_file.reset();
+}
+
+} // namespace finplan

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "model/account_table.h"
+#include "model/group_table.h"
+#include "model/report_titles.h"
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace finplan {
+
+inline constexpr std::string_view kPlotFileName = "plotinf01.tmp";
+inline constexpr std::string_view kPlotFileOpenError = "Cannot open plot file.";
+
+// The three caption lines of a run: file name, date and time, each replaced by its report
+// title when that title is switched on.
+std::array<std::string, 3> plotCaptions(const std::string& fileName, const std::string& dateText,
+                                        const std::string& timeText, const ReportTitles& titles);
+
+// Years the unzoomed plot holds: from the whole start age up to the last simulated age.
+float plottedYears(float lastSimulatedAge, float startAge);
+
+// Writes the plot file the graph viewer reads, piece by piece as a run produces it. Writes
+// after a failed open, or after the trailer, do nothing.
+class PlotFileWriter {
+public:
+    bool open(const std::filesystem::path& workDir);
+
+    void header(int graphKind, const std::array<std::string, 3>& captions, float years,
+                const AccountTable& accounts);
+
+    // The opening balance of each account, one line each.
+    void accountBalances(const AccountTable& accounts);
+
+    // Age, the five kind totals and the net worth; the year's flows continue the line.
+    void openingTotals(float age, const std::array<float, 6>& totals);
+    void flows(const std::array<float, 13>& values);
+
+    // Group names, each account's group and the end marker; closes the file.
+    void trailer(const GroupTable& groups, const AccountTable& accounts);
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+
+    std::unique_ptr<std::FILE, FileCloser> m_file;
+};
+
+} // namespace finplan

@@ -1,0 +1,95 @@
+#include "results/run_logs.h"
+
+#include "model/text_field.h"
+
+#include <string>
+
+namespace finplan {
+
+namespace {
+
+constexpr int kIncomingCode = 2;
+constexpr int kOutgoingCode = 6;
+
+// "w" rather than "wt": the readers expect bare newlines on every platform.
+std::FILE* createLog(const std::filesystem::path& workDir, const char* fileName,
+                     const char* reportedName, UserDialogs& dialogs) {
+    std::FILE* file = std::fopen((workDir / fileName).string().c_str(), "w");
+    if (file == nullptr) {
+        dialogs.error(std::string("Cannot open temporary print file -- ") + reportedName,
+                      "FILE ERROR");
+    }
+    return file;
+}
+
+// "%.*s" prints a string_view exactly as "%s" prints the same NUL-free text.
+int textLength(std::string_view text) {
+    return static_cast<int>(text.size());
+}
+
+void accountLine(std::FILE* file, float age, std::string_view accountName, float amount) {
+    if (file != nullptr) {
+        std::fprintf(file, "%5.1f\t%.*s\t%13.2f\n", static_cast<double>(age),
+                     textLength(accountName), accountName.data(), static_cast<double>(amount));
+    }
+}
+
+} // namespace
+
+RunLogs::RunLogs(const std::filesystem::path& workDir, UserDialogs& dialogs)
+    : m_events(createLog(workDir, "bigfile.tmp", "bigfile.tmp", dialogs))
+    // The message has always named the outgoing file "iofile.tmp".
+    , m_outgoing(createLog(workDir, "outfile.tmp", "iofile.tmp", dialogs))
+    , m_incoming(createLog(workDir, "infile.tmp", "infile.tmp", dialogs)) {}
+
+RunLogs::~RunLogs() {
+    finish();
+}
+
+void RunLogs::accountList(const AccountTable& accounts) {
+    if (!m_incoming) {
+        return;
+    }
+    const int count = accounts.usedCount();
+    std::fprintf(m_incoming.get(), "%d\n", count);
+    for (int i = 0; i < count; ++i) {
+        const std::string_view name =
+            fieldText(accounts.accounts[static_cast<std::size_t>(i)].name);
+        std::fprintf(m_incoming.get(), "%.*s\n", textLength(name), name.data());
+    }
+}
+
+void RunLogs::eventLine(float age, std::string_view label, int code, float amount) {
+    if (m_events) {
+        std::fprintf(m_events.get(), "%5.1f\t%.*s\t%d\t%13.2f\n", static_cast<double>(age),
+                     textLength(label), label.data(), code, static_cast<double>(amount));
+    }
+}
+
+void RunLogs::incomingLine(float age, std::string_view accountName, float amount) {
+    accountLine(m_incoming.get(), age, accountName, amount);
+}
+
+void RunLogs::outgoingLine(float age, std::string_view accountName, float amount) {
+    accountLine(m_outgoing.get(), age, accountName, amount);
+}
+
+void RunLogs::categoryLines(float age, const YearFlows& flows) {
+    eventLine(age, "Interest Earned", kIncomingCode, flows.taxableIncome + flows.nonTaxableIncome);
+    eventLine(age, "Equity", kIncomingCode, flows.sales);
+    eventLine(age, "Appreciation", kIncomingCode, flows.appreciation);
+    eventLine(age, "Taxes", kOutgoingCode, flows.taxes);
+    eventLine(age, "Interest Paid", kOutgoingCode, flows.interestPaid);
+    eventLine(age, "Penalties", kOutgoingCode, flows.penalties);
+}
+
+void RunLogs::finish() {
+    for (File* file : {&m_events, &m_incoming, &m_outgoing}) {
+        if (*file) {
+            std::fputs("Dooone\n", file->get());
+            file->reset();
+        }
+    }
+}
+
+} // namespace finplan

@@ -1,0 +1,151 @@
+#include "graphs/plot_file.h"
+#include "model/text_field.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace finplan {
+namespace {
+
+using test::readText;
+using test::TempDir;
+
+AccountTable twoAccounts() {
+    AccountTable table;
+    table.accountCount = 2;
+    setFieldText(table.accounts[0].name, "Savings");
+    table.accounts[0].balance = 10000.5f;
+    table.accounts[0].group = 3;
+    setFieldText(table.accounts[1].name, "House");
+    table.accounts[1].balance = 250000.0f;
+    table.accounts[1].group = 0;
+    setFieldText(table.accounts[2].name, "Stale");
+    table.accounts[2].group = 7;
+    return table;
+}
+
+TEST(PlotFile, TwoAccountsOverTwoYearsGiveTheExactLayout) {
+    const TempDir dir;
+    AccountTable accounts = twoAccounts();
+    GroupTable groups;
+    setFieldText(groups.groupNames[0], "Stocks");
+    setFieldText(groups.groupNames[2], "Bonds");
+    setFieldText(groups.groupNames[9], "Cash");
+
+    PlotFileWriter plot;
+    ASSERT_TRUE(plot.open(dir.path()));
+    plot.header(2, {"File: plan.ret", "Date: 03/14/2024", "Time: 09:05:00"}, 2.0f, accounts);
+    plot.accountBalances(accounts);
+    plot.openingTotals(65.2493151f, {10000.5f, 0.0f, 0.0f, 250000.0f, 0.0f, 260000.5f});
+    plot.flows({1500.5f, 1000.0f, 200.25f, 300.25f, 4000.0f, 2500.0f, 800.0f, 100.0f, 50.0f, 0.0f,
+                0.0f, 0.0f, 12.75f});
+    accounts.accounts[0].balance = 9000.25f;
+    accounts.accounts[1].balance = 255000.0f;
+    plot.accountBalances(accounts);
+    plot.openingTotals(66.0f, {9000.25f, 0.0f, 0.0f, 255000.0f, 0.0f, 264000.25f});
+    plot.flows({});
+    plot.trailer(groups, accounts);
+
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"),
+              "2\n"
+              "File: plan.ret\n"
+              "Date: 03/14/2024\n"
+              "Time: 09:05:00\n"
+              "2.00\n"
+              "2\n"
+              "Savings\n"
+              "House\n"
+              "10000.50\n"
+              "250000.00\n"
+              "65.2 10000.50 0.00 0.00 250000.00 0.00 260000.50 "
+              "1500.50 1000.00 200.25 300.25 4000.00 2500.00 800.00 100.00 50.00 0.00 0.00 0.00 "
+              "12.75\n"
+              "9000.25\n"
+              "255000.00\n"
+              "66.0 9000.25 0.00 0.00 255000.00 0.00 264000.25 "
+              "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00\n"
+              "Stocks\n\nBonds\n\n\n\n\n\n\nCash\n"
+              "3\n"
+              "0\n"
+              "Done\n");
+}
+
+TEST(PlotFile, NegativeAmountsAndFractionalYearsKeepCFormatting) {
+    const TempDir dir;
+    const AccountTable none;
+    PlotFileWriter plot;
+    ASSERT_TRUE(plot.open(dir.path()));
+    plot.header(0, {"a", "b", "c"}, 55.5f, none);
+    plot.openingTotals(-0.04f, {-1.5f, -0.004f, 0.005f, 1e7f, -2.25f, -123456.78f});
+    plot.flows({-1.0f});
+    plot.trailer(GroupTable{}, none);
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"),
+              "0\na\nb\nc\n55.50\n0\n"
+              "-0.0 -1.50 -0.00 0.00 10000000.00 -2.25 -123456.78 "
+              "-1.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00\n"
+              "\n\n\n\n\n\n\n\n\n\n"
+              "Done\n");
+}
+
+TEST(PlotFile, TrailerClosesTheFileAndANewRunStartsItAfresh) {
+    const TempDir dir;
+    const AccountTable accounts = twoAccounts();
+    PlotFileWriter plot;
+    ASSERT_TRUE(plot.open(dir.path()));
+    plot.header(1, {"x", "y", "z"}, 1.0f, accounts);
+    plot.trailer(GroupTable{}, accounts);
+    const std::string finished = readText(dir / "plotinf01.tmp");
+    EXPECT_TRUE(finished.ends_with("3\n0\nDone\n"));
+
+    plot.accountBalances(accounts);
+    plot.flows({});
+    plot.trailer(GroupTable{}, accounts);
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"), finished);
+
+    ASSERT_TRUE(plot.open(dir.path()));
+    plot.accountBalances(accounts);
+    plot.trailer(GroupTable{}, AccountTable{});
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"), "10000.50\n250000.00\n\n\n\n\n\n\n\n\n\n\nDone\n");
+}
+
+TEST(PlotFile, UncreatableFileFailsToOpenAndLaterWritesAreHarmless) {
+    const TempDir dir;
+    std::filesystem::create_directory(dir / "plotinf01.tmp");
+    const AccountTable accounts = twoAccounts();
+    PlotFileWriter plot;
+    EXPECT_FALSE(plot.open(dir.path()));
+    EXPECT_FALSE(plot.open(dir / "missing folder"));
+    plot.header(1, {"x", "y", "z"}, 1.0f, accounts);
+    plot.accountBalances(accounts);
+    plot.openingTotals(30.0f, {});
+    plot.flows({});
+    plot.trailer(GroupTable{}, accounts);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "plotinf01.tmp"));
+    EXPECT_EQ(kPlotFileOpenError, "Cannot open plot file.");
+}
+
+TEST(PlotCaptions, EachLineIsReplacedOnlyByItsOwnSwitchedOnTitle) {
+    ReportTitles titles;
+    setFieldText(titles.title1, "Retirement at 62");
+    setFieldText(titles.title3, "Optimistic");
+    EXPECT_EQ(plotCaptions("plan.ret", "03/14/2024", "09:05:00", titles),
+              (std::array<std::string, 3>{"File: plan.ret", "Date: 03/14/2024", "Time: 09:05:00"}));
+
+    titles.useTitle1 = 1;
+    titles.useTitle2 = 1; // an empty title still replaces its line
+    titles.useTitle3 = 2; // only exactly 1 switches a title on
+    EXPECT_EQ(plotCaptions("plan.ret", "03/14/2024", "09:05:00", titles),
+              (std::array<std::string, 3>{"Retirement at 62", "", "Time: 09:05:00"}));
+}
+
+TEST(PlottedYears, CountsFromTheWholeStartAgeToTheLastAgeInclusive) {
+    EXPECT_EQ(plottedYears(85.0f, 30.0f), 56.0f);
+    EXPECT_EQ(plottedYears(85.0f, 30.9f), 56.0f);
+    EXPECT_EQ(plottedYears(30.0f, 30.2493f), 1.0f);
+}
+
+} // namespace
+} // namespace finplan

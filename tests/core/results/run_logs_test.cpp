@@ -1,0 +1,210 @@
+#include "model/text_field.h"
+#include "results/run_logs.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace finplan {
+namespace {
+
+using test::readText;
+using test::ScriptedDialogs;
+using test::TempDir;
+
+struct RunLogsFiles : ::testing::Test {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+
+    std::string bigfile() const { return readText(dir / "bigfile.tmp"); }
+    std::string infile() const { return readText(dir / "infile.tmp"); }
+    std::string outfile() const { return readText(dir / "outfile.tmp"); }
+};
+
+AccountTable twoAccounts() {
+    AccountTable table;
+    table.accountCount = 2;
+    setFieldText(table.accounts[0].name, "Savings");
+    setFieldText(table.accounts[1].name, "Roth IRA");
+    setFieldText(table.accounts[2].name, "Left over from a deleted account");
+    return table;
+}
+
+TEST_F(RunLogsFiles, TwoAccountsOverTwoYearsGiveExactFiles) {
+    {
+        RunLogs logs(dir.path(), dialogs);
+        logs.accountList(twoAccounts());
+
+        logs.eventLine(65.0f, "Salary", 0, 52000.0f);
+        logs.incomingLine(65.0f, "Savings", 1250.75f);
+        logs.outgoingLine(65.0f, "Savings", 4000.0f);
+        YearFlows flows;
+        flows.taxableIncome = 100.5f;
+        flows.nonTaxableIncome = 20.25f;
+        flows.appreciation = 3000.0f;
+        flows.taxes = 450.5f;
+        flows.interestPaid = 12.0f;
+        flows.withdrawals = 999.0f; // not one of the category lines
+        logs.categoryLines(65.0f, flows);
+
+        logs.eventLine(66.0f, "New car", 1, -18000.5f);
+        logs.incomingLine(66.0f, "Roth IRA", 88.5f);
+        logs.outgoingLine(66.0f, "Roth IRA", 250.5f);
+        YearFlows second;
+        second.sales = 7.0f;
+        second.penalties = 75.25f;
+        logs.categoryLines(66.0f, second);
+        logs.finish();
+    }
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(bigfile(), " 65.0\tSalary\t0\t     52000.00\n"
+                         " 65.0\tInterest Earned\t2\t       120.75\n"
+                         " 65.0\tEquity\t2\t         0.00\n"
+                         " 65.0\tAppreciation\t2\t      3000.00\n"
+                         " 65.0\tTaxes\t6\t       450.50\n"
+                         " 65.0\tInterest Paid\t6\t        12.00\n"
+                         " 65.0\tPenalties\t6\t         0.00\n"
+                         " 66.0\tNew car\t1\t    -18000.50\n"
+                         " 66.0\tInterest Earned\t2\t         0.00\n"
+                         " 66.0\tEquity\t2\t         7.00\n"
+                         " 66.0\tAppreciation\t2\t         0.00\n"
+                         " 66.0\tTaxes\t6\t         0.00\n"
+                         " 66.0\tInterest Paid\t6\t         0.00\n"
+                         " 66.0\tPenalties\t6\t        75.25\n"
+                         "Dooone\n");
+    EXPECT_EQ(infile(), "2\n"
+                        "Savings\n"
+                        "Roth IRA\n"
+                        " 65.0\tSavings\t      1250.75\n"
+                        " 66.0\tRoth IRA\t        88.50\n"
+                        "Dooone\n");
+    EXPECT_EQ(outfile(), " 65.0\tSavings\t      4000.00\n"
+                         " 66.0\tRoth IRA\t       250.50\n"
+                         "Dooone\n");
+}
+
+TEST_F(RunLogsFiles, FieldWidthsAreMinimumsAndNegativesKeepTheirSign) {
+    {
+        RunLogs logs(dir.path(), dialogs);
+        logs.eventLine(-2.5f, "x", -1, -0.5f);
+        logs.eventLine(30.75f, "rounded", 3, 0.004f);
+        logs.eventLine(100.0f, "wide age", 4, -1234567.0f);
+        logs.eventLine(1234.5f, "wider", 5, 1125899906842624.0f);
+        logs.incomingLine(-0.04f, "tiny", -0.004f);
+    }
+    EXPECT_EQ(bigfile(), " -2.5\tx\t-1\t        -0.50\n"
+                         " 30.8\trounded\t3\t         0.00\n"
+                         "100.0\twide age\t4\t  -1234567.00\n"
+                         "1234.5\twider\t5\t1125899906842624.00\n"
+                         "Dooone\n");
+    EXPECT_EQ(infile(), " -0.0\ttiny\t        -0.00\nDooone\n");
+}
+
+TEST_F(RunLogsFiles, EndMarkerIsWrittenOnceAndLaterLinesAreDropped) {
+    {
+        RunLogs logs(dir.path(), dialogs);
+        logs.outgoingLine(70.0f, "Savings", 1.0f);
+        logs.finish();
+        logs.finish();
+        logs.outgoingLine(71.0f, "Savings", 2.0f);
+        logs.eventLine(71.0f, "late", 0, 2.0f);
+        logs.accountList(twoAccounts());
+    } // the destructor must not add a second marker either
+    EXPECT_EQ(outfile(), " 70.0\tSavings\t         1.00\nDooone\n");
+    EXPECT_EQ(bigfile(), "Dooone\n");
+    EXPECT_EQ(infile(), "Dooone\n");
+}
+
+TEST_F(RunLogsFiles, DestructorEndsFilesOfAnUnfinishedRun) {
+    {
+        RunLogs logs(dir.path(), dialogs);
+        logs.accountList(AccountTable{});
+    }
+    EXPECT_EQ(infile(), "0\nDooone\n");
+    EXPECT_EQ(bigfile(), "Dooone\n");
+    EXPECT_EQ(outfile(), "Dooone\n");
+}
+
+TEST_F(RunLogsFiles, FilesAreCreatedAnewForEveryRun) {
+    test::writeText(dir / "bigfile.tmp", "old run\nold run\nold run\n");
+    RunLogs(dir.path(), dialogs).finish();
+    EXPECT_EQ(bigfile(), "Dooone\n");
+}
+
+struct UncreatableLog {
+    const char* fileName;
+    const char* message;
+};
+
+class RunLogsUncreatable : public RunLogsFiles,
+                           public ::testing::WithParamInterface<UncreatableLog> {};
+
+TEST_P(RunLogsUncreatable, ReportsTheFileAndWritesTheOthers) {
+    std::filesystem::create_directory(dir / GetParam().fileName);
+    {
+        RunLogs logs(dir.path(), dialogs);
+        logs.accountList(twoAccounts());
+        logs.eventLine(65.0f, "Salary", 0, 10.0f);
+        logs.incomingLine(65.0f, "Savings", 20.0f);
+        logs.outgoingLine(65.0f, "Savings", 30.0f);
+        logs.categoryLines(65.0f, YearFlows{});
+        logs.finish();
+    }
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, GetParam().message);
+    EXPECT_EQ(dialogs.shown[0].title, "FILE ERROR");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
+
+    const std::string skipped = GetParam().fileName;
+    if (skipped != "bigfile.tmp") {
+        EXPECT_EQ(bigfile(), " 65.0\tSalary\t0\t        10.00\n"
+                             " 65.0\tInterest Earned\t2\t         0.00\n"
+                             " 65.0\tEquity\t2\t         0.00\n"
+                             " 65.0\tAppreciation\t2\t         0.00\n"
+                             " 65.0\tTaxes\t6\t         0.00\n"
+                             " 65.0\tInterest Paid\t6\t         0.00\n"
+                             " 65.0\tPenalties\t6\t         0.00\n"
+                             "Dooone\n");
+    }
+    if (skipped != "infile.tmp") {
+        EXPECT_EQ(infile(), "2\nSavings\nRoth IRA\n 65.0\tSavings\t        20.00\nDooone\n");
+    }
+    if (skipped != "outfile.tmp") {
+        EXPECT_EQ(outfile(), " 65.0\tSavings\t        30.00\nDooone\n");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachFile, RunLogsUncreatable,
+    ::testing::Values(
+        UncreatableLog{"bigfile.tmp", "Cannot open temporary print file -- bigfile.tmp"},
+        UncreatableLog{"outfile.tmp", "Cannot open temporary print file -- iofile.tmp"},
+        UncreatableLog{"infile.tmp", "Cannot open temporary print file -- infile.tmp"}),
+    [](const ::testing::TestParamInfo<UncreatableLog>& param) {
+        const std::string name = param.param.fileName;
+        return name.substr(0, name.find('.'));
+    });
+
+TEST(RunLogsMissingDirectory, ReportsAllThreeInCreationOrderAndWritesNothing) {
+    ScriptedDialogs dialogs;
+    const TempDir dir;
+    const std::filesystem::path missing = dir / "no such folder";
+    {
+        RunLogs logs(missing, dialogs);
+        logs.accountList(twoAccounts());
+        logs.categoryLines(65.0f, YearFlows{});
+        logs.incomingLine(65.0f, "Savings", 1.0f);
+        logs.outgoingLine(65.0f, "Savings", 1.0f);
+    }
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot open temporary print file -- bigfile.tmp");
+    EXPECT_EQ(dialogs.shown[1].text, "Cannot open temporary print file -- iofile.tmp");
+    EXPECT_EQ(dialogs.shown[2].text, "Cannot open temporary print file -- infile.tmp");
+    EXPECT_FALSE(std::filesystem::exists(missing));
+}
+
+} // namespace
+} // namespace finplan
