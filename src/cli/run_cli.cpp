@@ -1,11 +1,14 @@
 #include "cli/run_cli.h"
 
+#include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
 #include "cli/info_command.h"
 #include "cli/resave_command.h"
+#include "cli/run_command.h"
 #include "cli/sample_command.h"
 
+#include <algorithm>
 #include <array>
 #include <ostream>
 #include <string>
@@ -21,13 +24,21 @@ constexpr std::string_view kUsage =
     "Commands:\n"
     "  info SCENARIO.RET       show the header values, accounts and events of a scenario\n"
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
-    "  sample OUT.RET          write the built-in sample scenario to OUT\n";
+    "  sample OUT.RET          write the built-in sample scenario to OUT\n"
+    "  run SCENARIO.RET        simulate the scenario and print its schedule\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
     "Options:\n"
     "  --yes                   answer Yes to every question the program asks\n"
     "  --help                  show this text\n"
+    "\n"
+    "Options of run:\n"
+    "  --workdir DIR           where the run writes its temporary files (default: .)\n"
+    "  --today YYYY-MM-DD[THH:MM:SS]  the date and time the run takes as now\n"
+    "  --detailed              show detailed results (with the rate details)\n"
+    "  --accounts              show the end-of-year account balances\n"
+    "  --summary               show the yearly summary\n"
     "\n"
     "OUT is created when it does not exist and replaced when it does. Messages and\n"
     "questions go to the error stream.\n"
@@ -38,18 +49,29 @@ constexpr std::string_view kHelpDetails =
     "  2  the scenario could not be read (missing or refused file)\n"
     "  3  the scenario could not be written\n";
 
-using Arguments = std::vector<std::string>;
-
 struct Command {
     std::string_view name;
     std::size_t argumentCount;
-    ExitCode (*run)(const CliContext&, const Arguments&);
+    OptionSpec options;
+    ExitCode (*run)(const CliContext&, const CliArguments&);
 };
 
-constexpr std::array<Command, 3> kCommands = {{
-    {"info", 1, [](const CliContext& c, const Arguments& a) { return runInfo(c, a[0]); }},
-    {"resave", 2, [](const CliContext& c, const Arguments& a) { return runResave(c, a[0], a[1]); }},
-    {"sample", 1, [](const CliContext& c, const Arguments& a) { return runSample(c, a[0]); }},
+const std::array<Command, 4> kCommands = {{
+    {"info",
+     1,
+     {},
+     [](const CliContext& c, const CliArguments& a) { return runInfo(c, a.files[0]); }},
+    {"resave",
+     2,
+     {},
+     [](const CliContext& c, const CliArguments& a) {
+         return runResave(c, a.files[0], a.files[1]);
+     }},
+    {"sample",
+     1,
+     {},
+     [](const CliContext& c, const CliArguments& a) { return runSample(c, a.files[0]); }},
+    {"run", 1, kRunOptions, runRun},
 }};
 
 int usageError(std::ostream& err, const std::string& problem) {
@@ -62,24 +84,17 @@ std::string quoted(std::string_view word) {
     return "\"" + std::string(word) + "\"";
 }
 
-bool isOption(std::string_view word) {
-    return word.size() > 1 && word.front() == '-';
-}
-
 } // namespace
 
 int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
     bool answerYes = false;
     bool help = false;
     std::vector<std::string> words;
-    std::vector<std::string> unknownOptions;
     for (const std::string_view arg : args) {
         if (arg == "--yes") {
             answerYes = true;
         } else if (arg == "--help" || arg == "-h") {
             help = true;
-        } else if (isOption(arg)) {
-            unknownOptions.emplace_back(arg);
         } else {
             words.emplace_back(arg);
         }
@@ -88,23 +103,27 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         out << kUsage << kHelpDetails;
         return static_cast<int>(ExitCode::Success);
     }
-    if (!unknownOptions.empty()) {
-        return usageError(err, "unknown option " + quoted(unknownOptions.front()));
+    const auto commandWord = std::find_if(words.begin(), words.end(),
+                                          [](const std::string& w) { return !w.starts_with('-'); });
+    if (commandWord == words.end()) {
+        return words.empty() ? usageError(err, "no command given")
+                             : usageError(err, "unknown option " + quoted(words.front()));
     }
-    if (words.empty()) {
-        return usageError(err, "no command given");
-    }
-    const std::string& name = words.front();
-    const Arguments arguments(words.begin() + 1, words.end());
+    const std::string name = *commandWord;
+    words.erase(commandWord);
     for (const Command& command : kCommands) {
         if (command.name != name) {
             continue;
         }
-        if (arguments.size() != command.argumentCount) {
+        CliArguments arguments;
+        if (const auto problem = parseArguments(words, command.options, arguments)) {
+            return usageError(err, *problem);
+        }
+        if (arguments.files.size() != command.argumentCount) {
             return usageError(err, std::string(command.name) + " takes " +
                                        std::to_string(command.argumentCount) + " file name" +
                                        (command.argumentCount == 1 ? "" : "s") + ", got " +
-                                       std::to_string(arguments.size()));
+                                       std::to_string(arguments.files.size()));
         }
         CliDialogs dialogs(err, answerYes);
         const CliContext context{out, err, dialogs};

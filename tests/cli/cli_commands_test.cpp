@@ -21,6 +21,7 @@ constexpr const char* kUsageText =
     "  info SCENARIO.RET       show the header values, accounts and events of a scenario\n"
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
+    "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
     "\n"
     "Run \"finplan-cli --help\" for the options and exit statuses.\n";
 
@@ -58,7 +59,9 @@ TEST(CliUsage, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
     const std::vector<Case> cases = {
         {{}, "no command given"},
         {{"--yes"}, "no command given"},
-        {{"run", "x.RET"}, "unknown command \"run\""},
+        {{"simulate", "x.RET"}, "unknown command \"simulate\""},
+        {{"run", "x.RET", "--today"}, "option \"--today\" needs a value"},
+        {{"run", "x.RET", "--seed", "4"}, "unknown option \"--seed\""},
         {{"INFO", "x.RET"}, "unknown command \"INFO\""},
         {{"info"}, "info takes 1 file name, got 0"},
         {{"info", "a.RET", "b.RET"}, "info takes 1 file name, got 2"},

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cli/cli_arguments.h"
+#include "cli/cli_context.h"
+#include "platform/clock.h"
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace finplan::cli {
+
+inline constexpr std::array<std::string_view, 3> kRunFlags = {"--detailed", "--accounts",
+                                                              "--summary"};
+inline constexpr std::array<std::string_view, 2> kRunValued = {"--workdir", "--today"};
+inline constexpr OptionSpec kRunOptions{kRunFlags, kRunValued};
+
+// `run SCENARIO.RET`: simulates the scenario once and prints the lines the results list shows.
+ExitCode runRun(const CliContext& context, const CliArguments& arguments);
+
+// "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM:SS"; empty when the text is not such a date.
+std::optional<LocalDateTime> parseToday(std::string_view text);
+
+} // namespace finplan::cli

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "engine/run_output.h"
+#include "engine/run_switches.h"
+#include "graphs/plot_file.h"
+#include "model/scenario.h"
+#include "platform/clock.h"
+#include "platform/user_dialogs.h"
+#include "results/run_logs.h"
+#include "results/run_totals.h"
+#include "results/schedule_sink.h"
+#include "results/year_flows.h"
+
+#include <array>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+
+namespace finplan {
+
+// What a run needs from outside: the work directory for its files, the message boxes and the
+// clock.
+struct RunEnvironment {
+    std::filesystem::path workDir;
+    UserDialogs& dialogs;
+    const Clock& clock;
+};
+
+// The rates a run works with; rate changes replace them during the run.
+struct WorkingRates {
+    float taxRate = 0.0f;
+    float inflationRate = 0.0f;
+    float avgInvestmentRate = 0.0f;
+    float avgTaxFreeRate = 0.0f;
+    float avgRetirementRate = 0.0f;
+    float avgEquityRate = 0.0f;
+    float avgAssetRate = 0.0f;
+    float defaultPenaltyRate = 0.0f;
+};
+
+// The whole working state of one run. Nothing of it outlives the run except what it writes
+// into the scenario's run-time fields and the run output, so many runs can go side by side.
+struct RunContext {
+    RunContext(Scenario& s, RunOutput& o, const RunSwitches& sw, RunEnvironment& env,
+               OutputMode mode, std::ostream* file)
+        : scenario(s)
+        , output(o)
+        , switches(sw)
+        , environment(env)
+        , outputMode(mode)
+        , sink(mode, o.schedule, file) {}
+
+    Scenario& scenario;
+    RunOutput& output;
+    const RunSwitches& switches;
+    RunEnvironment& environment;
+    OutputMode outputMode;
+    ScheduleSink sink;
+    std::optional<RunLogs> logs;
+    PlotFileWriter plot;
+
+    RunTotals totals;
+    YearFlows flows;
+    WorkingRates rates;
+    float simStartAge = 0.0f;
+    float displayStartAge = 0.0f;
+    float endAge = 0.0f;
+    float age = 0.0f;
+    int yearIndex = -1;
+    float yearFraction = 1.0f;
+    std::array<float, kMaxAccounts> allocationShare{};
+
+    RedFlags& flags() { return output.redFlags; }
+    bool shownYear() const { return age >= displayStartAge; }
+    bool rateDetails() const { return switches.detailedResults; }
+    bool randomRates() const { return switches.randomAccountRates || switches.randomGroupRates; }
+
+    void line(std::string_view text, int kind = kPlainLine) {
+        sink.add(text, kind, age, shownYear());
+    }
+    // Lines of the run's opening block, shown whatever the ages.
+    void openingLine(std::string_view text, int kind) { sink.add(text, kind, age, true); }
+};
+
+} // namespace finplan

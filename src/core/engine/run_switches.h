@@ -1,0 +1,18 @@
+#pragma once
+
+namespace finplan {
+
+// The switches a caller sets for a run.
+struct RunSwitches {
+    bool detailedResults = false; // "Show detailed results"; also shows the rate details
+    bool accountSummary = false;  // "Show accounts": the end-of-year account balances
+    bool summary = false;         // the summary block without the other details
+    bool randomAccountRates = false;
+    bool randomGroupRates = false;
+    // Print preparation: the run only resets and returns.
+    bool suppressed = false;
+    // A saving run leaves out the paragraph mark.
+    bool saveRunInProgress = false;
+};
+
+} // namespace finplan
