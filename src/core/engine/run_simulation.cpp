@@ -236,6 +236,11 @@ void finishRun(RunContext& run, float savedInflation) {
     Scenario& s = run.scenario;
     s.header.inflationRate = savedInflation;
     ++run.yearIndex;
+    // A scenario that ends where it starts simulates no year; its one shown age still opens
+    // with the accounts' initial amounts.
+    if (run.yearIndex == 0 && run.age == run.displayStartAge) {
+        openingBalances(run);
+    }
     if (run.shownYear()) {
         recordOpeningSnapshot(run, run.age);
         recordYearFlows(run);
