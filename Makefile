@@ -6,7 +6,7 @@ SAN_DIR   ?= build-san
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
-.PHONY: all deps configure build run test test-main test-san format clean
+.PHONY: all deps configure build run test test-main test-san bench format clean
 
 all: build
 
@@ -14,7 +14,8 @@ deps:
 	scripts/install-deps
 
 configure: deps
-	$(CMAKE) -S . -B $(BUILD_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	$(CMAKE) -S . -B $(BUILD_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DFINPLAN_BUILD_BENCH=ON
 
 build: configure
 	$(CMAKE) --build $(BUILD_DIR)
@@ -34,8 +35,15 @@ test-san: deps
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure
 
+# Speed targets are measured here, in an optimised build of their own.
+bench: deps
+	$(CMAKE) -S . -B build-bench -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
+		-DFINPLAN_BUILD_BENCH=ON -DFINPLAN_BUILD_TESTS=OFF
+	$(CMAKE) --build build-bench
+	build-bench/bench/run_benchmark
+
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_DIR) build-bench

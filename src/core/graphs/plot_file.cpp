@@ -1,6 +1,7 @@
 #include "graphs/plot_file.h"
 
 #include "model/text_field.h"
+#include "results/fixed_text.h"
 
 #include <cmath>
 #include <cstddef>
@@ -8,6 +9,11 @@
 namespace finplan {
 
 namespace {
+
+// The year lines are many; they are built as text and written in one go.
+void writeText(std::FILE* file, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), file);
+}
 
 // "%.*s" prints a string_view exactly as "%s" prints the same NUL-free text.
 void textLine(std::FILE* file, std::string_view text) {
@@ -61,31 +67,41 @@ void PlotFileWriter::accountBalances(const AccountTable& accounts) {
     if (!m_file) {
         return;
     }
+    std::string lines;
     for (int i = 0; i < accounts.usedCount(); ++i) {
-        std::fprintf(m_file.get(), "%.2f\n", static_cast<double>(account(accounts, i).balance));
+        appendFixed(lines, static_cast<double>(account(accounts, i).balance), 2);
+        lines += '\n';
     }
+    writeText(m_file.get(), lines);
 }
 
 void PlotFileWriter::openingTotals(float age, const std::array<float, 6>& totals) {
     if (!m_file) {
         return;
     }
-    std::fprintf(m_file.get(), "%.1f %.2f %.2f %.2f %.2f %.2f %.2f ", static_cast<double>(age),
-                 static_cast<double>(totals[0]), static_cast<double>(totals[1]),
-                 static_cast<double>(totals[2]), static_cast<double>(totals[3]),
-                 static_cast<double>(totals[4]), static_cast<double>(totals[5]));
+    std::string line;
+    appendFixed(line, static_cast<double>(age), 1);
+    for (const float total : totals) {
+        line += ' ';
+        appendFixed(line, static_cast<double>(total), 2);
+    }
+    line += ' ';
+    writeText(m_file.get(), line);
 }
 
 void PlotFileWriter::flows(const std::array<float, 13>& values) {
     if (!m_file) {
         return;
     }
-    const char* separator = "";
+    std::string line;
     for (const float value : values) {
-        std::fprintf(m_file.get(), "%s%.2f", separator, static_cast<double>(value));
-        separator = " ";
+        if (!line.empty()) {
+            line += ' ';
+        }
+        appendFixed(line, static_cast<double>(value), 2);
     }
-    std::fputc('\n', m_file.get());
+    line += '\n';
+    writeText(m_file.get(), line);
 }
 
 void PlotFileWriter::trailer(const GroupTable& groups, const AccountTable& accounts) {

@@ -1,5 +1,6 @@
 #include "results/money_text.h"
 
+#include "results/fixed_text.h"
 #include "results/text_format.h"
 
 #include <cstddef>
@@ -82,7 +83,8 @@ std::string formatRateLine(std::string_view label, float rate) {
 }
 
 std::string moneyText(float amount) {
-    std::string text = formatText("%-13.2f", static_cast<double>(amount));
+    // Printed as "%-13.2f"; the padding would be compacted away at once.
+    std::string text = fixedText(static_cast<double>(amount), 2);
     formatMoney(text);
     return text;
 }
