@@ -215,4 +215,13 @@ void fundWithdrawal(RunContext& run, float amount, float age, int purpose, int l
     }
 }
 
+void payFromAccountOrFunding(RunContext& run, float amount, int eventIndex, int accountId) {
+    if (accountId >= 0) {
+        amount = withdrawFromAccount(run, amount, eventIndex, accountId);
+    }
+    if (amount > 0.0f) {
+        fundWithdrawal(run, amount, run.age, kOrdinaryWithdrawal, eventIndex);
+    }
+}
+
 } // namespace finplan

@@ -17,6 +17,10 @@ float withdrawFromAccount(RunContext& run, float amount, int eventIndex, int acc
 // when it applies. What no account covers is charged to the first Investment account.
 void fundWithdrawal(RunContext& run, float amount, float age, int purpose, int lineKind);
 
+// Pays a charge of an event: from its chosen account first (`accountId` >= 0), and what that
+// account cannot cover through the default funding.
+void payFromAccountOrFunding(RunContext& run, float amount, int eventIndex, int accountId);
+
 // Spreads `amount` over the accounts of the asset allocation by their shares; returns what was
 // not covered, or 0 when that is at most 1.00.
 float fundByAllocation(RunContext& run, float amount, float age, int purpose, int lineKind);
