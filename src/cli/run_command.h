@@ -10,9 +10,9 @@
 
 namespace finplan::cli {
 
-inline constexpr std::array<std::string_view, 3> kRunFlags = {"--detailed", "--accounts",
-                                                              "--summary"};
-inline constexpr std::array<std::string_view, 2> kRunValued = {"--workdir", "--today"};
+inline constexpr std::array<std::string_view, 5> kRunFlags = {
+    "--detailed", "--accounts", "--summary", "--random-accounts", "--random-groups"};
+inline constexpr std::array<std::string_view, 3> kRunValued = {"--workdir", "--today", "--seed"};
 inline constexpr OptionSpec kRunOptions{kRunFlags, kRunValued};
 
 // `run SCENARIO.RET`: simulates the scenario once and prints the lines the results list shows.

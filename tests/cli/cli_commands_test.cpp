@@ -61,7 +61,7 @@ TEST(CliUsage, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
         {{"--yes"}, "no command given"},
         {{"simulate", "x.RET"}, "unknown command \"simulate\""},
         {{"run", "x.RET", "--today"}, "option \"--today\" needs a value"},
-        {{"run", "x.RET", "--seed", "4"}, "unknown option \"--seed\""},
+        {{"run", "x.RET", "--colour", "4"}, "unknown option \"--colour\""},
         {{"INFO", "x.RET"}, "unknown command \"INFO\""},
         {{"info"}, "info takes 1 file name, got 0"},
         {{"info", "a.RET", "b.RET"}, "info takes 1 file name, got 2"},

@@ -1,6 +1,7 @@
 #include "engine/growth.h"
 
 #include "engine/funding.h"
+#include "engine/random_draws.h"
 #include "engine/year_record.h"
 #include "model/account_lookup.h"
 #include "model/text_field.h"
@@ -11,11 +12,6 @@
 namespace finplan {
 
 namespace {
-
-// The rate an account grows by this year.
-float growthRate(const RunContext&, const AccountRecord& account) {
-    return account.currentRate;
-}
 
 void growSavings(RunContext& run, AccountRecord& account, float rate, float& kindTotal,
                  bool taxed) {
@@ -59,10 +55,11 @@ void growAccounts(RunContext& run) {
     RunTotals& t = run.totals;
     for (int i = 0; i < table.usedCount(); ++i) {
         AccountRecord& account = table.accounts[static_cast<std::size_t>(i)];
-        const float rate = growthRate(run, account);
+        const float rate = accountGrowthRate(run, account); // drawn whatever the balance
         if (account.balance <= 0.0f) {
             continue;
         }
+        reportDrawnRate(run, account, rate);
         switch (static_cast<AccountKind>(account.kind)) {
         case AccountKind::InvestmentSavings:
             growSavings(run, account, rate, t.investmentTotal, true);
@@ -91,7 +88,8 @@ void growFinancedProperty(RunContext& run) {
         if (event.startAge > run.age) {
             continue;
         }
-        if (event.is(EventType::Loan)) {
+        // A credit card's balance is money owed, not an asset: it does not grow here.
+        if (event.is(EventType::Loan) && !event.isCreditCard()) {
             const int index = findAccountIndex(s.accounts, event.accountId);
             if (index < 0) {
                 continue;
@@ -155,7 +153,13 @@ void writeYearSummary(RunContext& run) {
 
 void applyYearGrowth(RunContext& run) {
     run.flows.savingsInterestTax = 0.0f;
+    if (run.switches.randomGroupRates && run.randomRates()) {
+        drawGroupRates(run);
+    }
     if (run.shownYear()) {
+        if (run.rateDetails() && run.randomRates()) {
+            run.line(inEffectLine(run.switches.randomAccountRates, run.distribution()));
+        }
         growAccounts(run);
     }
     growFinancedProperty(run);

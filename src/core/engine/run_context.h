@@ -1,11 +1,13 @@
 #pragma once
 
+#include "engine/random_source.h"
 #include "engine/run_output.h"
 #include "engine/run_switches.h"
 #include "graphs/plot_file.h"
 #include "model/scenario.h"
 #include "platform/clock.h"
 #include "platform/user_dialogs.h"
+#include "results/results_export.h"
 #include "results/run_logs.h"
 #include "results/run_totals.h"
 #include "results/schedule_sink.h"
@@ -24,6 +26,8 @@ struct RunEnvironment {
     std::filesystem::path workDir;
     UserDialogs& dialogs;
     const Clock& clock;
+    // The generator of random rates; it runs on from run to run. Needed only by random runs.
+    RandomSource* random = nullptr;
 };
 
 // The rates a run works with; rate changes replace them during the run.
@@ -58,6 +62,7 @@ struct RunContext {
     ScheduleSink sink;
     std::optional<RunLogs> logs;
     PlotFileWriter plot;
+    ResultsExport* exportTo = nullptr; // the export being written by this run, if any
 
     RunTotals totals;
     YearFlows flows;
@@ -69,11 +74,17 @@ struct RunContext {
     int yearIndex = -1;
     float yearFraction = 1.0f;
     std::array<float, kMaxAccounts> allocationShare{};
+    std::array<float, kGroupCount> groupRates{};
+    std::array<bool, kGroupCount> groupRateShown{};
 
     RedFlags& flags() { return output.redFlags; }
     bool shownYear() const { return age >= displayStartAge; }
     bool rateDetails() const { return switches.detailedResults; }
-    bool randomRates() const { return switches.randomAccountRates || switches.randomGroupRates; }
+    bool randomRates() const {
+        return environment.random != nullptr &&
+               (switches.randomAccountRates || switches.randomGroupRates);
+    }
+    int distribution() const { return scenario.groups.randomDistribution; }
 
     void line(std::string_view text, int kind = kPlainLine) {
         sink.add(text, kind, age, shownYear());

@@ -1,8 +1,10 @@
 #include "engine/run_simulation.h"
 
+#include "editing/scenario_list.h"
 #include "engine/birthday.h"
 #include "engine/event_step.h"
 #include "engine/growth.h"
+#include "engine/random_draws.h"
 #include "engine/year_record.h"
 #include "model/account_sort.h"
 #include "model/derived_totals.h"
@@ -123,6 +125,9 @@ bool beginRun(RunContext& run) {
     if (!run.switches.suppressed) {
         sortAccounts(s, AccountSortKey::AccessOrder, true);
         writePlotHeader(run);
+        if (run.exportTo != nullptr) {
+            run.exportTo->header(s.accounts);
+        }
     }
     if (!run.switches.saveRunInProgress) {
         run.openingLine("??", kPlainLine);
@@ -208,7 +213,10 @@ void applyEvents(RunContext& run) {
 }
 
 void simulateYear(RunContext& run) {
-    const ScenarioHeader& h = run.scenario.header;
+    ScenarioHeader& h = run.scenario.header;
+    if (run.randomRates()) {
+        h.inflationRate = drawInflationRate(run);
+    }
     run.rates.inflationRate = h.inflationRate;
     run.flows.depositTaxes = 0.0f;
     const float whole = std::floor(h.startAge);
@@ -267,7 +275,8 @@ void finishRun(RunContext& run, float savedInflation) {
 } // namespace
 
 int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& switches,
-                  RunEnvironment& environment, OutputMode mode, std::ostream* scheduleFile) {
+                  RunEnvironment& environment, OutputMode mode, std::ostream* scheduleFile,
+                  ResultsExport* exportTo) {
     if (!agesCanRun(scenario.header, environment.dialogs)) {
         return 0;
     }
@@ -282,8 +291,14 @@ int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& swit
     } else if (mode == OutputMode::SaveResults && scheduleFile == nullptr) {
         return 0; // the user cancelled the save dialog
     }
+    if (scheduleFile != nullptr && !switches.suppressed) {
+        for (const std::string& line : buildScenarioList(scenario)) {
+            *scheduleFile << line << '\n';
+        }
+    }
     output.redFlags = RedFlags{};
     RunContext run(scenario, output, switches, environment, mode, scheduleFile);
+    run.exportTo = exportTo;
     run.sink.setSuppressed(switches.suppressed);
     if (!beginRun(run) || switches.suppressed) {
         return 0;

@@ -41,6 +41,9 @@ void recordOpeningSnapshot(RunContext& run, float plotAge) {
     for (int i = 0; i < table.usedCount(); ++i) {
         values[static_cast<std::size_t>(i)] = table.accounts[static_cast<std::size_t>(i)].balance;
     }
+    if (run.exportTo != nullptr) {
+        run.exportTo->row(run.age, table, t.equityTotal);
+    }
     run.plot.accountBalances(table);
     run.plot.openingTotals(plotAge, {row.investment, row.taxFree, row.retirement, row.assetAccounts,
                                      row.equity, row.netWorth});

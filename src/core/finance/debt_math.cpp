@@ -1,0 +1,71 @@
+#include "finance/debt_math.h"
+
+namespace finplan {
+
+float repeatedPower(float x, int n) {
+    float result = x;
+    for (int i = 1; i < n; ++i) {
+        result *= x;
+    }
+    return result;
+}
+
+float monthlyRate(float yearlyPercent) {
+    const float yearly = yearlyPercent * 0.01f;
+    return static_cast<float>(static_cast<long double>(yearly) * (1.0L / 12.0L));
+}
+
+float loanPayment(float principal, float rate, int months) {
+    const float q = repeatedPower(1.0f + rate, months);
+    const float d = 1.0f - 1.0f / q;
+    if (d == 0.0f) {
+        return principal / static_cast<float>(months < 1 ? 1 : months);
+    }
+    return principal * rate / d;
+}
+
+Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
+                         float extra, int extraFrom) {
+    Amortized out;
+    if (lastMonth < 0) {
+        return out;
+    }
+    const float pay = loanPayment(principal, rate, months);
+    float balance = principal;
+    float total = 0.0f;
+    for (int i = 0;; ++i) {
+        const float interest = balance * rate;
+        float paid = pay - interest;
+        if (i >= extraFrom) {
+            paid += extra;
+        }
+        if (i >= firstMonth) {
+            out.interest += interest;
+            ++out.months;
+            if (balance < paid) {
+                out.principal = total + balance; // the last, smaller payment
+                return out;
+            }
+            total += paid;
+        }
+        balance -= paid;
+        if (balance <= 0.0f) {
+            break;
+        }
+        if (i + 1 > lastMonth) {
+            out.principal = total;
+            return out;
+        }
+    }
+    // Paid off to the cent, or before firstMonth: the balance is at most 0 here.
+    total += balance;
+    out.principal = total < 0.0f ? 0.0f : total;
+    return out;
+}
+
+float cardMonthInterest(float balance, float yearlyPercent) {
+    const long double perDay = static_cast<long double>(balance * yearlyPercent) * (1.0L / 365.0L);
+    return static_cast<float>(perDay * 30.0L * 0.01L);
+}
+
+} // namespace finplan

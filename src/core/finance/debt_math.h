@@ -1,0 +1,41 @@
+#pragma once
+
+namespace finplan {
+
+// The debt arithmetic shared by the run, the debt editors and the calculators. Every step is
+// rounded to single precision as the payments have always been computed, so cents agree
+// between the schedule, the editors and the calculators.
+
+// x multiplied by x, n - 1 times, rounding after each multiplication; x itself for n <= 1
+// (n = 0 included).
+float repeatedPower(float x, int n);
+
+// The monthly rate of a yearly rate in percent: (rate x 0.01) x (1/12), the product taken in
+// extended precision and rounded once to float. That is the correctly rounded (rate x 0.01) / 12;
+// multiplying by a single-precision 1/12 instead is one bit off for about a third of all rates.
+float monthlyRate(float yearlyPercent);
+
+// The level monthly payment that repays `principal` in `months` months at `rate` a month.
+// Without interest (a rate too small to move 1 + rate in single precision included) it is
+// principal / months. A month count below 1 is one month, as the power above takes it.
+float loanPayment(float principal, float rate, int months);
+
+// What the months firstMonth..lastMonth of a loan's schedule pay.
+struct Amortized {
+    float principal = 0.0f; // principal paid in those months
+    float interest = 0.0f;  // interest of the months counted
+    int months = 0;         // months counted: those the loan still ran
+};
+
+// Replays the schedule of a loan of `principal` over `months` months from month 0, with
+// `extra` principal added to each month from `extraFrom` on, and sums the months firstMonth
+// to lastMonth. The month whose balance is below its principal pays just the balance, and
+// nothing is paid after it.
+Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
+                         float extra, int extraFrom);
+
+// A credit card's interest for one 30-day month: balance x rate x (1/365) x 30 x 0.01, from
+// the factor 1/365 on in extended precision, rounded once to float.
+float cardMonthInterest(float balance, float yearlyPercent);
+
+} // namespace finplan

@@ -1,0 +1,44 @@
+#include "results/results_export.h"
+
+#include "model/text_field.h"
+#include "results/fixed_text.h"
+
+#include <ostream>
+
+namespace finplan {
+
+void ResultsExport::header(const AccountTable& accounts) {
+    const char separator = m_kind == ExportKind::Tab ? '\t' : ',';
+    std::string line = std::string("Age") + separator;
+    for (int i = 0; i < accounts.usedCount(); ++i) {
+        line += fieldText(accounts.accounts[static_cast<std::size_t>(i)].name);
+        line += separator;
+    }
+    // The comma header keeps a separator after "Total" as well.
+    line += std::string("Equity") + separator + "Total";
+    if (m_kind == ExportKind::Comma) {
+        line += separator;
+    }
+    m_out << line << '\n';
+}
+
+void ResultsExport::row(float age, const AccountTable& accounts, float equityTotal) {
+    const char separator = m_kind == ExportKind::Tab ? '\t' : ',';
+    std::string line;
+    appendFixed(line, static_cast<double>(age), 2);
+    line += separator;
+    float total = 0.0f;
+    for (int i = 0; i < accounts.usedCount(); ++i) {
+        const float balance = accounts.accounts[static_cast<std::size_t>(i)].balance;
+        total += balance;
+        appendFixed(line, static_cast<double>(balance), 2);
+        line += separator;
+    }
+    total += equityTotal;
+    appendFixed(line, static_cast<double>(equityTotal), 2);
+    line += separator;
+    appendFixed(line, static_cast<double>(total), 2);
+    m_out << line << '\n';
+}
+
+} // namespace finplan
