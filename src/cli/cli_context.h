@@ -19,6 +19,7 @@ struct CliContext {
     std::ostream& out;
     std::ostream& err;
     UserDialogs& dialogs;
+    bool answerYes = false; // --yes: every question is answered Yes
 };
 
 } // namespace finplan::cli

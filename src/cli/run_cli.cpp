@@ -42,6 +42,13 @@ constexpr std::string_view kHelpDetails =
     "  --random-accounts       draw each account's rate from its own random range\n"
     "  --random-groups         draw the rates of the account groups\n"
     "  --seed N                seed of the random rates (default: the clock)\n"
+    "  --schedule FILE         also save the schedule as the results page's Save does\n"
+    "  --export-csv FILE       also export the yearly balances, comma-delimited\n"
+    "  --export-tab FILE       also export the yearly balances, tab-delimited\n"
+    "  --save-graphs FILE      also copy the graph file as Save Graphs does\n"
+    "\n"
+    "Existing output files are replaced only with --yes; without it the command\n"
+    "leaves them and exits with status 1.\n"
     "\n"
     "OUT is created when it does not exist and replaced when it does. Messages and\n"
     "questions go to the error stream.\n"
@@ -129,7 +136,7 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                                        std::to_string(arguments.files.size()));
         }
         CliDialogs dialogs(err, answerYes);
-        const CliContext context{out, err, dialogs};
+        const CliContext context{out, err, dialogs, answerYes};
         return static_cast<int>(command.run(context, arguments));
     }
     return usageError(err, "unknown command " + quoted(name));

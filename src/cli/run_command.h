@@ -12,7 +12,9 @@ namespace finplan::cli {
 
 inline constexpr std::array<std::string_view, 5> kRunFlags = {
     "--detailed", "--accounts", "--summary", "--random-accounts", "--random-groups"};
-inline constexpr std::array<std::string_view, 3> kRunValued = {"--workdir", "--today", "--seed"};
+inline constexpr std::array<std::string_view, 7> kRunValued = {
+    "--workdir",    "--today",      "--seed",       "--schedule",
+    "--export-csv", "--export-tab", "--save-graphs"};
 inline constexpr OptionSpec kRunOptions{kRunFlags, kRunValued};
 
 // `run SCENARIO.RET`: simulates the scenario once and prints the lines the results list shows.

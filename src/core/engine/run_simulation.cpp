@@ -188,7 +188,9 @@ void openingBalances(RunContext& run) {
     }
 }
 
-void startShownYear(RunContext& run) {
+// A card's balance is owed from the year it starts; in run-in years too, since its payments
+// there already reduce the liabilities.
+void bookNewCardDebts(RunContext& run) {
     Scenario& s = run.scenario;
     for (int i = 0; i < s.usedEventCount(); ++i) {
         const EventRecord& event = s.events[static_cast<std::size_t>(i)];
@@ -196,6 +198,9 @@ void startShownYear(RunContext& run) {
             run.totals.liabilities += event.currentAmount;
         }
     }
+}
+
+void startShownYear(RunContext& run) {
     ++run.yearIndex;
     recordOpeningSnapshot(run, shownAge(run));
 }
@@ -225,6 +230,7 @@ void simulateYear(RunContext& run) {
     if (run.age == run.displayStartAge) {
         openingBalances(run);
     }
+    bookNewCardDebts(run);
     if (run.shownYear()) {
         startShownYear(run);
     }

@@ -3,6 +3,7 @@
 #include "model/text_field.h"
 #include "results/fixed_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 
@@ -37,6 +38,38 @@ std::array<std::string, 3> plotCaptions(const std::string& fileName, const std::
 
 float plottedYears(float lastSimulatedAge, float startAge) {
     return lastSimulatedAge - std::trunc(startAge) + 1.0f;
+}
+
+std::optional<AgeSpan> zoomedPlotAges(const PlotZoom& zoom, float startAge) {
+    if (!zoom.active || zoom.firstAge == 0) {
+        return std::nullopt;
+    }
+    if (zoom.lastAge == 0) {
+        AgeSpan span{static_cast<int>(std::trunc(startAge)), zoom.firstAge};
+        if (span.years() < 3) {
+            ++span.last;
+        }
+        return span;
+    }
+    AgeSpan span{std::min(zoom.firstAge, zoom.lastAge), std::max(zoom.firstAge, zoom.lastAge)};
+    if (span.last - span.first < 3) {
+        ++span.last;
+    }
+    return span;
+}
+
+float plottedYears(float lastSimulatedAge, float startAge, const PlotZoom& zoom) {
+    const std::optional<AgeSpan> ages = zoomedPlotAges(zoom, startAge);
+    return ages ? static_cast<float>(ages->years()) : plottedYears(lastSimulatedAge, startAge);
+}
+
+bool plotsAge(float age, float startAge, const PlotZoom& zoom) {
+    const std::optional<AgeSpan> ages = zoomedPlotAges(zoom, startAge);
+    if (!ages) {
+        return true;
+    }
+    const float whole = std::trunc(age);
+    return whole >= static_cast<float>(ages->first) && whole <= static_cast<float>(ages->last);
 }
 
 bool PlotFileWriter::open(const std::filesystem::path& workDir) {

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,34 @@ std::array<std::string, 3> plotCaptions(const std::string& fileName, const std::
 
 // Years the unzoomed plot holds: from the whole start age up to the last simulated age.
 float plottedYears(float lastSimulatedAge, float startAge);
+
+// The zoom of the graph view as the run needs it: whole ages, 0 for an unmarked one. With
+// only a first age the range runs from the start age to it.
+struct PlotZoom {
+    bool active = false;
+    int firstAge = 0;
+    int lastAge = 0;
+};
+
+// Whole ages first .. last, both included.
+struct AgeSpan {
+    int first = 0;
+    int last = 0;
+
+    int years() const { return last - first + 1; }
+};
+
+// The ages a zoomed plot file holds: the zoom range, one year longer when it is short (last
+// minus first under 3 for a marked range, under 3 years from the start age for a first age
+// alone). None when the zoom is off or has no first age.
+std::optional<AgeSpan> zoomedPlotAges(const PlotZoom& zoom, float startAge);
+
+// The plotted-years line of the header: the zoomed ages' count while zoomed, else as above.
+float plottedYears(float lastSimulatedAge, float startAge, const PlotZoom& zoom);
+
+// Whether the year lines of an age go into the plot file: every age unzoomed, only the
+// zoomed ages while zoomed.
+bool plotsAge(float age, float startAge, const PlotZoom& zoom);
 
 // Writes the plot file the graph viewer reads, piece by piece as a run produces it. Writes
 // after a failed open, or after the trailer, do nothing.

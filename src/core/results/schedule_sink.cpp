@@ -11,9 +11,11 @@ bool isParagraphMark(std::string_view text) {
     return text.starts_with("??");
 }
 
-// A totals line starts with its age, so a "." stands among its first four characters.
+// A totals line starts with its age, so a "." stands among its first four characters. Event
+// lines start with blanks, so a name with a "." near its start is not taken for one.
 bool isTotalsLine(std::string_view text) {
-    return text.substr(0, 4).find('.') != std::string_view::npos;
+    return !text.empty() && text.front() >= '0' && text.front() <= '9' &&
+           text.substr(0, 4).find('.') != std::string_view::npos;
 }
 
 } // namespace

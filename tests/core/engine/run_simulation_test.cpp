@@ -265,5 +265,36 @@ TEST(RunSchedule, SavedResultsKeepHyphensAndPrintingWritesItsWorkFile) {
     EXPECT_EQ(printed, text);
 }
 
+TEST(RunSchedule, ACardPaidOffBeforeTheScenarioLeavesNoNegativeDebt) {
+    Sim r;
+    r.scenario.header.startAge = 50;
+    r.scenario.header.endAge = 51;
+    const auto& bank = r.addAccount("Bank", AccountKind::InvestmentSavings, 5000, 0);
+    EventRecord& card = r.addEvent(EventType::Loan, 48, 49, "Visa");
+    card.inflationAdjust = kCreditCardMark;
+    card.amount = 1000;
+    card.payment = 100;
+    card.rate = 0;
+    card.accountId = static_cast<std::int16_t>(bank.accountId);
+    card.years = kAccountChosenMarker;
+    ASSERT_EQ(r.run(), 1);
+    EXPECT_EQ(r.output.tables.ageTotal(AgeTotal::Liabilities, 50), 0.0f);
+    EXPECT_EQ(r.output.tables.years[0].netWorth, r.output.tables.years[0].investment);
+}
+
+TEST(RunSchedule, GoToFindsTheTotalsLineNotAnEventNamedWithAPoint) {
+    Sim r;
+    r.scenario.header.startAge = 60;
+    r.scenario.header.endAge = 61;
+    const auto& bank = r.addAccount("Bank", AccountKind::InvestmentSavings, 5000, 0);
+    EventRecord& gift = r.addEvent(EventType::Deposit, 60, 60, "A.B");
+    gift.amount = 10;
+    gift.oneTime = 1;
+    gift.accountId = static_cast<std::int16_t>(bank.accountId);
+    ASSERT_EQ(r.run(), 1);
+    EXPECT_EQ(r.shownLines()[2], "  A.B - Deposit $10.00 to Bank");
+    EXPECT_EQ(r.output.schedule.ageToLine[60], 0);
+}
+
 } // namespace
 } // namespace finplan

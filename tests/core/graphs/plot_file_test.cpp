@@ -147,5 +147,48 @@ TEST(PlottedYears, CountsFromTheWholeStartAgeToTheLastAgeInclusive) {
     EXPECT_EQ(plottedYears(30.0f, 30.2493f), 1.0f);
 }
 
+TEST(PlotZoomYears, MarkedRangesShorterThanFourYearsGainOneAtTheEnd) {
+    const PlotZoom off{};
+    EXPECT_EQ(plottedYears(89.0f, 60.4f, off), 30.0f);
+    EXPECT_EQ(zoomedPlotAges(off, 60.0f), std::nullopt);
+
+    const PlotZoom fiveYears{true, 66, 70};
+    EXPECT_EQ(plottedYears(89.0f, 60.0f, fiveYears), 5.0f);
+    const PlotZoom fourYears{true, 66, 69};
+    EXPECT_EQ(plottedYears(89.0f, 60.0f, fourYears), 4.0f);
+    const PlotZoom threeYears{true, 66, 68}; // 68 - 66 < 3: widened to 69
+    EXPECT_EQ(plottedYears(89.0f, 60.0f, threeYears), 4.0f);
+    EXPECT_EQ(zoomedPlotAges(threeYears, 60.0f)->last, 69);
+    const PlotZoom twoYears{true, 66, 67};
+    EXPECT_EQ(plottedYears(89.0f, 60.0f, twoYears), 3.0f);
+    const PlotZoom reversed{true, 70, 66};
+    EXPECT_EQ(zoomedPlotAges(reversed, 60.0f)->first, 66);
+    // Zoom on with its marks cleared writes the whole run.
+    EXPECT_EQ(plottedYears(89.0f, 60.0f, PlotZoom{true, 0, 0}), 30.0f);
+}
+
+TEST(PlotZoomYears, AFirstAgeAloneCountsFromTheWholeStartAge) {
+    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 64, 0}), 5.0f);
+    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 62, 0}), 3.0f);
+    // Two years from the start age are below three: widened by one.
+    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 61, 0}), 3.0f);
+    EXPECT_EQ(zoomedPlotAges(PlotZoom{true, 61, 0}, 60.7f)->first, 60);
+    EXPECT_EQ(zoomedPlotAges(PlotZoom{true, 61, 0}, 60.7f)->last, 62);
+}
+
+TEST(PlotZoomYears, OnlyTheZoomedAgesAreWritten) {
+    const PlotZoom zoom{true, 66, 68}; // widened to 66 .. 69
+    std::string written;
+    for (float age = 60.0f; age <= 89.0f; age += 1.0f) {
+        if (plotsAge(age, 60.0f, zoom)) {
+            written += std::to_string(static_cast<int>(age)) + " ";
+        }
+    }
+    EXPECT_EQ(written, "66 67 68 69 ");
+    EXPECT_TRUE(plotsAge(66.6f, 60.0f, zoom)); // a fractional first age counts by its whole age
+    EXPECT_TRUE(plotsAge(40.0f, 60.0f, PlotZoom{}));
+    EXPECT_TRUE(plotsAge(40.0f, 60.0f, PlotZoom{false, 66, 68}));
+}
+
 } // namespace
 } // namespace finplan

@@ -1,0 +1,177 @@
+#include "graphs/account_pages.h"
+#include "graphs/graph_kind.h"
+#include "graphs/graph_roster.h"
+#include "model/text_field.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <bit>
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+// Every field of every year holds 100 x year + field number, so a value names its source.
+ResultTables numberedTables() {
+    ResultTables tables;
+    for (int year = 0; year < kMaxShownYears; ++year) {
+        std::array<float, kYearResultFields> fields{};
+        for (int field = 0; field < kYearResultFields; ++field) {
+            fields[static_cast<std::size_t>(field)] = static_cast<float>(100 * year + field);
+        }
+        tables.years[static_cast<std::size_t>(year)] = std::bit_cast<YearResult>(fields);
+    }
+    return tables;
+}
+
+struct Shown {
+    std::string label;
+    float value;
+    int color;
+    friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+std::vector<Shown> shownInYear(GraphKind kind, const ResultTables& tables,
+                               const GraphRoster& roster, int year, int first = 0, int end = 0) {
+    std::vector<Shown> shown;
+    for (const GraphSeries& s : graphSeries(kind, roster, first, end)) {
+        shown.push_back({s.label, seriesValue(tables, roster, s.source, year), s.colorIndex});
+    }
+    return shown;
+}
+
+TEST(GraphKindSeries, FieldGraphsReadTheirFieldsInLegendOrder) {
+    const ResultTables tables = numberedTables();
+    const GraphRoster none;
+    EXPECT_EQ(shownInYear(GraphKind::NetWorth, tables, none, 2),
+              (std::vector<Shown>{{"Net Worth", 206, 1},
+                                  {"Investment Accounts", 201, 2},
+                                  {"Tax-free Accounts", 202, 3},
+                                  {"Retirement Accounts", 203, 4},
+                                  {"Asset Accounts", 204, 5},
+                                  {"Equity", 205, 6}}));
+    EXPECT_EQ(shownInYear(GraphKind::IncomingOutgoing, tables, none, 0),
+              (std::vector<Shown>{{"Incoming", 7, 1}, {"Outgoing", 11, 2}}));
+    EXPECT_EQ(shownInYear(GraphKind::Incoming, tables, none, 1),
+              (std::vector<Shown>{{"Total Incoming", 107, 1},
+                                  {"Deposits", 108, 2},
+                                  {"Taxable Income", 109, 3},
+                                  {"Non Taxable Income", 110, 4},
+                                  {"Loans", 116, 5},
+                                  {"Assets", 118, 6},
+                                  {"Equity", 117, 7}}));
+    EXPECT_EQ(shownInYear(GraphKind::Outgoing, tables, none, 99),
+              (std::vector<Shown>{{"Total Outgoing", 9911, 1},
+                                  {"Withdrawals", 9912, 2},
+                                  {"Interest Paid", 9914, 3},
+                                  {"Other/Loan/Mortgage", 9919, 4},
+                                  {"Taxes Paid", 9913, 5},
+                                  {"Penalties Paid", 9915, 6}}));
+    EXPECT_TRUE(graphSeries(GraphKind::Breakdown, none).empty());
+}
+
+TEST(GraphKindSeries, YearsOutsideTheTablesReadZero) {
+    const ResultTables tables = numberedTables();
+    const GraphRoster none;
+    const SeriesSource netWorth{SeriesSource::From::Field, 6};
+    EXPECT_EQ(seriesValue(tables, none, netWorth, -1), 0.0f);
+    EXPECT_EQ(seriesValue(tables, none, netWorth, kMaxShownYears), 0.0f);
+    EXPECT_EQ(seriesValue(tables, none, {SeriesSource::From::Account, 51}, 3), 0.0f);
+}
+
+TEST(GraphKindSeries, TitlesAndNumbers) {
+    EXPECT_EQ(graphTitle(GraphKind::NetWorth), "NET WORTH");
+    EXPECT_EQ(graphTitle(GraphKind::IncomingOutgoing), "INCOMING / OUTGOING");
+    EXPECT_EQ(graphTitle(GraphKind::Breakdown), "");
+    EXPECT_EQ(graphKindFromNumber(7), GraphKind::Groups);
+    EXPECT_EQ(graphKindFromNumber(0), std::nullopt);
+    EXPECT_EQ(graphKindFromNumber(8), std::nullopt);
+}
+
+GraphRoster roster(const std::vector<std::pair<std::string, int>>& accounts) {
+    AccountTable table;
+    table.accountCount = static_cast<std::int16_t>(accounts.size());
+    for (std::size_t i = 0; i < accounts.size(); ++i) {
+        setFieldText(table.accounts[i].name, accounts[i].first);
+        table.accounts[i].group = static_cast<std::uint16_t>(accounts[i].second);
+    }
+    GroupTable groups;
+    setFieldText(groups.groupNames[0], "Stocks");
+    setFieldText(groups.groupNames[1], "X"); // one letter: an unused group
+    setFieldText(groups.groupNames[4], "Cash");
+    setFieldText(groups.groupNames[9], "Property");
+    return graphRoster(table, groups);
+}
+
+TEST(GraphKindSeries, AccountsGraphShowsItsPageOfTheAccountList) {
+    std::vector<std::pair<std::string, int>> accounts;
+    for (int i = 0; i < 12; ++i) {
+        accounts.emplace_back("Account no " + std::to_string(i), 0);
+    }
+    const GraphRoster list = roster(accounts);
+    ResultTables tables;
+    tables.accountValues[4][10] = 1500.5f;
+    tables.accountValues[4][11] = -20.0f;
+    EXPECT_EQ(shownInYear(GraphKind::Accounts, tables, list, 4, 10, 20),
+              (std::vector<Shown>{{"Account no 10", 1500.5f, 1}, {"Account no 11", -20.0f, 2}}));
+    EXPECT_EQ(graphSeries(GraphKind::Accounts, list, 0, 10).size(), 10u);
+}
+
+TEST(GraphKindGroups, OnlyNamesLongerThanOneLetterAndSumsOverTheirAccounts) {
+    const GraphRoster list = roster({{"Fund", 4}, {"Shares", 0}, {"Bank", 4}, {"Odd", 1}});
+    ASSERT_EQ(list.groups.size(), 3u);
+    EXPECT_EQ(list.groups[0].index, 0);
+    EXPECT_EQ(list.groups[1].index, 4);
+    EXPECT_EQ(list.groups[1].name, "Cash");
+    EXPECT_EQ(list.groups[2].index, 9);
+
+    ResultTables tables;
+    tables.accountValues[2] = {100.25f, 7.0f, 50.5f, 999.0f};
+    EXPECT_EQ(shownInYear(GraphKind::Groups, tables, list, 2),
+              (std::vector<Shown>{{"Stocks", 7.0f, 1}, {"Cash", 150.75f, 2}, {"Property", 0, 3}}));
+}
+
+TEST(GraphKindRange, CoversOnlyTheVisibleYearsAndAlwaysHoldsZero) {
+    ResultTables tables;
+    for (int year = 0; year < 10; ++year) {
+        tables.years[static_cast<std::size_t>(year)].netWorth = 1000.0f * static_cast<float>(year);
+        tables.years[static_cast<std::size_t>(year)].equity = 500.0f;
+    }
+    tables.years[1].investment = -300.0f;
+    const GraphRoster none;
+    const auto series = graphSeries(GraphKind::NetWorth, none);
+    const ValueRange zoomed = seriesRange(tables, none, series, 3, 4);
+    EXPECT_EQ(zoomed.min, 0.0f);
+    EXPECT_EQ(zoomed.max, 6000.0f);
+    const ValueRange all = seriesRange(tables, none, series, 0, 10);
+    EXPECT_EQ(all.min, -300.0f);
+    EXPECT_EQ(all.max, 9000.0f);
+}
+
+std::vector<std::string> pageLabels(int accounts) {
+    std::vector<std::string> labels;
+    for (const AccountPage& page : accountPages(accounts)) {
+        labels.push_back(page.label + " [" + std::to_string(page.first) + "," +
+                         std::to_string(page.end) + ")");
+    }
+    return labels;
+}
+
+TEST(GraphAccountPages, BlocksOfTenNamedByTheirAccountNumbers) {
+    EXPECT_TRUE(accountPages(0).empty());
+    EXPECT_EQ(pageLabels(1), (std::vector<std::string>{"Account 1 [0,1)"}));
+    EXPECT_EQ(pageLabels(7), (std::vector<std::string>{"Accounts 1-7 [0,7)"}));
+    EXPECT_EQ(pageLabels(10), (std::vector<std::string>{"Accounts 1-10 [0,10)"}));
+    EXPECT_EQ(pageLabels(11),
+              (std::vector<std::string>{"Accounts 1-10 [0,10)", "Account 11 [10,11)"}));
+    EXPECT_EQ(pageLabels(50),
+              (std::vector<std::string>{"Accounts 1-10 [0,10)", "Accounts 11-20 [10,20)",
+                                        "Accounts 21-30 [20,30)", "Accounts 31-40 [30,40)",
+                                        "Accounts 41-50 [40,50)"}));
+    EXPECT_EQ(pageLabels(23).back(), "Accounts 21-23 [20,23)");
+}
+
+} // namespace
+} // namespace finplan
