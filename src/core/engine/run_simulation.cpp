@@ -91,7 +91,7 @@ void writePlotHeader(RunContext& run) {
     Scenario& s = run.scenario;
     const float last = finalAge(run.simStartAge, run.endAge);
     run.plot.header(run.output.graphKind, run.output.captions,
-                    last - std::floor(s.header.startAge) + 1.0f, s.accounts);
+                    plottedYears(last, s.header.startAge, run.switches.plotZoom), s.accounts);
     run.output.accountNames.clear();
     for (int i = 0; i < s.accounts.usedCount(); ++i) {
         run.output.accountNames.emplace_back(

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphs/plot_file.h"
+
 namespace finplan {
 
 // The switches a caller sets for a run.
@@ -13,6 +15,8 @@ struct RunSwitches {
     bool suppressed = false;
     // A saving run leaves out the paragraph mark.
     bool saveRunInProgress = false;
+    // The graph's zoom: only the zoomed years go into the plot file.
+    PlotZoom plotZoom;
 };
 
 } // namespace finplan

@@ -17,6 +17,11 @@ float assetAccountBalances(const AccountTable& table) {
     return sum;
 }
 
+// Under a graph zoom only the zoomed years go into the plot file.
+bool plotsThisYear(const RunContext& run) {
+    return plotsAge(run.age, run.scenario.header.startAge, run.switches.plotZoom);
+}
+
 bool rowInRange(const RunContext& run) {
     return run.yearIndex >= 0 && run.yearIndex < kMaxShownYears;
 }
@@ -44,9 +49,11 @@ void recordOpeningSnapshot(RunContext& run, float plotAge) {
     if (run.exportTo != nullptr) {
         run.exportTo->row(run.age, table, t.equityTotal);
     }
-    run.plot.accountBalances(table);
-    run.plot.openingTotals(plotAge, {row.investment, row.taxFree, row.retirement, row.assetAccounts,
-                                     row.equity, row.netWorth});
+    if (plotsThisYear(run)) {
+        run.plot.accountBalances(table);
+        run.plot.openingTotals(plotAge, {row.investment, row.taxFree, row.retirement,
+                                         row.assetAccounts, row.equity, row.netWorth});
+    }
 }
 
 void recordYearFlows(RunContext& run) {
@@ -75,7 +82,9 @@ void recordYearFlows(RunContext& run) {
     for (std::size_t i = 0; i < flowFields.size(); ++i) {
         flowFields[i] = all[i + 7];
     }
-    run.plot.flows(flowFields);
+    if (plotsThisYear(run)) {
+        run.plot.flows(flowFields);
+    }
     if (run.logs) {
         run.logs->categoryLines(run.age, f);
     }

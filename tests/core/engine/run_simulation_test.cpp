@@ -296,5 +296,20 @@ TEST(RunSchedule, GoToFindsTheTotalsLineNotAnEventNamedWithAPoint) {
     EXPECT_EQ(r.output.schedule.ageToLine[60], 0);
 }
 
+TEST(RunSchedule, AZoomedGraphGetsOnlyTheZoomedYearsInThePlotFile) {
+    Sim r;
+    r.scenario.header.startAge = 60;
+    r.scenario.header.endAge = 70;
+    r.addAccount("Bank", AccountKind::InvestmentSavings, 1000, 0);
+    r.switches.plotZoom = {true, 63, 66};
+    ASSERT_EQ(r.run(), 1);
+    const std::string plot = test::readText(r.dir / "plotinf01.tmp");
+    EXPECT_NE(plot.find("\n4.00\n1\nBank\n1000.00\n63.0 "), std::string::npos);
+    EXPECT_EQ(plot.find("\n62.0 "), std::string::npos);
+    EXPECT_NE(plot.find("\n66.0 "), std::string::npos);
+    EXPECT_EQ(plot.find("\n67.0 "), std::string::npos);
+    EXPECT_EQ(r.output.tables.shownYears, 11); // the result tables keep every year
+}
+
 } // namespace
 } // namespace finplan
