@@ -111,7 +111,7 @@ TEST_F(CliCommands, InfoShowsHeaderTotalsAccountsAndEventsAligned) {
         "Inflation rate    3.00 %",
         "Birthday          month 4, day 12 (not used)",
         "Default penalty   age 59.00, rate 10.00 %",
-        "Events            9",
+        "Events            10",
         "Accounts          6 (next id 6)",
         "",
         "Initial totals              Amount  Avg rate",
@@ -144,9 +144,9 @@ TEST_F(CliCommands, InfoShowsHeaderTotalsAccountsAndEventsAligned) {
                                "   1  Deposit             45.00   61.00  Salary\n"
                                "   2  Credit Card Debt    45.00   50.00  Visa Card\n";
     EXPECT_NE(run.out.find(events), std::string::npos) << run.out;
-    EXPECT_EQ(got.back(), "   8  RMD Distribution    72.00  120.00  IRS Uniform -- RMD withdrawal "
+    EXPECT_EQ(got.back(), "   9  RMD Distribution    72.00  120.00  IRS Uniform -- RMD withdrawal "
                           "option in effect using Table 1.");
-    EXPECT_EQ(got.size(), 35u);
+    EXPECT_EQ(got.size(), 36u);
 }
 
 TEST_F(CliCommands, ResaveReproducesTheFileByteForByte) {

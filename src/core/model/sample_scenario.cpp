@@ -254,6 +254,16 @@ EventRecord rothFunding() {
     return e;
 }
 
+// What the household spends while working; the budget takes over at retirement.
+EventRecord livingExpenses() {
+    EventRecord e =
+        newEvent(EventType::Withdrawal, "Living expenses", 45.0f, kRetirementAge - 1.0f);
+    e.amount = 45000.0f;
+    e.inflationAdjust = 1;
+    e.accountId = kNoAccount;
+    return e;
+}
+
 EventRecord rebalance() {
     EventRecord e =
         newEvent(EventType::Fundamentals, "Rebalance brokerage toward bonds", 55.0f, 55.0f);
@@ -331,16 +341,12 @@ EventRecord rmdDistribution(const AccountSlotArrays& slots) {
 }
 
 void addEvents(Scenario& s) {
-    const std::array<EventRecord, 9> events = {
-        salary(),
-        retirementContributions(),
-        rothFunding(),
-        rebalance(),
-        budgetWithdrawal(s.budgets[0]),
-        homeMortgage(),
-        carLoan(s.accounts.accounts[Car]),
-        creditCard(),
-        rmdDistribution(s.slots),
+    const std::array<EventRecord, 10> events = {
+        salary(),         retirementContributions(),
+        livingExpenses(), rothFunding(),
+        rebalance(),      budgetWithdrawal(s.budgets[0]),
+        homeMortgage(),   carLoan(s.accounts.accounts[Car]),
+        creditCard(),     rmdDistribution(s.slots),
     };
     for (std::size_t i = 0; i < events.size(); ++i) {
         s.events[i] = events[i];
