@@ -102,7 +102,7 @@ void PlotFileWriter::accountBalances(const AccountTable& accounts) {
     }
     std::string lines;
     for (int i = 0; i < accounts.usedCount(); ++i) {
-        appendFixed(lines, static_cast<double>(account(accounts, i).balance), 2);
+        appendFixed(lines, account(accounts, i).balance, 2);
         lines += '\n';
     }
     writeText(m_file.get(), lines);
@@ -113,10 +113,10 @@ void PlotFileWriter::openingTotals(float age, const std::array<float, 6>& totals
         return;
     }
     std::string line;
-    appendFixed(line, static_cast<double>(age), 1);
+    appendFixed(line, age, 1);
     for (const float total : totals) {
         line += ' ';
-        appendFixed(line, static_cast<double>(total), 2);
+        appendFixed(line, total, 2);
     }
     line += ' ';
     writeText(m_file.get(), line);
@@ -131,7 +131,7 @@ void PlotFileWriter::flows(const std::array<float, 13>& values) {
         if (!line.empty()) {
             line += ' ';
         }
-        appendFixed(line, static_cast<double>(value), 2);
+        appendFixed(line, value, 2);
     }
     line += '\n';
     writeText(m_file.get(), line);

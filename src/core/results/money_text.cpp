@@ -3,6 +3,7 @@
 #include "results/fixed_text.h"
 #include "results/text_format.h"
 
+#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -84,9 +85,17 @@ std::string formatRateLine(std::string_view label, float rate) {
 
 std::string moneyText(float amount) {
     // Printed as "%-13.2f"; the padding would be compacted away at once.
-    std::string text = fixedText(static_cast<double>(amount), 2);
-    formatMoney(text);
-    return text;
+    std::string text;
+    appendFixed(text, amount, 2);
+    if (!std::isfinite(amount)) {
+        formatMoney(text);
+        return text;
+    }
+    // A finite amount prints as [-]digits.dd, which needs nothing compacted: the commas go
+    // straight in. Schedules hold tens of thousands of amounts.
+    const bool minus = text.front() == '-';
+    const std::size_t dot = text.size() - 3;
+    return withCommas(text, dot, commaCount(dot, minus));
 }
 
 } // namespace finplan

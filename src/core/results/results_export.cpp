@@ -25,19 +25,19 @@ void ResultsExport::header(const AccountTable& accounts) {
 void ResultsExport::row(float age, const AccountTable& accounts, float equityTotal) {
     const char separator = m_kind == ExportKind::Tab ? '\t' : ',';
     std::string line;
-    appendFixed(line, static_cast<double>(age), 2);
+    appendFixed(line, age, 2);
     line += separator;
     float total = 0.0f;
     for (int i = 0; i < accounts.usedCount(); ++i) {
         const float balance = accounts.accounts[static_cast<std::size_t>(i)].balance;
         total += balance;
-        appendFixed(line, static_cast<double>(balance), 2);
+        appendFixed(line, balance, 2);
         line += separator;
     }
     total += equityTotal;
-    appendFixed(line, static_cast<double>(equityTotal), 2);
+    appendFixed(line, equityTotal, 2);
     line += separator;
-    appendFixed(line, static_cast<double>(total), 2);
+    appendFixed(line, total, 2);
     m_out << line << '\n';
 }
 

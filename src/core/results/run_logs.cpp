@@ -28,16 +28,15 @@ int textLength(std::string_view text) {
     return static_cast<int>(text.size());
 }
 
-// "%5.1f\t%s\t" (and "%d\t" with a code) "%13.2f\n", built without printf's cost: a run
-// writes thousands of these lines.
-void writeLogLine(std::FILE* file, float age, std::string_view text, const int* code,
-                  float amount) {
+// "%5.1f\t%s\t" (and "%d\t" with a code) "%13.2f\n", built without printf's cost in a
+// buffer that lives as long as the logs: a run writes thousands of these lines.
+void writeLogLine(std::FILE* file, std::string& line, float age, std::string_view text,
+                  const int* code, float amount) {
     if (file == nullptr) {
         return;
     }
-    std::string line;
-    line.reserve(64 + text.size());
-    appendFixed(line, static_cast<double>(age), 1, 5);
+    line.clear();
+    appendFixed(line, age, 1, 5);
     line += '\t';
     line += text;
     line += '\t';
@@ -45,13 +44,14 @@ void writeLogLine(std::FILE* file, float age, std::string_view text, const int* 
         line += std::to_string(*code);
         line += '\t';
     }
-    appendFixed(line, static_cast<double>(amount), 2, 13);
+    appendFixed(line, amount, 2, 13);
     line += '\n';
     std::fwrite(line.data(), 1, line.size(), file);
 }
 
-void accountLine(std::FILE* file, float age, std::string_view accountName, float amount) {
-    writeLogLine(file, age, accountName, nullptr, amount);
+void accountLine(std::FILE* file, std::string& line, float age, std::string_view accountName,
+                 float amount) {
+    writeLogLine(file, line, age, accountName, nullptr, amount);
 }
 
 } // namespace
@@ -80,15 +80,15 @@ void RunLogs::accountList(const AccountTable& accounts) {
 }
 
 void RunLogs::eventLine(float age, std::string_view label, int code, float amount) {
-    writeLogLine(m_events.get(), age, label, &code, amount);
+    writeLogLine(m_events.get(), m_line, age, label, &code, amount);
 }
 
 void RunLogs::incomingLine(float age, std::string_view accountName, float amount) {
-    accountLine(m_incoming.get(), age, accountName, amount);
+    accountLine(m_incoming.get(), m_line, age, accountName, amount);
 }
 
 void RunLogs::outgoingLine(float age, std::string_view accountName, float amount) {
-    accountLine(m_outgoing.get(), age, accountName, amount);
+    accountLine(m_outgoing.get(), m_line, age, accountName, amount);
 }
 
 void RunLogs::categoryLines(float age, const YearFlows& flows) {

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace finplan {
@@ -43,6 +44,7 @@ private:
     File m_events;
     File m_outgoing;
     File m_incoming;
+    std::string m_line; // reused for every line
 };
 
 } // namespace finplan

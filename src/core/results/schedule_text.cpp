@@ -139,8 +139,16 @@ std::vector<std::string> accountSummaryBlock(const AccountTable& accounts) {
     lines.emplace_back("End Of Year Account Summary:");
     for (int i = 0; i < accounts.usedCount(); ++i) {
         const AccountRecord& account = accounts.accounts[static_cast<std::size_t>(i)];
-        const std::string name(fieldText(account.name));
-        lines.push_back(formatText("  %s=%-20s", name.c_str(), moneyText(account.balance).c_str()));
+        // "  %s=%-20s", put together directly: a schedule can hold thousands of these.
+        std::string line = "  ";
+        line += fieldText(account.name);
+        line += '=';
+        const std::string money = moneyText(account.balance);
+        line += money;
+        if (money.size() < 20) {
+            line.append(20 - money.size(), ' ');
+        }
+        lines.push_back(std::move(line));
     }
     return lines;
 }
