@@ -73,5 +73,28 @@ TEST(CliRun, WritesScheduleExportsAndGraphCopyAndReplacesThemOnlyWithYes) {
     EXPECT_TRUE(readText(csv).starts_with("Age,"));
 }
 
+TEST(CliRun, RandomGroupRatesAreReproducibleBySeed) {
+    TempDir dir;
+    const std::string sample = (dir / "s.RET").string();
+    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+    const std::vector<std::string> args = {
+        "run",     sample,       "--workdir",       dir.path().string(),
+        "--today", "2026-12-06", "--random-groups", "--seed",
+        "7",       "--detailed"};
+    const CliRun first = runCliWith(args);
+    ASSERT_EQ(first.code, 0) << first.err;
+    EXPECT_NE(first.out.find("\n  Gaussian range distribution random group rates in effect.\n"
+                             "      Property rate="),
+              std::string::npos);
+    EXPECT_NE(first.out.find("\nRate Statistics:\nAverage Bond Funds Rate    = "),
+              std::string::npos);
+    EXPECT_EQ(runCliWith(args).out, first.out);
+    std::vector<std::string> otherSeed = args;
+    otherSeed[8] = "8";
+    EXPECT_NE(runCliWith(otherSeed).out, first.out);
+    const CliRun both = runCliWith({"run", sample, "--random-groups", "--random-accounts"});
+    EXPECT_EQ(both.code, 1);
+}
+
 } // namespace
 } // namespace finplan::test
