@@ -32,28 +32,6 @@ AccountRecord* accountById(RunContext& run, int accountId) {
     return index < 0 ? nullptr : &run.scenario.accounts.accounts[static_cast<std::size_t>(index)];
 }
 
-bool isLiquid(const AccountRecord& account) {
-    return account.isKind(AccountKind::InvestmentSavings) ||
-           account.isKind(AccountKind::RetirementSavings) ||
-           account.isKind(AccountKind::TaxFreeSavings);
-}
-
-float* kindTotal(RunTotals& totals, const AccountRecord& account) {
-    switch (static_cast<AccountKind>(account.kind)) {
-    case AccountKind::Asset:
-        return &totals.assetTotal;
-    case AccountKind::Equity:
-        return &totals.equityTotal;
-    case AccountKind::InvestmentSavings:
-        return &totals.investmentTotal;
-    case AccountKind::RetirementSavings:
-        return &totals.retirementTotal;
-    case AccountKind::TaxFreeSavings:
-        return &totals.taxFreeTotal;
-    }
-    return nullptr;
-}
-
 // The account an event's charges come from first, or -1 for the default funding alone.
 int paymentAccountId(const EventRecord& event) {
     if (event.isCreditCard()) {
@@ -103,13 +81,11 @@ void startLoan(RunContext& run, EventRecord& event, int eventIndex) {
     run.flows.incomingTotal += amount;
     run.flows.loans += amount;
     run.totals.liabilities += amount;
-    if (float* total = kindTotal(run.totals, *account)) {
-        *total += amount;
-    }
+    run.totals.addToKind(account->kind, amount);
     const std::string name = nameOf(event);
     const std::string accountName(fieldText(account->name));
     std::string text;
-    if (isLiquid(*account)) {
+    if (account->isLiquid()) {
         event.appreciationRate = 0.0f;
         run.line(formatText("  %s - Deposit %s to %s from loan", name.c_str(), money(amount, text),
                             accountName.c_str()),

@@ -26,28 +26,6 @@ AccountRecord* accountById(RunContext& run, int accountId) {
     return index < 0 ? nullptr : &run.scenario.accounts.accounts[static_cast<std::size_t>(index)];
 }
 
-float* kindTotal(RunTotals& totals, const AccountRecord& account) {
-    switch (static_cast<AccountKind>(account.kind)) {
-    case AccountKind::Asset:
-        return &totals.assetTotal;
-    case AccountKind::Equity:
-        return &totals.equityTotal;
-    case AccountKind::InvestmentSavings:
-        return &totals.investmentTotal;
-    case AccountKind::RetirementSavings:
-        return &totals.retirementTotal;
-    case AccountKind::TaxFreeSavings:
-        return &totals.taxFreeTotal;
-    }
-    return nullptr;
-}
-
-void addToKindTotal(RunContext& run, const AccountRecord& account, float amount) {
-    if (float* total = kindTotal(run.totals, account)) {
-        *total += amount;
-    }
-}
-
 // An event whose account was deleted or re-indexed away books nothing; the schedule says so.
 void reportMissingAccount(RunContext& run, int eventIndex) {
     const EventRecord& event = run.scenario.events[static_cast<std::size_t>(eventIndex)];
@@ -171,7 +149,7 @@ void applyDeposit(RunContext& run, EventRecord& event, int eventIndex) {
     run.flows.deposits += deposit;
     if (run.shownYear()) {
         account->balance += deposit;
-        addToKindTotal(run, *account, deposit);
+        run.totals.addToKind(account->kind, deposit);
     }
     const std::string accountName(fieldText(account->name));
     std::string text =
@@ -216,8 +194,8 @@ void applyTransfer(RunContext& run, EventRecord& event, int eventIndex, float am
     }
     from->balance -= moved;
     to->balance += moved;
-    addToKindTotal(run, *from, -moved);
-    addToKindTotal(run, *to, moved);
+    run.totals.addToKind(from->kind, -moved);
+    run.totals.addToKind(to->kind, moved);
     const std::string fromName(fieldText(from->name));
     run.line("  " + nameOf(event) + "  Transfer " + moneyText(moved) + " from " + fromName +
                  " to " + std::string(fieldText(to->name)) + " ",

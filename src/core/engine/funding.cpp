@@ -10,12 +10,6 @@ namespace finplan {
 
 namespace {
 
-bool isLiquid(const AccountRecord& account) {
-    return account.isKind(AccountKind::InvestmentSavings) ||
-           account.isKind(AccountKind::RetirementSavings) ||
-           account.isKind(AccountKind::TaxFreeSavings);
-}
-
 bool inAllocation(const RunContext& run, const AccountRecord& account) {
     return account.slot < kMaxAccounts && run.scenario.slots.inAssetAllocation[account.slot] == 1;
 }
@@ -116,7 +110,7 @@ float withdrawFromAccount(RunContext& run, float amount, int eventIndex, int acc
     }
     AccountRecord& account = table.accounts[static_cast<std::size_t>(index)];
     float rest = amount;
-    if (isLiquid(account) && account.balance > 0.0f) {
+    if (account.isLiquid() && account.balance > 0.0f) {
         const float balance = account.balance;
         drawFromAccount(run, account, amount, run.age, kOrdinaryWithdrawal, eventIndex);
         rest = amount - balance;
@@ -178,7 +172,7 @@ float fundByAllocation(RunContext& run, float amount, float age, int purpose, in
             continue;
         }
         const float want = amount * share + carry;
-        if (!isLiquid(account) || account.balance <= 0.0f) {
+        if (!account.isLiquid() || account.balance <= 0.0f) {
             continue; // an Asset or Equity member is never drawn, and its part not carried
         }
         const float drawn = drawFromAccount(run, account, want, age, purpose, lineKind);
@@ -199,7 +193,7 @@ void fundWithdrawal(RunContext& run, float amount, float age, int purpose, int l
     AccountTable& table = run.scenario.accounts;
     for (int i = 0; i < table.usedCount() && amount > 0.0f; ++i) {
         AccountRecord& account = table.accounts[static_cast<std::size_t>(i)];
-        if (!isLiquid(account) || account.balance <= 0.0f) {
+        if (!account.isLiquid() || account.balance <= 0.0f) {
             continue;
         }
         if (allocationApplies(run, account, amount, age)) {

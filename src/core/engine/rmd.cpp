@@ -38,23 +38,6 @@ bool inTable(const RunContext& run, const AccountRecord& account, int table) {
     return account.slot < kMaxAccounts && run.scenario.slots.rmdTable[account.slot] / 10 == table;
 }
 
-// An account of a kind code outside the five counts in no total, as everywhere else.
-float* kindTotal(RunTotals& totals, std::uint16_t kind) {
-    switch (static_cast<AccountKind>(kind)) {
-    case AccountKind::Asset:
-        return &totals.assetTotal;
-    case AccountKind::Equity:
-        return &totals.equityTotal;
-    case AccountKind::InvestmentSavings:
-        return &totals.investmentTotal;
-    case AccountKind::RetirementSavings:
-        return &totals.retirementTotal;
-    case AccountKind::TaxFreeSavings:
-        return &totals.taxFreeTotal;
-    }
-    return nullptr;
-}
-
 std::string problemLine(std::string_view what) {
     return "  Required Minimum Distribution - Detected a possible problem with " +
            std::string(what);
@@ -80,9 +63,7 @@ public:
         from.balance -= amount;
         m_destination.balance += amount;
         m_run.totals.retirementTotal -= amount;
-        if (float* total = kindTotal(m_run.totals, m_destination.kind)) {
-            *total += amount;
-        }
+        m_run.totals.addToKind(m_destination.kind, amount);
         const float tax = m_run.rates.taxRate * 0.01f * amount;
         m_run.flows.taxes += tax;
         m_run.flows.withdrawalTaxes += tax;

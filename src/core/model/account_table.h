@@ -44,6 +44,11 @@ struct AccountRecord {
     std::uint16_t slot = 0;
 
     bool isKind(AccountKind k) const { return kind == static_cast<std::uint16_t>(k); }
+    // Investment, Retirement and Tax Free savings: the accounts money can be drawn from.
+    bool isLiquid() const {
+        return isKind(AccountKind::InvestmentSavings) || isKind(AccountKind::RetirementSavings) ||
+               isKind(AccountKind::TaxFreeSavings);
+    }
 
     template <class Io, class Self>
     static void visit(Io& io, Self& r) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/account_table.h"
+
 namespace finplan {
 
 // The totals a run carries from year to year: what the account kinds hold, what is owed and
@@ -16,6 +18,30 @@ struct RunTotals {
     float computeNetWorth() const {
         return investmentTotal + taxFreeTotal + retirementTotal + equityTotal + assetTotal -
                liabilities;
+    }
+
+    // The total an account of this kind counts in; none for a code outside the five kinds
+    // (possible only from a damaged file).
+    float* totalOfKind(std::uint16_t kind) {
+        switch (static_cast<AccountKind>(kind)) {
+        case AccountKind::Asset:
+            return &assetTotal;
+        case AccountKind::Equity:
+            return &equityTotal;
+        case AccountKind::InvestmentSavings:
+            return &investmentTotal;
+        case AccountKind::RetirementSavings:
+            return &retirementTotal;
+        case AccountKind::TaxFreeSavings:
+            return &taxFreeTotal;
+        }
+        return nullptr;
+    }
+
+    void addToKind(std::uint16_t kind, float amount) {
+        if (float* total = totalOfKind(kind)) {
+            *total += amount;
+        }
     }
 };
 

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "engine/random_source.h"
+#include "engine/run_output.h"
+#include "engine/run_switches.h"
+#include "model/app_settings.h"
+#include "model/scenario.h"
+#include "platform/clock.h"
+#include "platform/user_dialogs.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace finplan {
+
+// The pages of the main window a command may ask to be shown, by tab index.
+enum class Page { Summary = 0, Accounts = 1, Scenario = 2, Results = 3 };
+
+// Where the schedule list stands after a run: its last line, its first line, or the totals
+// line of a chosen age.
+enum class ScrollMode { Last = 0, First = 1, ChosenAge = 2 };
+
+// What a double-click on a schedule line asks for.
+struct LineChoice {
+    enum class Kind { Nothing, TotalsLine, EventLine };
+    Kind kind = Kind::Nothing;
+    int value = 0; // the age of a totals line, the event index of an event line
+};
+
+// One use of the program without its windows: the scenario, the settings in force, the last
+// run's results and switches, the random generator, and the logic of the scenario commands,
+// the results page and start and end. The desktop program is a thin layer over it.
+class Planner {
+public:
+    Planner(std::filesystem::path workDir, UserDialogs& dialogs, const Clock& clock);
+
+    // Start-up before the main window exists: reset, switches and preferences (with the
+    // window placement).
+    void prepare(const CommandLineSwitches& switches);
+    // Start-up once the window is there: the settings file, then the scenario given on the
+    // command line or else the last one, read, run and sorted.
+    void openAtStart(const std::optional<std::string>& scenarioFile = std::nullopt);
+    // Both steps.
+    void start(const CommandLineSwitches& switches,
+               const std::optional<std::string>& scenarioFile = std::nullopt) {
+        prepare(switches);
+        openAtStart(scenarioFile);
+    }
+
+    // The main window's placement, kept for the preferences file and for saving.
+    void setWindowPlacement(int x, int y, int width, int height);
+
+    // End of the program: preferences, settings file and, unless the session is ending, the
+    // temporary files of the work directory.
+    void finish(bool deleteTemporaryFiles);
+    // The settings file alone (Exit writes it before the window closes).
+    bool writeSettings();
+
+    // The save prompt. Ok when there is nothing to save; Yes after saving; Cancel also when
+    // the save failed, so that no change is lost by going on.
+    Answer askToSave();
+    // askToSave for commands that replace the scenario: false when they must stop.
+    bool mayReplaceScenario() { return askToSave() != Answer::Cancel; }
+
+    // Open (after the save prompt and the dialog). Empty when the file cannot be opened for
+    // reading and writing (the scenario in memory stays); otherwise the page to show.
+    std::optional<Page> openScenario(const std::string& path);
+    // A recent-file entry, 0 to 5; empty as for openScenario, also for an empty entry.
+    std::optional<Page> openRecentFile(int index);
+    bool save();
+    // Save As under `path`; on failure the previous file name stays in force.
+    bool saveAs(const std::string& path);
+    // New, "By Hand": a fresh scenario in the temporary file of New.
+    bool newScenarioByHand();
+    bool saveAccounts(const std::string& path);
+    // The page to show after a successful read or re-index.
+    std::optional<Page> readAccounts(const std::string& path);
+    std::optional<Page> reindexAccounts();
+
+    // A run in Display mode on fresh kind sums. False when the run could not start.
+    bool run();
+    // Runs when the scenario changed since the last run.
+    bool runIfStale();
+    bool runAgain();
+    bool runWithRandomAccountRates();
+    bool runWithRandomGroupRates();
+    bool toggleDetailedResults();
+    bool toggleAccountSummary();
+    // Shift+F11: takes effect at the next run.
+    void toggleSummarySwitch() { m_switches.summary = !m_switches.summary; }
+    // The results page's Save: the scenario description and the schedule into `path`.
+    bool saveResults(const std::string& path);
+
+    // Schedule positioning of the results page.
+    void showFirstLine() { m_scrollMode = ScrollMode::First; }
+    void showLastLine() { m_scrollMode = ScrollMode::Last; }
+    // Go To with the text of the age field; false (after the message) when it is no age.
+    bool goToAge(std::string_view field);
+    LineChoice chooseLine(int line);
+    // The line the list shows after a run or a move; -1 for an empty list.
+    int lineToShow() const;
+    ScrollMode scrollMode() const { return m_scrollMode; }
+    int chosenAge() const { return m_chosenAge; }
+
+    // The scenario description list (sorts the events, as the list always has).
+    std::vector<std::string> scenarioList();
+
+    Scenario& scenario() { return m_scenario; }
+    const Scenario& scenario() const { return m_scenario; }
+    AppSettings& settings() { return m_settings; }
+    const AppSettings& settings() const { return m_settings; }
+    const RunOutput& output() const { return m_output; }
+    const RunSwitches& switches() const { return m_switches; }
+    const std::filesystem::path& workDir() const { return m_workDir; }
+    const std::string& title() const { return m_title; }
+    // A scenario was read or created: the scenario commands are available.
+    bool scenarioLoaded() const { return m_scenarioLoaded; }
+    // At least one run completed since start.
+    bool hasResults() const { return m_hasResults; }
+    std::vector<std::string> recentFileItems() const;
+
+private:
+    bool runWithRandomRates(bool accounts);
+    void emptyList();
+    void emptyPrintWorkFile();
+    void setLoadedTitle();
+
+    std::filesystem::path m_workDir;
+    UserDialogs& m_dialogs;
+    const Clock& m_clock;
+    Scenario m_scenario;
+    AppSettings m_settings;
+    RunOutput m_output;
+    RunSwitches m_switches;
+    RandomSource m_random;
+    std::string m_title = "Tarvel Financial Planner";
+    bool m_scenarioLoaded = false;
+    bool m_hasResults = false;
+    ScrollMode m_scrollMode = ScrollMode::Last;
+    int m_chosenAge = 0;
+};
+
+// Seconds since 1970 of a local date and time taken as universal time: the seed of the
+// random rates.
+std::uint32_t clockSeed(const LocalDateTime& now);
+
+} // namespace finplan
