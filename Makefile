@@ -20,8 +20,18 @@ configure: deps
 build: configure
 	$(CMAKE) --build $(BUILD_DIR)
 
+# The desktop program on the sample; without a display the same run on the command line, its
+# temporary files kept in the build directory.
 run: build
-	$(BUILD_DIR)/src/cli/finplan-cli info examples/sample.RET
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+		echo "make run: no display (DISPLAY and WAYLAND_DISPLAY are empty);" \
+			"running finplan-cli run examples/sample.RET instead"; \
+		$(BUILD_DIR)/src/cli/finplan-cli run --workdir $(BUILD_DIR) examples/sample.RET; \
+	elif [ ! -x $(BUILD_DIR)/src/gui/finplan ]; then \
+		echo "make run: finplan was not built (Qt 6 Widgets missing?)" >&2; exit 1; \
+	else \
+		$(BUILD_DIR)/src/gui/finplan examples/sample.RET; \
+	fi
 
 test: test-main test-san
 
@@ -41,6 +51,7 @@ bench: deps
 		-DFINPLAN_BUILD_BENCH=ON -DFINPLAN_BUILD_TESTS=OFF
 	$(CMAKE) --build build-bench
 	build-bench/bench/run_benchmark
+	if [ -x build-bench/bench/gui_benchmark ]; then build-bench/bench/gui_benchmark; fi
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,0 +1,59 @@
+#include "gui/platform/qt_user_dialogs.h"
+
+#include <QMessageBox>
+
+namespace finplan::gui {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Stop:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons boxButtons(MessageButtons buttons) {
+    switch (buttons) {
+    case MessageButtons::Ok:
+        return QMessageBox::Ok;
+    case MessageButtons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+} // namespace
+
+Answer QtUserDialogs::show(const Message& message) {
+    QMessageBox box(boxIcon(message.icon), QString::fromStdString(message.title),
+                    QString::fromStdString(message.text), boxButtons(message.buttons), m_parent);
+    box.setObjectName(QStringLiteral("messageBox"));
+    // Escape answers the way that changes nothing.
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setEscapeButton(QMessageBox::No);
+    } else if (message.buttons == MessageButtons::YesNoCancel) {
+        box.setEscapeButton(QMessageBox::Cancel);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    default:
+        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+} // namespace finplan::gui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "model/app_settings.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace finplan::gui {
+
+// What the command line of finplan asks for.
+struct GuiOptions {
+    std::optional<std::string> workDir;
+    std::optional<std::string> scenarioFile;
+    // --grab FILE.png: render the window offscreen with folder grabTab shown, and exit.
+    std::optional<std::string> grabFile;
+    int grabTab = 0;
+    std::optional<int> grabWidth;
+    std::optional<int> grabHeight;
+    CommandLineSwitches switches;
+    bool help = false;
+    // Set when the command line cannot be used; says why.
+    std::string error;
+};
+
+inline constexpr const char* kGuiUsage =
+    "Usage: finplan [--workdir DIR] [SWITCHES] [SCENARIO.RET]\n"
+    "       finplan --grab FILE.png [--tab N] [--size WxH] [--workdir DIR] [SCENARIO.RET]\n"
+    "\n"
+    "  --workdir DIR   where the settings and temporary files live (default: the user's\n"
+    "                  data folder)\n"
+    "  --grab FILE     draw the window offscreen into a PNG file and exit\n"
+    "  --tab N         the folder shown in the picture, 0 for the first (default 0)\n"
+    "  --size WxH      the window size of the picture\n"
+    "\n"
+    "SWITCHES are the words IDON, QUIL, LIGHTER, DARKER, SUMMARY, GRAY and DARKYELLOW.\n";
+
+// The arguments without the program name. Qt's own options ("-style fusion") are passed over.
+GuiOptions parseGuiOptions(const std::vector<std::string>& args);
+
+} // namespace finplan::gui

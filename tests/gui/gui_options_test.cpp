@@ -1,0 +1,66 @@
+#include "gui/shell/folder_titles.h"
+#include "gui/shell/gui_options.h"
+
+#include <gtest/gtest.h>
+
+namespace finplan::gui {
+namespace {
+
+TEST(GuiOptions, SwitchWordsCountAnywhereAndTheRestIsTheScenario) {
+    const GuiOptions options =
+        parseGuiOptions({"IDON", "--workdir", "/tmp/w", "plan.RET", "GRAY", "SUMMARY"});
+    ASSERT_EQ(options.error, "");
+    EXPECT_EQ(options.workDir, "/tmp/w");
+    EXPECT_EQ(options.scenarioFile, "plan.RET");
+    EXPECT_TRUE(options.switches.idOn);
+    EXPECT_TRUE(options.switches.gray);
+    EXPECT_TRUE(options.switches.summary);
+    EXPECT_FALSE(options.switches.quil);
+    EXPECT_FALSE(options.grabFile.has_value());
+}
+
+TEST(GuiOptions, GrabTakesAFolderAndASize) {
+    const GuiOptions options =
+        parseGuiOptions({"--grab", "out.png", "--tab", "3", "--size", "900x640", "s.RET"});
+    ASSERT_EQ(options.error, "");
+    EXPECT_EQ(options.grabFile, "out.png");
+    EXPECT_EQ(options.grabTab, 3);
+    EXPECT_EQ(options.grabWidth, 900);
+    EXPECT_EQ(options.grabHeight, 640);
+    EXPECT_EQ(options.scenarioFile, "s.RET");
+}
+
+TEST(GuiOptions, MistakesAreNamed) {
+    EXPECT_EQ(parseGuiOptions({"--size", "900"}).error, "--size takes WIDTHxHEIGHT, got \"900\"");
+    EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--tab", "x"}).error,
+              "--tab takes a folder number from 0, got \"x\"");
+    EXPECT_EQ(parseGuiOptions({"--workdir"}).error, "--workdir needs a value");
+    EXPECT_EQ(parseGuiOptions({"--colour"}).error, "unknown option \"--colour\"");
+    EXPECT_EQ(parseGuiOptions({"a.RET", "b.RET"}).error, "more than one scenario file given");
+    EXPECT_EQ(parseGuiOptions({"--tab", "2"}).error, "--tab and --size belong to --grab");
+    EXPECT_TRUE(parseGuiOptions({"a.RET", "--help"}).help);
+}
+
+TEST(GuiOptions, QtsOwnOptionsArePassedOver) {
+    const GuiOptions options = parseGuiOptions({"-style", "fusion", "-reverse", "plan.RET"});
+    EXPECT_EQ(options.error, "");
+    EXPECT_EQ(options.scenarioFile, "plan.RET");
+}
+
+TEST(FolderTitles, AccountBlocksOfTenFollowTheGraphs) {
+    const auto none = folderTitles(false, 0);
+    ASSERT_EQ(none.size(), 9u);
+    EXPECT_EQ(none[0], "Tarvel Software");
+    EXPECT_EQ(none[5], "Incoming/Outgoing");
+    EXPECT_EQ(folderTitles(true, 0)[0], "Summary");
+    EXPECT_EQ(folderTitles(true, 1).back(), "Account 1");
+    const auto many = folderTitles(true, 21);
+    ASSERT_EQ(many.size(), 12u);
+    EXPECT_EQ(many[9], "Accounts 1-10");
+    EXPECT_EQ(many[10], "Accounts 11-20");
+    EXPECT_EQ(many[11], "Account 21");
+    EXPECT_EQ(folderTitles(true, 50).size(), 14u);
+}
+
+} // namespace
+} // namespace finplan::gui

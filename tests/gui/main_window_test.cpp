@@ -1,0 +1,348 @@
+#include "gui/editors/new_accounts_dialog.h"
+#include "gui/shell/accounts_page.h"
+#include "gui/shell/command_ids.h"
+#include "gui/shell/command_table.h"
+#include "gui/shell/placeholder_page.h"
+#include "gui/shell/results_page.h"
+#include "gui/shell/scenario_page.h"
+#include "gui_fixture.h"
+#include "model/scenario_file.h"
+#include "model/scenario_image.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolBar>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+
+namespace finplan::test {
+namespace {
+
+namespace cmd = gui::command;
+
+std::vector<std::string> menuTitles(const QMenuBar* bar) {
+    std::vector<std::string> titles;
+    for (const QAction* action : bar->actions()) {
+        titles.push_back(action->text().toStdString());
+    }
+    return titles;
+}
+
+std::vector<QString> tabTexts(const QTabWidget* folders) {
+    std::vector<QString> texts;
+    for (int i = 0; i < folders->count(); ++i) {
+        texts.push_back(folders->tabText(i));
+    }
+    return texts;
+}
+
+TEST_F(GuiTest, TheTitleNamesTheOpenScenarioOrTheTemporaryName) {
+    openSample();
+    EXPECT_EQ(title(), qs("Financial Planner - " + samplePath()));
+}
+
+TEST_F(GuiTest, AFirstStartOpensNothingAndShowsTheTitlePage) {
+    openWindow(std::nullopt);
+    EXPECT_EQ(title(), QStringLiteral("Financial Planner - tmp01.ret"));
+    EXPECT_EQ(window->folders()->tabText(0), QStringLiteral("Tarvel Software"));
+    auto* page = qobject_cast<gui::PlaceholderPage*>(window->currentPage());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->heading(), QStringLiteral("Financial Planner"));
+}
+
+TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
+    openSample();
+    const std::vector<QString> expected = {
+        QStringLiteral("Summary"),   QStringLiteral("Accounts"),
+        QStringLiteral("Scenario"),  QStringLiteral("Results"),
+        QStringLiteral("Net Worth"), QStringLiteral("Incoming/Outgoing"),
+        QStringLiteral("Incoming"),  QStringLiteral("Outgoing"),
+        QStringLiteral("Groups"),    QStringLiteral("Accounts 1-6")};
+    EXPECT_EQ(tabTexts(window->folders()), expected);
+
+    EXPECT_NE(chooseFolder<gui::AccountsPage>(1), nullptr);
+    EXPECT_NE(chooseFolder<gui::ScenarioPage>(2), nullptr);
+    EXPECT_NE(chooseFolder<gui::ResultsPage>(3), nullptr);
+    for (int graph = 4; graph < window->folders()->count(); ++graph) {
+        auto* page = chooseFolder<gui::PlaceholderPage>(graph);
+        ASSERT_NE(page, nullptr) << graph;
+        EXPECT_EQ(page->heading(), expected[static_cast<std::size_t>(graph)]);
+    }
+    EXPECT_NE(chooseFolder<gui::PlaceholderPage>(0), nullptr);
+    // Only the page of the chosen folder exists.
+    EXPECT_EQ(window->findChildren<gui::ResultsPage*>().size(), 0);
+    EXPECT_EQ(window->findChildren<gui::PlaceholderPage*>().size(), 1);
+}
+
+TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
+    openSample();
+    EXPECT_EQ(menuTitles(window->menuBar()),
+              (std::vector<std::string>{"File", "Edit", "Add Event", "Reports", "Graphs", "Tools",
+                                        "Help"}));
+    const std::set<int> built = {cmd::New,
+                                 cmd::Open,
+                                 cmd::Save,
+                                 cmd::SaveAs,
+                                 cmd::Exit,
+                                 cmd::About,
+                                 cmd::SaveAccounts,
+                                 cmd::ReadAccounts,
+                                 cmd::ReindexAccounts,
+                                 cmd::PlatformCalculator,
+                                 cmd::SummarySwitch};
+    for (const gui::CommandSpec& spec : gui::commandTable()) {
+        const QAction* action = window->commandAction(spec.id);
+        ASSERT_NE(action, nullptr) << spec.id;
+        EXPECT_EQ(action->text().toStdString(), spec.text) << spec.id;
+        EXPECT_EQ(action->shortcut().toString().toStdString(), spec.key) << spec.id;
+        EXPECT_EQ(action->isEnabled(), built.contains(spec.id)) << spec.id;
+    }
+    const std::map<int, std::string> someKeys = {
+        {cmd::Open, "Alt+O"},           {cmd::InitialValues, "Alt+V"},
+        {cmd::PrintResults, "Ctrl+F1"}, {cmd::SummarySwitch, "Shift+F11"},
+        {cmd::ReportFont, "Ctrl+F"},    {cmd::QuickTipLastKeyed, "Shift+F10"}};
+    for (const auto& [id, key] : someKeys) {
+        EXPECT_EQ(window->commandAction(id)->shortcut().toString().toStdString(), key) << id;
+    }
+    // Keys without a menu item work in the whole window.
+    EXPECT_TRUE(window->actions().contains(window->commandAction(cmd::SummarySwitch)));
+    EXPECT_TRUE(window->actions().contains(window->commandAction(cmd::PrintWindow)));
+}
+
+TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
+    openSample();
+    const auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("toolbar"));
+    ASSERT_NE(toolbar, nullptr);
+    std::map<int, std::string> tooltips;
+    for (const QAction* action : toolbar->actions()) {
+        if (!action->isSeparator()) {
+            tooltips[action->data().toInt()] = action->toolTip().toStdString();
+        }
+    }
+    const std::map<int, std::string> expected = {{1, "Create a New Scenario"},
+                                                 {2, "Open a Scenario"},
+                                                 {3, "Save the Scenario"},
+                                                 {4, "Save Scenario Under a Different Name"},
+                                                 {6, "About the Financial Planner"},
+                                                 {8, "Write Accounts To a File"},
+                                                 {9, "Read Accounts From a File"},
+                                                 {11, "Save Graphs To a File"},
+                                                 {12, "Export Accounts"},
+                                                 {13, "Import Accounts"},
+                                                 {104, "Help"},
+                                                 {177, "Inflation Calculator"},
+                                                 {178, "Compare Scenarios"},
+                                                 {179, "Trade-off Analysis"},
+                                                 {180, "Tax/Inflation/Investment Analysis"},
+                                                 {401, "Print the Results"},
+                                                 {403, "Print Current Graph"},
+                                                 {467, "Calculate Credit Card Debt Payoff"},
+                                                 {501, "Open A Graph Window"},
+                                                 {881, "Mortgage Calculator"},
+                                                 {882, "Refinance Mortgage Calculator"},
+                                                 {883, "Accelerated Mortgage Calculator"},
+                                                 {884, "Open Window's Calculator"},
+                                                 {886, "Effective Interest Rate Calculator"}};
+    EXPECT_EQ(tooltips, expected);
+}
+
+TEST_F(GuiTest, TheWindowKeepsItsMinimumSize) {
+    openSample();
+    window->resize(400, 200);
+    EXPECT_EQ(window->width(), 600);
+    EXPECT_EQ(window->height(), 300);
+}
+
+TEST_F(GuiTest, AnOpenEditorHoldsCommandsAndFolderChangesBack) {
+    openSample();
+    chooseFolder<gui::ScenarioPage>(2);
+    QDialog editor(window.get());
+    editor.show();
+    window->addModelessWindow(&editor);
+
+    window->handleCommand(cmd::Open);
+    EXPECT_TRUE(files.requests.empty());
+    window->folders()->setCurrentIndex(3);
+    settle();
+    EXPECT_EQ(window->folders()->currentIndex(), 2);
+    EXPECT_NE(qobject_cast<gui::ScenarioPage*>(window->currentPage()), nullptr);
+
+    // Re-Index does not wait.
+    dialogs.answers = {Answer::No};
+    window->handleCommand(cmd::ReindexAccounts);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Accounts");
+
+    editor.close();
+    window->handleCommand(cmd::Open);
+    EXPECT_EQ(files.requests.size(), 1u);
+}
+
+class SavePromptTest : public GuiTest {
+protected:
+    void SetUp() override {
+        openSample();
+        before = readAll(samplePath());
+        planner.scenario().header.taxRate = 31.0f;
+        planner.scenario().modified = true;
+    }
+    void expectPrompt() const {
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, "Do you wish to save the file " + samplePath() + "?");
+        EXPECT_EQ(dialogs.shown[0].title, "Tarvel Financial Planner");
+        EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNoCancel);
+    }
+    std::vector<Byte> before;
+};
+
+TEST_F(SavePromptTest, CancelKeepsTheWindowAndTheChange) {
+    dialogs.answers = {Answer::Cancel};
+    window->close();
+    expectPrompt();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(planner.scenario().modified);
+    EXPECT_EQ(readAll(samplePath()), before);
+    EXPECT_FALSE(std::filesystem::exists(dir / "prefinf.dat"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "bigfile.tmp"));
+}
+
+TEST_F(SavePromptTest, NoClosesWithoutSavingAndTidiesTheWorkDirectory) {
+    dialogs.answers = {Answer::No};
+    window->move(40, 60);
+    window->close();
+    expectPrompt();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(readAll(samplePath()), before);
+    const auto prefs = readAll(dir / "prefinf.dat");
+    ASSERT_EQ(prefs.size(), PrefInfo::kSize);
+    const auto stored = decodeRecord<PrefInfo>(std::span<const Byte>(prefs));
+    EXPECT_EQ(stored.windowX, 40);
+    EXPECT_EQ(stored.windowY, 60);
+    EXPECT_EQ(stored.windowWidth, window->width());
+    EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n"));
+    for (const char* name : {"bigfile.tmp", "infile.tmp", "outfile.tmp", "plotinf01.tmp"}) {
+        EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+    }
+}
+
+TEST_F(SavePromptTest, YesSavesBeforeClosing) {
+    dialogs.answers = {Answer::Yes};
+    window->close();
+    expectPrompt();
+    EXPECT_FALSE(window->isVisible());
+    const auto saved = readAll(samplePath());
+    EXPECT_NE(saved, before);
+    Scenario reread;
+    reread.fileName = samplePath();
+    AppSettings settings;
+    ASSERT_TRUE(readScenario(reread, settings, dialogs));
+    EXPECT_EQ(reread.header.taxRate, 31.0f);
+}
+
+TEST_F(SavePromptTest, TheEndOfTheSessionAsksAndKeepsTheTemporaryFiles) {
+    dialogs.answers = {Answer::Cancel};
+    EXPECT_FALSE(window->endSession());
+    EXPECT_FALSE(std::filesystem::exists(dir / "prefinf.dat"));
+
+    dialogs.answers = {Answer::No};
+    EXPECT_TRUE(window->endSession());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(dir / "prefinf.dat"));
+    EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "bigfile.tmp"));
+    EXPECT_EQ(readAll(samplePath()), before);
+    // The window then goes without asking again.
+    window->close();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(dir / "bigfile.tmp"));
+}
+
+TEST_F(SavePromptTest, CancelStopsNewAndOpenBeforeTheyAskAnythingElse) {
+    bool chooserAsked = false;
+    window->setNewAccountsChooser([&] {
+        chooserAsked = true;
+        return std::optional(gui::NewAccountsWay::ByHand);
+    });
+    dialogs.answers = {Answer::Cancel, Answer::Cancel};
+    window->handleCommand(cmd::New);
+    window->handleCommand(cmd::Open);
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_FALSE(chooserAsked);
+    EXPECT_TRUE(files.requests.empty());
+    EXPECT_EQ(title(), qs("Financial Planner - " + samplePath()));
+    EXPECT_EQ(planner.scenario().header.taxRate, 31.0f);
+}
+
+TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
+    window->setNewAccountsChooser([] { return std::optional(gui::NewAccountsWay::ByHand); });
+    dialogs.answers = {Answer::No};
+    window->handleCommand(cmd::New);
+    const std::string temp = (dir / "temp01.ret").string();
+    EXPECT_EQ(title(), qs("Financial Planner - " + temp));
+    EXPECT_EQ(planner.scenario().accounts.accountCount, 0);
+    EXPECT_EQ(readAll(samplePath()), before);
+    EXPECT_EQ(readAll(temp).size(), ScenarioHeader::kSize + AccountTable::kSize);
+    // No accounts, no account folders.
+    EXPECT_EQ(window->folders()->count(), 9);
+}
+
+TEST(NewAccountsDialog, OffersByHandUntilTheImportExists) {
+    gui::NewAccountsDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New Accounts"));
+    const auto* tab = dialog.findChild<QRadioButton*>(QStringLiteral("fromTabFileButton"));
+    const auto* comma = dialog.findChild<QRadioButton*>(QStringLiteral("fromCommaFileButton"));
+    const auto* byHand = dialog.findChild<QRadioButton*>(QStringLiteral("byHandButton"));
+    ASSERT_TRUE(tab && comma && byHand);
+    EXPECT_EQ(tab->text(), QStringLiteral("Create New Accounts From a Tab-delimited File (*.TVI)"));
+    EXPECT_EQ(comma->text(),
+              QStringLiteral("Create New Accounts From a Comma-delimited File (*.CSV)"));
+    EXPECT_EQ(byHand->text(), QStringLiteral("Create New Accounts By Hand"));
+    EXPECT_FALSE(tab->isEnabled());
+    EXPECT_FALSE(comma->isEnabled());
+    EXPECT_TRUE(byHand->isChecked());
+    EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::ByHand);
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("newAccountsButtons"));
+    ASSERT_NE(buttons, nullptr);
+    buttons->button(QDialogButtonBox::Ok)->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(GuiTest, ExitWritesTheSettingsAndClosesTheWindow) {
+    openSample();
+    window->handleCommand(cmd::Exit);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(std::filesystem::exists(dir / "prefinf.dat"));
+    EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n"));
+}
+
+TEST_F(GuiTest, AMissingCalculatorIsReportedAndTheSummaryKeyToggles) {
+    openSample();
+    window->handleCommand(cmd::PlatformCalculator);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "The Window's Calculator could not be found in the path.");
+    EXPECT_EQ(dialogs.shown[0].title, "Execution Error");
+
+    EXPECT_FALSE(planner.switches().summary);
+    window->commandAction(cmd::SummarySwitch)->trigger();
+    EXPECT_TRUE(planner.switches().summary);
+}
+
+TEST_F(GuiTest, TheSummaryWordStartsWithTheSummaryOn) {
+    CommandLineSwitches switches;
+    switches.summary = true;
+    openSample(switches);
+    EXPECT_TRUE(planner.switches().summary);
+}
+
+} // namespace
+} // namespace finplan::test
