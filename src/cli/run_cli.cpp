@@ -4,6 +4,9 @@
 #include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
 #include "cli/info_command.h"
+#ifdef FINPLAN_CLI_GRAPHS
+#include "cli/graph_command.h"
+#endif
 #include "cli/resave_command.h"
 #include "cli/run_command.h"
 #include "cli/sample_command.h"
@@ -47,6 +50,27 @@ constexpr std::string_view kHelpDetails =
     "  --export-tab FILE       also export the yearly balances, tab-delimited\n"
     "  --save-graphs FILE      also copy the graph file as Save Graphs does\n"
     "\n"
+#ifdef FINPLAN_CLI_GRAPHS
+    "More commands:\n"
+    "  graph SCENARIO.RET      simulate the scenario and draw a graph of the run into a\n"
+    "                          PNG image as the screen shows it or onto a PDF page as\n"
+    "                          the printer prints it\n"
+    "\n"
+    "Options of graph (--png or --pdf is required, and --kind unless --summary):\n"
+    "  --kind N                1 net worth, 2 incoming/outgoing, 3 incoming, 4 outgoing,\n"
+    "                          5 accounts, 6 breakdown of one year, 7 groups\n"
+    "  --summary               the four-graph summary view instead of one graph\n"
+    "  --style lines|bars|3d   lines (default), flat bars or 3-D bars\n"
+    "  --year AGE              the selected year: the breakdown's and the summary's\n"
+    "  --source N              the graph a breakdown is taken from (default 1)\n"
+    "  --page N                the block of ten accounts the accounts graph shows\n"
+    "  --size WxH              the PNG's size in pixels (default 1024x768)\n"
+    "  --png FILE              draw as the screen shows it into a PNG image\n"
+    "  --pdf FILE              draw as the printer prints it onto a PDF page\n"
+    "  --workdir DIR, --today DATE   as for run\n"
+    "The graph's FILE is replaced when it exists.\n"
+    "\n"
+#endif
     "Existing output files are replaced only with --yes; without it the command\n"
     "leaves them and exits with status 1.\n"
     "\n"
@@ -66,7 +90,7 @@ struct Command {
     ExitCode (*run)(const CliContext&, const CliArguments&);
 };
 
-const std::array<Command, 4> kCommands = {{
+const auto kCommands = std::to_array<Command>({
     {"info",
      1,
      {},
@@ -82,7 +106,10 @@ const std::array<Command, 4> kCommands = {{
      {},
      [](const CliContext& c, const CliArguments& a) { return runSample(c, a.files[0]); }},
     {"run", 1, kRunOptions, runRun},
-}};
+#ifdef FINPLAN_CLI_GRAPHS
+    {"graph", 1, kGraphOptions, runGraph},
+#endif
+});
 
 int usageError(std::ostream& err, const std::string& problem) {
     err << "finplan-cli: " << problem << "\n\n"

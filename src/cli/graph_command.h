@@ -1,0 +1,21 @@
+#pragma once
+
+#include "cli/cli_arguments.h"
+#include "cli/cli_context.h"
+
+#include <array>
+#include <string_view>
+
+namespace finplan::cli {
+
+inline constexpr std::array<std::string_view, 1> kGraphFlags = {"--summary"};
+inline constexpr std::array<std::string_view, 10> kGraphValued = {
+    "--kind", "--style",  "--size", "--png",   "--pdf",
+    "--year", "--source", "--page", "--today", "--workdir"};
+inline constexpr OptionSpec kGraphOptions{kGraphFlags, kGraphValued};
+
+// `graph SCENARIO.RET`: runs the scenario and draws one graph, or the four-graph view, into a
+// PNG image as the screen shows it or onto a PDF page as the printer prints it.
+ExitCode runGraph(const CliContext& context, const CliArguments& arguments);
+
+} // namespace finplan::cli

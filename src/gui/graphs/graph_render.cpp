@@ -1,0 +1,52 @@
+#include "gui/graphs/graph_render.h"
+
+#include "gui/graphs/graph_drawing.h"
+#include "gui/graphs/graph_fonts.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace finplan::gui {
+
+namespace {
+
+// Printer resolution of the PDF pages.
+constexpr int kPdfDotsPerInch = 600;
+
+int toDots(int thousandths) {
+    return thousandths * kPdfDotsPerInch / 1000;
+}
+
+} // namespace
+
+QImage renderGraphImage(GraphView& view, const GraphScene& scene, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ScreenGraphOptions options{screenGraphFont(size.height()), 0};
+    drawScreenGraph(painter, image.rect(), view, scene, options);
+    return image;
+}
+
+bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene,
+                   const PageMargins& margins) {
+    QPdfWriter writer(path);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setTitle(QStringLiteral("Printing Graph"));
+    writer.setCreator(QStringLiteral("Financial Planner"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    const QRect page(0, 0, writer.width(), writer.height());
+    const QMargins device(toDots(margins.left), toDots(margins.top), toDots(margins.right),
+                          toDots(margins.bottom));
+    drawPrintedGraph(painter, page, device, view, scene, printerGraphFont());
+    return painter.end();
+}
+
+} // namespace finplan::gui

@@ -1,0 +1,109 @@
+// `finplan-cli graph`: a PNG as the screen shows the graph, a PDF page as the printer prints
+// it, and the exit statuses of bad requests.
+#include "cli/cli_test_support.h"
+#include "graphs/series_colors.h"
+#include "model/sample_scenario.h"
+#include "model/scenario_image.h"
+#include "support/temp_dir.h"
+
+#include <QColor>
+#include <QImage>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace finplan::test {
+namespace {
+
+class GraphCommandTest : public ::testing::Test {
+protected:
+    GraphCommandTest() { writeAll(scenario(), encodeScenarioImage(makeSampleScenario())); }
+
+    std::string scenario() const { return (dir / "sample.RET").string(); }
+    std::string file(const std::string& name) const { return (dir / name).string(); }
+
+    CliRun graph(std::vector<std::string> words) {
+        words.insert(words.begin(), {"graph", scenario()});
+        words.insert(words.end(), {"--workdir", dir.path().string(), "--today", "2026-12-06"});
+        return runCliWith(words);
+    }
+
+    static int pixelsOf(const QImage& image, const QColor& color) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, y) == color ? 1 : 0;
+            }
+        }
+        return count;
+    }
+
+    TempDir dir;
+};
+
+TEST_F(GraphCommandTest, DrawsTheRequestedGraphIntoAPngOfTheGivenSize) {
+    const CliRun run =
+        graph({"--kind", "1", "--style", "bars", "--size", "640x480", "--png", file("net.png")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const QImage image(QString::fromStdString(file("net.png")));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(640, 480));
+    // Net worth bars fill a good part of the picture in the first series colour.
+    EXPECT_GT(pixelsOf(image, QColor(0, 0, 255)), 5000);
+    // The run behind it wrote its plot file into the work directory.
+    EXPECT_TRUE(std::filesystem::exists(dir / "plotinf01.tmp"));
+}
+
+TEST_F(GraphCommandTest, DrawsTheBreakdownOfAChosenYearAndTheFourGraphView) {
+    ASSERT_EQ(graph({"--kind", "6", "--year", "70", "--png", file("pie.png")}).code, 0);
+    ASSERT_EQ(graph({"--summary", "--year", "70", "--png", file("four.png")}).code, 0);
+    const QImage pie(QString::fromStdString(file("pie.png")));
+    const QImage four(QString::fromStdString(file("four.png")));
+    EXPECT_EQ(pie.size(), QSize(1024, 768));
+    // The sample's net worth at 70 is mostly retirement savings: the pie is mostly purple.
+    EXPECT_GT(pixelsOf(pie, QColor(170, 0, 255)), 100000);
+    EXPECT_NE(pie, four);
+}
+
+TEST_F(GraphCommandTest, WritesAPdfPage) {
+    const CliRun run = graph({"--summary", "--pdf", file("four.pdf")});
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::string pdf = readText(dir / "four.pdf");
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
+}
+
+TEST_F(GraphCommandTest, RefusesBadRequestsWithUsageStatus) {
+    EXPECT_EQ(graph({"--kind", "8", "--png", file("a.png")}).code, 1);
+    EXPECT_EQ(graph({"--png", file("a.png")}).code, 1);
+    EXPECT_EQ(graph({"--kind", "1"}).code, 1);
+    EXPECT_EQ(graph({"--kind", "1", "--png", file("a.png"), "--pdf", file("a.pdf")}).code, 1);
+    EXPECT_EQ(graph({"--kind", "1", "--style", "pie", "--png", file("a.png")}).code, 1);
+    EXPECT_EQ(graph({"--kind", "1", "--size", "10x10", "--png", file("a.png")}).code, 1);
+    const CliRun outside = graph({"--kind", "6", "--year", "30", "--png", file("a.png")});
+    EXPECT_EQ(outside.code, 1);
+    EXPECT_NE(outside.err.find("the run covers ages 45 to"), std::string::npos) << outside.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "a.png"));
+}
+
+TEST_F(GraphCommandTest, UnreadableScenarioAndUnwritableOutputHaveTheirStatuses) {
+    const CliRun missing = runCliWith({"graph", file("none.RET"), "--kind", "1", "--png",
+                                       file("a.png"), "--workdir", dir.path().string()});
+    EXPECT_EQ(missing.code, 2);
+    const CliRun unwritable = graph({"--kind", "1", "--png", file("no-such-folder/a.png")});
+    EXPECT_EQ(unwritable.code, 3);
+    EXPECT_NE(unwritable.err.find("Cannot write"), std::string::npos);
+}
+
+TEST_F(GraphCommandTest, HelpNamesTheGraphCommand) {
+    const CliRun help = runCliWith({"--help"});
+    EXPECT_NE(help.out.find("graph SCENARIO.RET"), std::string::npos);
+    EXPECT_NE(help.out.find("--summary"), std::string::npos);
+}
+
+} // namespace
+} // namespace finplan::test

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "engine/run_output.h"
+#include "graphs/graph_view.h"
+#include "graphs/series_colors.h"
+#include "gui/graphs/graph_drawing.h"
+#include "gui/graphs/graph_fonts.h"
+#include "gui/graphs/graph_source.h"
+#include "model/app_settings.h"
+#include "model/scenario.h"
+#include "model/text_field.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace finplan::test {
+
+// Results made by hand instead of by a run, so that every value a graph shows is known.
+struct GraphData {
+    Scenario scenario;
+    RunOutput output;
+    AppSettings settings;
+
+    GraphData() { output.captions = {"File: hand.RET", "Date: 12/06/26", "Time: 10:11:12"}; }
+
+    // `years` shown years from `startAge`, each filled by `fill` (year index, record).
+    void years(int count, float startAge, const std::function<void(int, YearResult&)>& fill) {
+        output.tables.shownYears = count;
+        scenario.header.startAge = startAge;
+        scenario.header.endAge = startAge + static_cast<float>(count);
+        for (int i = 0; i < count; ++i) {
+            YearResult& year = output.tables.years[static_cast<std::size_t>(i)];
+            year = YearResult{};
+            year.age = startAge + static_cast<float>(i);
+            fill(i, year);
+        }
+    }
+
+    void account(int position, const std::string& name, const std::string& accessOrder) {
+        AccountRecord& a = scenario.accounts.accounts[static_cast<std::size_t>(position)];
+        setFieldText(a.name, name);
+        setFieldText(a.accessOrder, accessOrder);
+        if (scenario.accounts.accountCount <= position) {
+            scenario.accounts.accountCount = static_cast<std::int16_t>(position + 1);
+        }
+    }
+
+    gui::GraphSource source() const { return {scenario, output, settings}; }
+    gui::GraphScene scene() const { return gui::graphScene(source(), 0, 10); }
+};
+
+// The screen metrics of the graph text in an image of the given height.
+inline gui::TextMetrics screenMetrics(int height) {
+    const QImage probe(1, 1, QImage::Format_RGB32);
+    const QFontMetrics fm(gui::screenGraphFont(height), &probe);
+    return {fm.height() + std::max(fm.leading(), 0), std::max(fm.averageCharWidth(), 1),
+            fm.height(), fm.ascent()};
+}
+
+// The graph area drawn as on screen onto an image of the given size.
+struct DrawnImage {
+    QImage image;
+    gui::DrawnGraph drawn;
+};
+
+inline DrawnImage drawOnScreen(GraphView& view, const GraphData& data, int width, int height,
+                               int cursorQuadrant = 0) {
+    DrawnImage result{QImage(width, height, QImage::Format_RGB32), {}};
+    QPainter painter(&result.image);
+    result.drawn = gui::drawScreenGraph(painter, result.image.rect(), view, data.scene(),
+                                        {gui::screenGraphFont(height), cursorQuadrant});
+    return result;
+}
+
+inline QString qtext(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+inline QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
+
+inline QColor rgb(RgbColor c) {
+    return {c.red, c.green, c.blue};
+}
+
+} // namespace finplan::test
