@@ -1,4 +1,5 @@
 #include "gui/editors/new_accounts_dialog.h"
+#include "gui/graphs/graph_widget.h"
 #include "gui/shell/accounts_page.h"
 #include "gui/shell/command_ids.h"
 #include "gui/shell/command_table.h"
@@ -22,6 +23,7 @@
 #include <filesystem>
 #include <map>
 #include <set>
+#include <sstream>
 
 namespace finplan::test {
 namespace {
@@ -71,15 +73,22 @@ TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
     EXPECT_NE(chooseFolder<gui::AccountsPage>(1), nullptr);
     EXPECT_NE(chooseFolder<gui::ScenarioPage>(2), nullptr);
     EXPECT_NE(chooseFolder<gui::ResultsPage>(3), nullptr);
+    const std::vector<GraphKind> kinds = {GraphKind::NetWorth, GraphKind::IncomingOutgoing,
+                                          GraphKind::Incoming, GraphKind::Outgoing,
+                                          GraphKind::Groups,   GraphKind::Accounts};
     for (int graph = 4; graph < window->folders()->count(); ++graph) {
-        auto* page = chooseFolder<gui::PlaceholderPage>(graph);
+        auto* page = chooseFolder<gui::GraphWidget>(graph);
         ASSERT_NE(page, nullptr) << graph;
-        EXPECT_EQ(page->heading(), expected[static_cast<std::size_t>(graph)]);
+        EXPECT_FALSE(page->view().fourGraphView());
+        EXPECT_EQ(page->view().kind(), kinds[static_cast<std::size_t>(graph - 4)]) << graph;
     }
-    EXPECT_NE(chooseFolder<gui::PlaceholderPage>(0), nullptr);
+    // After a run the Summary folder is the four-graph view.
+    auto* summary = chooseFolder<gui::GraphWidget>(0);
+    ASSERT_NE(summary, nullptr);
+    EXPECT_TRUE(summary->view().fourGraphView());
     // Only the page of the chosen folder exists.
     EXPECT_EQ(window->findChildren<gui::ResultsPage*>().size(), 0);
-    EXPECT_EQ(window->findChildren<gui::PlaceholderPage*>().size(), 1);
+    EXPECT_EQ(window->findChildren<gui::GraphWidget*>().size(), 1);
 }
 
 TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
@@ -342,6 +351,27 @@ TEST_F(GuiTest, TheSummaryWordStartsWithTheSummaryOn) {
     switches.summary = true;
     openSample(switches);
     EXPECT_TRUE(planner.switches().summary);
+}
+
+TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
+    openSample();
+    auto* page = chooseFolder<gui::GraphWidget>(4);
+    ASSERT_NE(page, nullptr);
+    page->view().markZoom(50, 0.0f);
+    page->view().markZoom(55, 0.0f);
+    ASSERT_TRUE(page->view().applyZoom(45, 92.0f));
+    Q_EMIT page->rerunNeeded();
+    const std::string plot = readText(planner.workDir() / "plotinf01.tmp");
+    // Line 5 is the number of plotted years: 50 to 55.
+    std::istringstream lines(plot);
+    std::string line;
+    for (int i = 0; i < 5; ++i) {
+        std::getline(lines, line);
+    }
+    EXPECT_EQ(line, "6.00");
+    EXPECT_NE(plot.find("\n50.0 "), std::string::npos);
+    EXPECT_EQ(plot.find("\n49.0 "), std::string::npos);
+    EXPECT_EQ(plot.find("\n56.0 "), std::string::npos);
 }
 
 } // namespace

@@ -91,6 +91,9 @@ public:
     bool toggleAccountSummary();
     // Shift+F11: takes effect at the next run.
     void toggleSummarySwitch() { m_switches.summary = !m_switches.summary; }
+    // The graph's zoom and kind as the plot file of the next run must carry them.
+    void setPlotZoom(const PlotZoom& zoom) { m_switches.plotZoom = zoom; }
+    void setGraphKind(int kind) { m_output.graphKind = kind; }
     // The results page's Save: the scenario description and the schedule into `path`.
     bool saveResults(const std::string& path);
 

@@ -1,6 +1,8 @@
 #include "gui/shell/main_window.h"
 
 #include "app/planner.h"
+#include "gui/graphs/graph_pages.h"
+#include "gui/graphs/graph_widget.h"
 #include "gui/platform/file_chooser.h"
 #include "gui/resources/toolbar_icons.h"
 #include "gui/shell/accounts_page.h"
@@ -114,6 +116,7 @@ MainWindow::MainWindow(Planner& planner, UserDialogs& dialogs, FileChooser& file
 }
 
 void MainWindow::startUp() {
+    m_startupClientHeight = height();
     updateTitle();
     updateRecentFiles();
     updateFolders();
@@ -302,7 +305,24 @@ QWidget* MainWindow::makePage(int index, QWidget* parent) {
         return new PlaceholderPage(QStringLiteral("Financial Planner"),
                                    QString::fromLatin1(kTitleNote), parent);
     }
+    if (const auto spec = gui::graphPageForTab(index, m_planner.scenario().accounts.usedCount())) {
+        return makeGraphPage(*spec, parent);
+    }
     return new PlaceholderPage(m_folders->tabText(index), QString::fromLatin1(kGraphNote), parent);
+}
+
+QWidget* MainWindow::makeGraphPage(const gui::GraphPageSpec& spec, QWidget* parent) {
+    auto* page = gui::makeGraphPage(spec, m_graphView, m_planner, m_startupClientHeight, parent);
+    // A changed zoom changes the years the plot file must hold: run again, then redraw.
+    connect(page, &gui::GraphWidget::rerunNeeded, this, [this, page] {
+        m_planner.setPlotZoom(m_graphView.plotZoom());
+        page->setBusy(true);
+        m_planner.run();
+        page->setBusy(false);
+        page->refresh();
+    });
+    page->setFocus();
+    return page;
 }
 
 void MainWindow::refreshViews(std::optional<Page> page) {

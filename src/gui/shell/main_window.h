@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphs/graph_view.h"
 #include "gui/editors/new_accounts_dialog.h"
 #include "gui/shell/account_table_model.h"
 
@@ -25,6 +26,7 @@ enum class Page;
 namespace finplan::gui {
 
 class FileChooser;
+struct GraphPageSpec;
 
 // The main window: menu, accelerators, toolbar and the folder tabs whose pages show the
 // scenario and its results. Every menu item, key and toolbar button arrives as a command id at
@@ -82,6 +84,7 @@ private:
     void updateFolders();
     void folderChanged(int index);
     void createPage(int index);
+    QWidget* makeGraphPage(const gui::GraphPageSpec& spec, QWidget* parent);
     QWidget* makePage(int index, QWidget* parent);
     // After a command changed the scenario or its file: title, menus, tabs and the page.
     void refreshViews(std::optional<Page> page);
@@ -117,6 +120,9 @@ private:
     bool m_sessionEnded = false;
     std::vector<QPointer<QWidget>> m_modeless;
     AccountSortState m_accountSort;
+    // One graph state for every graph page, so style, zoom and legend survive tab changes.
+    GraphView m_graphView;
+    int m_startupClientHeight = 0; // sizes the graph texts
     std::function<std::optional<NewAccountsWay>()> m_chooseNewAccounts;
 };
 
