@@ -9,6 +9,7 @@
 #include "model/event_order.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "synthetic_scenario.h"
 
 #include <QApplication>
 
@@ -21,46 +22,13 @@
 namespace finplan {
 namespace {
 
-class SilentDialogs : public UserDialogs {
-public:
-    Answer show(const Message&) override { return Answer::No; }
-};
+using bench::SilentDialogs;
 
 // Ages 21 to 120: 99 shown years, every account and group in use.
 Scenario centuryScenario() {
-    Scenario s;
-    resetScenario(s);
-    s.header.startAge = 21;
-    s.header.endAge = 120;
-    for (int i = 0; i < kMaxAccounts; ++i) {
-        AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(i)];
-        setFieldText(a.name, "Account " + std::to_string(i));
-        setFieldText(a.accessOrder, std::to_string(50 - i));
-        a.kind = static_cast<std::uint16_t>(i % kAccountKindCount);
-        a.initialAmount = 10000.0f + static_cast<float>(i) * 1000.0f;
-        a.rate = static_cast<float>(i % 9) - 2.0f;
-        a.accountId = static_cast<std::uint16_t>(i);
-        a.group = static_cast<std::uint16_t>(i % kGroupCount);
-    }
-    s.accounts.accountCount = kMaxAccounts;
-    s.accounts.nextAccountId = kMaxAccounts;
-    constexpr EventType kTypes[] = {EventType::Deposit, EventType::Transfer, EventType::Withdrawal};
-    constexpr int kEvents = 90;
-    for (int i = 0; i < kEvents; ++i) {
-        EventRecord& e = s.events[static_cast<std::size_t>(i)];
-        e.type = static_cast<std::int16_t>(kTypes[i % 3]);
-        e.startAge = 21.0f + static_cast<float>(i % 60);
-        e.endAge = e.startAge + 30.0f;
-        e.amount = 1000.0f + static_cast<float>(i);
-        e.accountId = static_cast<std::int16_t>(i % kMaxAccounts);
-        e.fromAccountId = static_cast<std::int16_t>((i + 7) % kMaxAccounts);
-        setFieldText(e.name, "Event " + std::to_string(i));
-    }
-    s.liveEventCount = kEvents;
-    s.header.eventCount = kEvents;
-    sortEvents(s);
-    deriveTotals(s);
-    return s;
+    bench::ScenarioShape shape;
+    shape.events = 90;
+    return bench::syntheticScenario(shape);
 }
 
 // The scenario, run once, and a graph area over its results.
@@ -130,12 +98,3 @@ BENCHMARK(BM_NetWorth3DRepaint)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace finplan
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

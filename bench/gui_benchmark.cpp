@@ -11,6 +11,7 @@
 #include "model/scenario_image.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "synthetic_scenario.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -26,10 +27,7 @@
 namespace finplan {
 namespace {
 
-class SilentDialogs : public UserDialogs {
-public:
-    Answer show(const Message&) override { return Answer::No; }
-};
+using bench::SilentDialogs;
 
 class NoFiles : public gui::FileChooser {
 public:
@@ -40,40 +38,14 @@ public:
 // Forty accounts and a hundred yearly events over 41 years; with the account balances shown
 // the schedule has about 6,000 lines.
 Scenario largeScenario() {
-    Scenario s;
-    resetScenario(s);
-    s.header.startAge = 30;
-    s.header.endAge = 71;
-    constexpr int kAccounts = 40;
-    for (int i = 0; i < kAccounts; ++i) {
-        AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(i)];
-        setFieldText(a.name, "Account " + std::to_string(i));
-        setFieldText(a.accessOrder, std::to_string(40 - i));
-        a.kind = static_cast<std::uint16_t>(i % kAccountKindCount);
-        a.initialAmount = 20000.0f + static_cast<float>(i) * 1000.0f;
-        a.rate = static_cast<float>(i % 7);
-        a.accountId = static_cast<std::uint16_t>(i);
-        a.group = static_cast<std::uint16_t>(i % kGroupCount);
-    }
-    s.accounts.accountCount = kAccounts;
-    s.accounts.nextAccountId = kAccounts;
-    constexpr EventType kTypes[] = {EventType::Deposit, EventType::Transfer, EventType::Withdrawal};
-    constexpr int kEvents = 100;
-    for (int i = 0; i < kEvents; ++i) {
-        EventRecord& e = s.events[static_cast<std::size_t>(i)];
-        e.type = static_cast<std::int16_t>(kTypes[i % 3]);
-        e.startAge = 30.0f + static_cast<float>(i % 4);
-        e.endAge = 71.0f;
-        e.amount = 500.0f + static_cast<float>(i);
-        e.accountId = static_cast<std::int16_t>(i % kAccounts);
-        e.fromAccountId = static_cast<std::int16_t>((i + 7) % kAccounts);
-        setFieldText(e.name, "Event " + std::to_string(i));
-    }
-    s.liveEventCount = kEvents;
-    s.header.eventCount = kEvents;
-    sortEvents(s);
-    deriveTotals(s);
-    return s;
+    bench::ScenarioShape shape;
+    shape.startAge = 30;
+    shape.endAge = 71;
+    shape.accounts = 40;
+    shape.events = 100;
+    shape.startSpread = 4;
+    shape.eventYears = 0;
+    return bench::syntheticScenario(shape);
 }
 
 void BM_RunAgainAndRefresh(benchmark::State& state) {
@@ -116,12 +88,3 @@ BENCHMARK(BM_RunAgainAndRefresh)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace finplan
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
