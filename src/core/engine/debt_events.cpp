@@ -183,7 +183,8 @@ void payInstallments(RunContext& run, EventRecord& event, int eventIndex, int m0
     }
     const int first = event.monthIndex();
     const Amortized year = amortizeMonths(financed(event), monthlyRate(event.rate),
-                                          event.years * 12, first, first + 11, extra, extraFrom);
+                                          event.years * 12, first, first + 11, extra, extraFrom,
+                                          run.amortization[static_cast<std::size_t>(eventIndex)]);
     event.monthIndex() = static_cast<std::uint16_t>(first + 12);
     const float p = year.principal;
     const float i = year.interest;

@@ -3,6 +3,7 @@
 #include "engine/random_source.h"
 #include "engine/run_output.h"
 #include "engine/run_switches.h"
+#include "finance/debt_math.h"
 #include "graphs/plot_file.h"
 #include "model/scenario.h"
 #include "platform/clock.h"
@@ -76,6 +77,8 @@ struct RunContext {
     std::array<float, kMaxAccounts> allocationShare{};
     std::array<float, kGroupCount> groupRates{};
     std::array<bool, kGroupCount> groupRateShown{};
+    // Where each debt's schedule replay stopped last year.
+    std::array<AmortizationCursor, kEventCapacity> amortization{};
 
     RedFlags& flags() { return output.redFlags; }
     bool shownYear() const { return age >= displayStartAge; }

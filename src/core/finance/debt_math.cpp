@@ -26,14 +26,39 @@ float loanPayment(float principal, float rate, int months) {
 
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
                          float extra, int extraFrom) {
+    AmortizationCursor fresh;
+    return amortizeMonths(principal, rate, months, firstMonth, lastMonth, extra, extraFrom, fresh);
+}
+
+namespace {
+
+bool resumes(const AmortizationCursor& c, float principal, float rate, int months, float extra,
+             int extraFrom, int firstMonth) {
+    return c.valid && c.principal == principal && c.rate == rate && c.months == months &&
+           c.extra == extra && c.extraFrom == extraFrom && c.nextMonth <= firstMonth;
+}
+
+} // namespace
+
+Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
+                         float extra, int extraFrom, AmortizationCursor& cursor) {
     Amortized out;
     if (lastMonth < 0) {
         return out;
     }
-    const float pay = loanPayment(principal, rate, months);
+    int start = 0;
+    float pay = 0.0f;
     float balance = principal;
+    if (resumes(cursor, principal, rate, months, extra, extraFrom, firstMonth)) {
+        start = cursor.nextMonth;
+        pay = cursor.payment;
+        balance = cursor.balance;
+    } else {
+        pay = loanPayment(principal, rate, months);
+    }
+    cursor.valid = false;
     float total = 0.0f;
-    for (int i = 0;; ++i) {
+    for (int i = start;; ++i) {
         const float interest = balance * rate;
         float paid = pay - interest;
         if (i >= extraFrom) {
@@ -54,6 +79,7 @@ Amortized amortizeMonths(float principal, float rate, int months, int firstMonth
         }
         if (i + 1 > lastMonth) {
             out.principal = total;
+            cursor = {principal, rate, months, extra, extraFrom, pay, i + 1, balance, true};
             return out;
         }
     }

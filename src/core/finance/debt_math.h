@@ -34,6 +34,24 @@ struct Amortized {
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
                          float extra, int extraFrom);
 
+// Where a replay of one loan's schedule stood after a call, so that the next call for the same
+// loan and terms goes on from there instead of from month 0. The arithmetic is the same month by
+// month, so the results are the same to the bit; a run replays every debt every year.
+struct AmortizationCursor {
+    float principal = 0.0f;
+    float rate = 0.0f;
+    int months = 0;
+    float extra = 0.0f;
+    int extraFrom = 0;
+    float payment = 0.0f;
+    int nextMonth = 0;
+    float balance = 0.0f;
+    bool valid = false;
+};
+
+Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
+                         float extra, int extraFrom, AmortizationCursor& cursor);
+
 // A credit card's interest for one 30-day month: balance x rate x (1/365) x 30 x 0.01, from
 // the factor 1/365 on in extended precision, rounded once to float.
 float cardMonthInterest(float balance, float yearlyPercent);

@@ -115,5 +115,29 @@ TEST(DebtMath, CardMonthInterest) {
     EXPECT_EQ(cardMonthInterest(0.0f, 18.0f), 0.0f);
 }
 
+TEST(AmortizeMonths, GoingOnFromWhereTheLastYearStoppedGivesTheSameNumbers) {
+    // A 30-year loan seen year by year, its terms changing once (extra principal from month
+    // 120 on from year 10), as a run replays it.
+    AmortizationCursor cursor;
+    const float rate = monthlyRate(4.5f);
+    for (int year = 0; year < 32; ++year) {
+        const float extra = year < 10 ? 0.0f : 200.0f;
+        const int first = year * 12;
+        const Amortized replayed =
+            amortizeMonths(180000.0f, rate, 360, first, first + 11, extra, 120);
+        const Amortized resumed =
+            amortizeMonths(180000.0f, rate, 360, first, first + 11, extra, 120, cursor);
+        ASSERT_EQ(resumed.principal, replayed.principal) << year;
+        ASSERT_EQ(resumed.interest, replayed.interest) << year;
+        ASSERT_EQ(resumed.months, replayed.months) << year;
+    }
+    EXPECT_FALSE(cursor.valid); // the loan ended early with the extra principal
+    // A call further back than the cursor replays from month 0.
+    AmortizationCursor ahead;
+    amortizeMonths(180000.0f, rate, 360, 120, 131, 0.0f, 0, ahead);
+    EXPECT_EQ(amortizeMonths(180000.0f, rate, 360, 0, 11, 0.0f, 0, ahead).principal,
+              amortizeMonths(180000.0f, rate, 360, 0, 11, 0.0f, 0).principal);
+}
+
 } // namespace
 } // namespace finplan
