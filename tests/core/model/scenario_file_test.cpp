@@ -141,8 +141,8 @@ TEST_F(ScenarioFileRead, CutsInsideOptionalBlocksKeepWhatArrived) {
     EXPECT_EQ(scenario.slots.penaltyRate[3], scenario.header.defaultPenaltyRate);
     EXPECT_EQ(scenario.slots.inAssetAllocation[3], 0);
     // The arrived part past those three arrays is kept (the tables of RMD options).
-    EXPECT_EQ(scenario.slots.rmdTable[0], static_cast<std::int16_t>(full[slotsAt + 800] |
-                                                                   full[slotsAt + 801] << 8));
+    EXPECT_EQ(scenario.slots.rmdTable[0],
+              static_cast<std::int16_t>(full[slotsAt + 800] | full[slotsAt + 801] << 8));
 
     // Prefs cut: default margins. Budgets cut after the first: the first arrives.
     test::writeAll(path("b.RET"), {full.begin(), full.begin() + prefsAt + 100});
