@@ -1,5 +1,6 @@
 #include "engine/debt_events.h"
 
+#include "engine/event_accounts.h"
 #include "engine/funding.h"
 #include "finance/debt_math.h"
 #include "model/account_lookup.h"
@@ -18,18 +19,9 @@ float whole(float age) {
     return std::floor(age);
 }
 
-std::string nameOf(const EventRecord& event) {
-    return std::string(fieldText(event.name));
-}
-
 const char* money(float amount, std::string& text) {
     text = moneyText(amount);
     return text.c_str();
-}
-
-AccountRecord* accountById(RunContext& run, int accountId) {
-    const int index = findAccountIndex(run.scenario.accounts, accountId);
-    return index < 0 ? nullptr : &run.scenario.accounts.accounts[static_cast<std::size_t>(index)];
 }
 
 // The account an event's charges come from first, or -1 for the default funding alone.
@@ -69,10 +61,7 @@ AccountRecord* loanAccountOfKind(RunContext& run, const EventRecord& event, Acco
 void startLoan(RunContext& run, EventRecord& event, int eventIndex) {
     AccountRecord* account = accountById(run, event.accountId);
     if (account == nullptr) {
-        // Same words as the other events whose account is gone; nothing is booked or paid.
-        run.line("  " + nameOf(event) +
-                     " - The account of this event no longer exists; nothing was booked.",
-                 eventIndex);
+        reportMissingAccount(run, eventIndex); // nothing is booked or paid
         event.state = 2;
         return;
     }
@@ -82,7 +71,7 @@ void startLoan(RunContext& run, EventRecord& event, int eventIndex) {
     run.flows.loans += amount;
     run.totals.liabilities += amount;
     run.totals.addToKind(account->kind, amount);
-    const std::string name = nameOf(event);
+    const std::string name = eventName(event);
     const std::string accountName(fieldText(account->name));
     std::string text;
     if (account->isLiquid()) {
@@ -110,7 +99,7 @@ void startMortgage(RunContext& run, EventRecord& event, int eventIndex) {
     run.totals.liabilities += financed(event);
     run.totals.assetTotal += financed(event);
     event.beforeTax() = 0;
-    const std::string name = nameOf(event);
+    const std::string name = eventName(event);
     std::string text;
     const float down = event.downPayment;
     if (down > 0.0f) {
@@ -163,7 +152,7 @@ void payCardMonths(RunContext& run, EventRecord& event, int eventIndex) {
         run.flows.withdrawals += event.payment;
     }
     std::string text;
-    run.line(formatText("  %s - Withdraw %s to pay off credit card.", nameOf(event).c_str(),
+    run.line(formatText("  %s - Withdraw %s to pay off credit card.", eventName(event).c_str(),
                         money(paid, text)),
              eventIndex);
     pay(run, event, paid, eventIndex);
@@ -203,7 +192,7 @@ void payInstallments(RunContext& run, EventRecord& event, int eventIndex, int m0
         std::string b;
         std::string c;
         run.line(formatText("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                            nameOf(event).c_str(), money(y * f, a), money(p * f, b),
+                            eventName(event).c_str(), money(y * f, a), money(p * f, b),
                             money(i * f, c)),
                  eventIndex);
         // A chosen account pays the shown part; the default funding takes the whole year.
@@ -239,7 +228,7 @@ void writePaidTotals(RunContext& run, const EventRecord& event, int eventIndex) 
 
 void payOffAtPayoffAge(RunContext& run, EventRecord& event, int eventIndex) {
     event.oneTime = 1;
-    const std::string name = nameOf(event);
+    const std::string name = eventName(event);
     std::string text;
     if (event.isCreditCard()) {
         if (event.currentAmount > 0.0f) {
@@ -315,7 +304,7 @@ void sellMortgagedProperty(RunContext& run, EventRecord& event, int eventIndex) 
     } else {
         run.totals.equityTotal -= value;
     }
-    const std::string name = nameOf(event);
+    const std::string name = eventName(event);
     std::string text;
     run.line(formatText("  %s - Sold property for %s", name.c_str(), money(value, text)),
              eventIndex);
@@ -334,7 +323,7 @@ void sellLoanAsset(RunContext& run, EventRecord& event, AccountRecord& account, 
     const float value = event.currentAmount;
     std::string text;
     run.line(formatText(asset ? "  %s - Sold asset for %s" : "  %s - Sold equity for %s",
-                        nameOf(event).c_str(), money(value, text)),
+                        eventName(event).c_str(), money(value, text)),
              eventIndex);
     if (asset) {
         run.totals.assetTotal -= value;

@@ -1,6 +1,7 @@
 #include "engine/event_step.h"
 
 #include "engine/debt_events.h"
+#include "engine/event_accounts.h"
 #include "engine/funding.h"
 #include "engine/rmd.h"
 #include "model/account_lookup.h"
@@ -15,24 +16,6 @@ namespace {
 
 float whole(float age) {
     return std::floor(age);
-}
-
-std::string nameOf(const EventRecord& event) {
-    return std::string(fieldText(event.name));
-}
-
-AccountRecord* accountById(RunContext& run, int accountId) {
-    const int index = findAccountIndex(run.scenario.accounts, accountId);
-    return index < 0 ? nullptr : &run.scenario.accounts.accounts[static_cast<std::size_t>(index)];
-}
-
-// An event whose account was deleted or re-indexed away books nothing; the schedule says so.
-void reportMissingAccount(RunContext& run, int eventIndex) {
-    const EventRecord& event = run.scenario.events[static_cast<std::size_t>(eventIndex)];
-    run.line("  " + nameOf(event) +
-                 " - The account of this event no longer exists; nothing was "
-                 "booked.",
-             eventIndex);
 }
 
 Budget* budgetOf(RunContext& run, const EventRecord& event) {
@@ -77,7 +60,7 @@ void logEvent(RunContext& run, const EventRecord& event) {
 }
 
 void applyRateChange(RunContext& run, EventRecord& event, int eventIndex) {
-    run.line("  " + nameOf(event) + " - Rate Changes: ", eventIndex);
+    run.line("  " + eventName(event) + " - Rate Changes: ", eventIndex);
     if (event.accountId >= 0) {
         AccountRecord* account = accountById(run, event.accountId);
         if (account != nullptr && account->currentRate != event.rate) {
@@ -153,7 +136,7 @@ void applyDeposit(RunContext& run, EventRecord& event, int eventIndex) {
     }
     const std::string accountName(fieldText(account->name));
     std::string text =
-        "  " + nameOf(event) + " - Deposit " + moneyText(deposit) + " to " + accountName;
+        "  " + eventName(event) + " - Deposit " + moneyText(deposit) + " to " + accountName;
     if (event.beforeTax() == 1) {
         text += ". " + moneyText(tax) + " tax deducted from deposit.";
     }
@@ -197,11 +180,11 @@ void applyTransfer(RunContext& run, EventRecord& event, int eventIndex, float am
     run.totals.addToKind(from->kind, -moved);
     run.totals.addToKind(to->kind, moved);
     const std::string fromName(fieldText(from->name));
-    run.line("  " + nameOf(event) + "  Transfer " + moneyText(moved) + " from " + fromName +
+    run.line("  " + eventName(event) + "  Transfer " + moneyText(moved) + " from " + fromName +
                  " to " + std::string(fieldText(to->name)) + " ",
              eventIndex);
     if (shortfall > 0.0f) {
-        run.line("  " + nameOf(event) + " - " + fromName + " depleted " + moneyText(shortfall) +
+        run.line("  " + eventName(event) + " - " + fromName + " depleted " + moneyText(shortfall) +
                      " not transferred!",
                  eventIndex);
         run.flags().addFailedTransfer(static_cast<int>(whole(run.age)));
@@ -282,8 +265,9 @@ void applyWithdrawal(RunContext& run, EventRecord& event, int eventIndex) {
         amount *= run.yearFraction;
     }
     run.flows.withdrawals += amount;
-    run.line(budget != nullptr ? "  Budget - " + nameOf(event) + " - Withdraw " + moneyText(amount)
-                               : "  " + nameOf(event) + " - Withdraw " + moneyText(amount),
+    run.line(budget != nullptr
+                 ? "  Budget - " + eventName(event) + " - Withdraw " + moneyText(amount)
+                 : "  " + eventName(event) + " - Withdraw " + moneyText(amount),
              eventIndex);
     if (budget != nullptr) {
         trackBudgetItems(run, *budget, recurring ? run.yearFraction : 1.0f, eventIndex);

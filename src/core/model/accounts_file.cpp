@@ -2,6 +2,7 @@
 
 #include "model/account_sort.h"
 #include "model/file_io.h"
+#include "model/scenario_reset.h"
 #include "model/slot_repair.h"
 
 namespace finplan {
@@ -9,16 +10,6 @@ namespace finplan {
 namespace {
 
 constexpr std::size_t kAccountsFileBytes = AccountTable::kSize + AccountSlotArrays::kSize;
-
-void defaultAccountSlots(Scenario& scenario) {
-    for (int i = 0; i < kMaxAccounts; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        scenario.accounts.accounts[index].slot = static_cast<std::uint16_t>(i);
-        scenario.slots.penaltyRate[index] = 10.0f;
-        scenario.slots.penaltyAge[index] = 59.0f;
-        scenario.slots.inAssetAllocation[index] = 0;
-    }
-}
 
 } // namespace
 
@@ -61,7 +52,7 @@ bool readAccountsFile(Scenario& scenario, const std::string& fileName, UserDialo
     if (withSlots) {
         scenario.slots = decodeRecord<AccountSlotArrays>(content.subspan(AccountTable::kSize));
     } else {
-        defaultAccountSlots(scenario);
+        resetSlotsToIndexes(scenario, 59.0f, 10.0f);
     }
     // Slots index the slot arrays: a damaged file must not leave one out of range.
     repairSlots(scenario.accounts);

@@ -51,13 +51,8 @@ std::size_t readPartial(BlockCursor& cursor, R& record) {
 }
 
 void defaultSlots(Scenario& scenario) {
-    for (int i = 0; i < kMaxAccounts; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        scenario.accounts.accounts[index].slot = static_cast<std::uint16_t>(i);
-        scenario.slots.penaltyRate[index] = scenario.header.defaultPenaltyRate;
-        scenario.slots.penaltyAge[index] = scenario.header.defaultPenaltyAge;
-        scenario.slots.inAssetAllocation[index] = 0;
-    }
+    resetSlotsToIndexes(scenario, scenario.header.defaultPenaltyAge,
+                        scenario.header.defaultPenaltyRate);
 }
 
 void clearTitles(ReportTitles& titles) {

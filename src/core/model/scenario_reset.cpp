@@ -21,14 +21,10 @@ void resetHeader(ScenarioHeader& header) {
 void resetAccounts(Scenario& scenario) {
     scenario.accounts = AccountTable{};
     scenario.slots = AccountSlotArrays{};
-    for (int i = 0; i < kMaxAccounts; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        AccountRecord& account = scenario.accounts.accounts[index];
+    for (AccountRecord& account : scenario.accounts.accounts) {
         setFieldText(account.accessOrder, " ");
-        account.slot = static_cast<std::uint16_t>(i);
-        scenario.slots.penaltyAge[index] = 59.0f;
-        scenario.slots.penaltyRate[index] = 10.0f;
     }
+    resetSlotsToIndexes(scenario, 59.0f, 10.0f);
 }
 
 void resetBudgets(Scenario& scenario) {
@@ -63,6 +59,16 @@ void clearEvent(Scenario& scenario, int eventIndex) {
     cleared.listLine = event.listLine;
     cleared.sold = event.sold;
     event = cleared;
+}
+
+void resetSlotsToIndexes(Scenario& scenario, float penaltyAge, float penaltyRate) {
+    for (int i = 0; i < kMaxAccounts; ++i) {
+        const auto index = static_cast<std::size_t>(i);
+        scenario.accounts.accounts[index].slot = static_cast<std::uint16_t>(i);
+        scenario.slots.penaltyRate[index] = penaltyRate;
+        scenario.slots.penaltyAge[index] = penaltyAge;
+        scenario.slots.inAssetAllocation[index] = 0;
+    }
 }
 
 } // namespace finplan

@@ -11,6 +11,10 @@ EventRecord emptyEvent();
 // (a new scenario is usually for the same person).
 void resetScenario(Scenario& scenario);
 
+// Gives every one of the 50 account records the slot of its own index, with these penalty
+// values and out of the asset allocation: what a file without its slot arrays gets.
+void resetSlotsToIndexes(Scenario& scenario, float penaltyAge, float penaltyRate);
+
 // Empties one event record; `listLine` and `sold` keep their values.
 void clearEvent(Scenario& scenario, int eventIndex);
 
