@@ -129,6 +129,8 @@ Answer Planner::askToSave() {
 }
 
 std::optional<Page> Planner::openScenario(const std::string& path) {
+    // Whatever comes of it, the views show a fresh run of what is then in memory.
+    m_scenario.resultsStale = true;
     if (!canOpenForReadingAndWriting(path)) {
         m_title = "Financial Planner";
         return std::nullopt;
@@ -178,6 +180,8 @@ bool Planner::saveAs(const std::string& path) {
     m_scenarioLoaded = true;
     setLoadedTitle();
     addRecentFile(m_settings.recentFiles, previous);
+    // The run's captions name the file.
+    m_scenario.resultsStale = true;
     return true;
 }
 
@@ -217,6 +221,7 @@ std::optional<Page> Planner::readAccounts(const std::string& path) {
     if (!readAccountsFile(m_scenario, path, m_dialogs)) {
         return std::nullopt;
     }
+    m_scenario.resultsStale = true;
     return Page::Accounts;
 }
 
@@ -224,6 +229,7 @@ std::optional<Page> Planner::reindexAccounts() {
     if (!finplan::reindexAccounts(m_scenario, m_dialogs)) {
         return std::nullopt;
     }
+    m_scenario.resultsStale = true;
     return Page::Scenario;
 }
 

@@ -394,8 +394,7 @@ void MainWindow::openScenario() {
     if (const auto name = m_files.choose(request)) {
         page = m_planner.openScenario(*name);
     }
-    // Whatever the dialog gave, the views show a fresh run of what is now in memory.
-    m_planner.run();
+    m_planner.runIfStale();
     refreshViews(page);
 }
 
@@ -404,7 +403,7 @@ void MainWindow::openRecentFile(int entry) {
         return;
     }
     const std::optional<Page> page = m_planner.openRecentFile(entry);
-    m_planner.run();
+    m_planner.runIfStale();
     refreshViews(page);
 }
 
@@ -421,7 +420,7 @@ void MainWindow::saveScenarioAs() {
         return;
     }
     m_planner.saveAs(*name);
-    m_planner.run();
+    m_planner.runIfStale();
     refreshViews(std::nullopt);
 }
 
