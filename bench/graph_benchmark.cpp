@@ -42,7 +42,8 @@ public:
         RandomSource random(1);
         const FixedClock clock({2026, 12, 6, 12, 0, 0});
         RunEnvironment environment{m_workDir, m_dialogs, clock, &random};
-        runSimulation(m_scenario, m_output, RunSwitches{}, environment, OutputMode::Display);
+        runSimulation(m_scenario, m_output, RunSwitches{}, environment,
+                      RunOutputs::display(m_output.schedule));
     }
     ~GraphBench() { std::filesystem::remove_all(m_workDir); }
     GraphBench(const GraphBench&) = delete;

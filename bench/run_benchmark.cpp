@@ -53,8 +53,10 @@ Scenario mortgageScenario() {
 }
 
 // `everything`: detailed results and account summaries on, the most a run can print; else the
-// switches a run starts with after an edit.
-void runMaximal(benchmark::State& state, const Scenario& original, bool everything) {
+// switches a run starts with after an edit. `tablesOnly`: the run of many runs side by side,
+// no text and no files.
+void runMaximal(benchmark::State& state, const Scenario& original, bool everything,
+                bool tablesOnly = false) {
     const auto workDir = std::filesystem::temp_directory_path() / "finplan-bench";
     std::filesystem::create_directories(workDir);
     SilentDialogs dialogs;
@@ -65,9 +67,9 @@ void runMaximal(benchmark::State& state, const Scenario& original, bool everythi
     switches.accountSummary = everything;
     RunOutput output;
     Scenario scenario = original;
+    const RunOutputs outputs = tablesOnly ? RunOutputs{} : RunOutputs::display(output.schedule);
     for (auto _ : state) {
-        const int result =
-            runSimulation(scenario, output, switches, environment, OutputMode::Display);
+        const int result = runSimulation(scenario, output, switches, environment, outputs);
         benchmark::DoNotOptimize(result);
     }
     state.counters["lines"] = static_cast<double>(output.schedule.lines.size());
@@ -78,6 +80,16 @@ void BM_MaximalRun(benchmark::State& state) {
     runMaximal(state, maximalScenario(), false);
 }
 BENCHMARK(BM_MaximalRun)->Unit(benchmark::kMillisecond);
+
+void BM_MaximalRunTablesOnly(benchmark::State& state) {
+    runMaximal(state, maximalScenario(), false, true);
+}
+BENCHMARK(BM_MaximalRunTablesOnly)->Unit(benchmark::kMillisecond);
+
+void BM_MaximalRunWithMortgagesTablesOnly(benchmark::State& state) {
+    runMaximal(state, mortgageScenario(), false, true);
+}
+BENCHMARK(BM_MaximalRunWithMortgagesTablesOnly)->Unit(benchmark::kMillisecond);
 
 void BM_MaximalRunWithMortgages(benchmark::State& state) {
     runMaximal(state, mortgageScenario(), false);

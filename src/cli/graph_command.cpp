@@ -1,14 +1,11 @@
 #include "cli/graph_command.h"
 
+#include "cli/cli_planner.h"
 #include "cli/run_command.h"
-#include "cli/scenario_files.h"
-#include "engine/random_source.h"
-#include "engine/run_simulation.h"
 #include "graphs/account_pages.h"
 #include "graphs/graph_view.h"
 #include "gui/graphs/graph_render.h"
 #include "gui/graphs/graph_source.h"
-#include "model/derived_totals.h"
 #include "platform/clock.h"
 
 #include <QCoreApplication>
@@ -221,23 +218,6 @@ private:
     std::unique_ptr<QGuiApplication> m_application;
 };
 
-ExitCode runTheScenario(const CliContext& context, const GraphRequest& request, Scenario& scenario,
-                        RunOutput& output) {
-    deriveTotals(scenario);
-    output.graphKind = graphNumber(request.fourGraphView ? GraphKind::NetWorth : request.kind);
-    const SystemClock systemClock;
-    const FixedClock fixedClock(request.today.value_or(LocalDateTime{}));
-    const Clock& clock = request.today ? static_cast<const Clock&>(fixedClock)
-                                       : static_cast<const Clock&>(systemClock);
-    // The graphs show the fixed rates: the generator is never asked.
-    RandomSource random(0);
-    RunEnvironment environment{request.workDir, context.dialogs, clock, &random};
-    if (runSimulation(scenario, output, RunSwitches{}, environment, OutputMode::Display) != 1) {
-        return ExitCode::ReadFailed;
-    }
-    return ExitCode::Success;
-}
-
 } // namespace
 
 ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
@@ -245,17 +225,20 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     if (!request) {
         return ExitCode::Usage;
     }
-    Scenario scenario;
-    AppSettings settings;
-    if (const ExitCode loaded = loadScenario(context, arguments.files[0], scenario, settings);
-        loaded != ExitCode::Success) {
-        return loaded;
+    CliPlanner planner(context, request->workDir, request->today);
+    if (!planner->load(arguments.files[0])) {
+        return ExitCode::ReadFailed;
     }
-    RunOutput output;
-    if (const ExitCode ran = runTheScenario(context, *request, scenario, output);
-        ran != ExitCode::Success) {
-        return ran;
+    // The graphs show the fixed rates: the generator is never asked.
+    planner->setFixedSeed(0);
+    planner->setGraphKind(
+        graphNumber(request->fourGraphView ? GraphKind::NetWorth : request->kind));
+    if (!planner->run()) {
+        return ExitCode::ReadFailed;
     }
+    const Scenario& scenario = planner->scenario();
+    const AppSettings& settings = planner->settings();
+    const RunOutput& output = planner->output();
 
     const OffscreenApplication application;
     const gui::GraphSource source{scenario, output, settings};

@@ -1,6 +1,6 @@
 #include "cli/info_command.h"
 
-#include "cli/scenario_files.h"
+#include "cli/cli_planner.h"
 #include "model/text_field.h"
 
 #include <array>
@@ -130,12 +130,11 @@ void printEvents(std::ostream& out, const Scenario& s) {
 } // namespace
 
 ExitCode runInfo(const CliContext& context, const std::string& path) {
-    Scenario scenario;
-    AppSettings settings;
-    const ExitCode read = loadScenario(context, path, scenario, settings);
-    if (read != ExitCode::Success) {
-        return read;
+    CliPlanner planner(context, ".", std::nullopt);
+    if (!planner->load(path)) {
+        return ExitCode::ReadFailed;
     }
+    const Scenario& scenario = planner->scenario();
     printHeader(context.out, scenario, path);
     context.out << '\n';
     printTotals(context.out, scenario.header);

@@ -1,20 +1,18 @@
 #include "cli/resave_command.h"
 
-#include "cli/scenario_files.h"
+#include "cli/cli_planner.h"
 
 namespace finplan::cli {
 
 ExitCode runResave(const CliContext& context, const std::string& inPath,
                    const std::string& outPath) {
-    Scenario scenario;
     // The settings the read puts into force (margins, print and report switches) are the ones
     // the writer stores back, so a re-save keeps them.
-    AppSettings settings;
-    const ExitCode read = loadScenario(context, inPath, scenario, settings);
-    if (read != ExitCode::Success) {
-        return read;
+    CliPlanner planner(context, ".", std::nullopt);
+    if (!planner->load(inPath)) {
+        return ExitCode::ReadFailed;
     }
-    return storeScenario(context, outPath, scenario, settings);
+    return planner->saveTo(outPath) ? ExitCode::Success : ExitCode::WriteFailed;
 }
 
 } // namespace finplan::cli

@@ -1,19 +1,11 @@
 #include "cli/run_command.h"
 
-#include "cli/scenario_files.h"
-#include "engine/random_draws.h"
-#include "engine/run_simulation.h"
-#include "graphs/save_graphs.h"
-#include "model/derived_totals.h"
+#include "cli/cli_planner.h"
 #include "model/file_io.h"
-#include "results/results_export.h"
-#include "results/results_file.h"
 
 #include <charconv>
 #include <cstdio>
 #include <ctime>
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -59,97 +51,69 @@ std::optional<std::uint32_t> randomSeed(const CliArguments& arguments) {
     return seed;
 }
 
-// Runs the scenario as often as the requested files need, each time from the same seed so
-// that every file describes the same run.
-class CliRunner {
-public:
-    CliRunner(const CliContext& context, Scenario& scenario, RunSwitches switches,
-              std::uint32_t seed, const Clock& clock, std::filesystem::path workDir)
-        : m_context(context)
-        , m_scenario(scenario)
-        , m_switches(switches)
-        , m_seed(seed)
-        , m_clock(clock)
-        , m_workDir(std::move(workDir)) {}
+RunSwitches runSwitches(const CliArguments& arguments) {
+    RunSwitches switches;
+    switches.detailedResults = arguments.has("--detailed");
+    switches.accountSummary = arguments.has("--accounts");
+    switches.summary = arguments.has("--summary");
+    switches.randomAccountRates = arguments.has("--random-accounts");
+    switches.randomGroupRates = arguments.has("--random-groups");
+    return switches;
+}
 
-    ExitCode display(RunOutput& output, const std::pair<ExportKind, std::string>* exportTo) {
-        if (exportTo == nullptr) {
-            return run(output, OutputMode::Display, nullptr, nullptr);
-        }
-        std::optional<std::ofstream> file;
-        if (const ExitCode opened = open(exportTo->second, true, file);
-            opened != ExitCode::Success) {
-            return opened;
-        }
-        ResultsExport table(*file, exportTo->first);
-        return run(output, OutputMode::Display, nullptr, &table);
+// An output file the command may write: a new one, or an existing one after a Yes (--yes).
+// Says why and gives the exit status when it may not.
+std::optional<ExitCode> refusedOutput(const CliContext& context, const std::string& path) {
+    if (!fileExists(path) ||
+        context.dialogs.ask(path + " exists - Overwrite anyway?", "FILE WARNING",
+                            MessageIcon::Question) == Answer::Yes) {
+        return std::nullopt;
     }
+    context.err << "finplan-cli: " << path << " was not overwritten (add --yes to replace it)\n";
+    return ExitCode::Usage;
+}
 
-    ExitCode saveSchedule(const std::string& path) {
-        std::optional<std::ofstream> file;
-        if (const ExitCode opened = open(path, false, file); opened != ExitCode::Success) {
-            return opened;
-        }
-        RunOutput output;
-        m_switches.saveRunInProgress = true;
-        const ExitCode code = run(output, OutputMode::SaveResults, &*file, nullptr);
-        m_switches.saveRunInProgress = false;
-        return code;
+// The status of an output the planner refused or failed to write.
+ExitCode failedOutput(const CliContext& context, bool existed, const std::string& path) {
+    if (existed && !context.answerYes) {
+        context.err << "finplan-cli: " << path
+                    << " was not overwritten (add --yes to replace it)\n";
+        return ExitCode::Usage;
     }
+    return ExitCode::WriteFailed;
+}
 
-    ExitCode saveGraphFile(const std::string& path) {
-        const bool existed = fileExists(path);
-        if (saveGraphs(m_workDir, path, m_context.dialogs)) {
-            return ExitCode::Success;
+ExitCode writeExports(const CliContext& context, const CliArguments& arguments, Planner& planner) {
+    for (const auto& [option, kind] : {std::pair{"--export-tab", ExportKind::Tab},
+                                       std::pair{"--export-csv", ExportKind::Comma}}) {
+        if (const auto path = arguments.value(option)) {
+            const bool existed = fileExists(*path);
+            if (!planner.exportResults(*path, kind)) {
+                return failedOutput(context, existed, *path);
+            }
         }
-        return refusedOverwrite(existed, path) ? ExitCode::Usage : ExitCode::WriteFailed;
     }
+    return ExitCode::Success;
+}
 
-private:
-    ExitCode run(RunOutput& output, OutputMode mode, std::ostream* file, ResultsExport* table) {
-        RandomSource random(m_seed);
-        if (m_switches.randomAccountRates) {
-            resetAccountRateStats(m_scenario);
+ExitCode writeSavedFiles(const CliContext& context, const CliArguments& arguments,
+                         Planner& planner) {
+    if (const auto path = arguments.value("--schedule")) {
+        if (const auto refused = refusedOutput(context, *path)) {
+            return *refused;
         }
-        RunEnvironment environment{m_workDir, m_context.dialogs, m_clock, &random};
-        if (runSimulation(m_scenario, output, m_switches, environment, mode, file, table) != 1) {
-            return ExitCode::ReadFailed;
+        if (!planner.writeSchedule(*path)) {
+            return ExitCode::WriteFailed;
         }
-        return ExitCode::Success;
     }
-
-    // Opens an output file; an existing one is replaced only after a Yes (--yes).
-    ExitCode open(const std::string& path, bool exportFile, std::optional<std::ofstream>& file) {
-        const bool existed = fileExists(path);
-        if (exportFile) {
-            file = openExportFile(path, m_context.dialogs);
-        } else if (!existed ||
-                   m_context.dialogs.ask(path + " exists - Overwrite anyway?", "FILE WARNING",
-                                         MessageIcon::Question) == Answer::Yes) {
-            file = openResultsFile(path, m_context.dialogs);
+    if (const auto path = arguments.value("--save-graphs")) {
+        const bool existed = fileExists(*path);
+        if (!planner.saveGraphs(*path)) {
+            return failedOutput(context, existed, *path);
         }
-        if (file) {
-            return ExitCode::Success;
-        }
-        return refusedOverwrite(existed, path) ? ExitCode::Usage : ExitCode::WriteFailed;
     }
-
-    bool refusedOverwrite(bool existed, const std::string& path) {
-        if (!existed || m_context.answerYes) {
-            return false;
-        }
-        m_context.err << "finplan-cli: " << path
-                      << " was not overwritten (add --yes to replace it)\n";
-        return true;
-    }
-
-    const CliContext& m_context;
-    Scenario& m_scenario;
-    RunSwitches m_switches;
-    std::uint32_t m_seed;
-    const Clock& m_clock;
-    std::filesystem::path m_workDir;
-};
+    return ExitCode::Success;
+}
 
 } // namespace
 
@@ -163,65 +127,30 @@ ExitCode runRun(const CliContext& context, const CliArguments& arguments) {
         context.err << "finplan-cli: --random-accounts and --random-groups cannot be combined\n";
         return ExitCode::Usage;
     }
-    std::optional<LocalDateTime> today;
-    if (const auto text = arguments.value("--today")) {
-        today = parseToday(*text);
-        if (!today) {
-            context.err << "finplan-cli: --today takes YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS, got \""
-                        << *text << "\"\n";
-            return ExitCode::Usage;
-        }
+    const auto planner = CliPlanner::create(context, arguments);
+    if (!planner) {
+        return ExitCode::Usage;
     }
-    Scenario scenario;
-    AppSettings settings;
-    if (const ExitCode loaded = loadScenario(context, arguments.files[0], scenario, settings);
-        loaded != ExitCode::Success) {
-        return loaded;
+    if (!(*planner)->load(arguments.files[0])) {
+        return ExitCode::ReadFailed;
     }
-    deriveTotals(scenario);
-
-    RunSwitches switches;
-    switches.detailedResults = arguments.has("--detailed");
-    switches.accountSummary = arguments.has("--accounts");
-    switches.summary = arguments.has("--summary");
-    switches.randomAccountRates = arguments.has("--random-accounts");
-    switches.randomGroupRates = arguments.has("--random-groups");
-    const SystemClock systemClock;
-    const FixedClock fixedClock(today.value_or(LocalDateTime{}));
-    const Clock& clock = today ? static_cast<const Clock&>(fixedClock) : systemClock;
-    CliRunner runner{context, scenario, switches,
-                     *seed,   clock,    arguments.value("--workdir").value_or(".")};
-
-    std::vector<std::pair<ExportKind, std::string>> exports;
-    if (const auto path = arguments.value("--export-tab")) {
-        exports.emplace_back(ExportKind::Tab, *path);
+    // Every output comes from a run of its own from the same seed, so all of them describe
+    // the same run. The first run's lines are printed: later runs find the accounts in run
+    // order, as a second run of the window does.
+    (*planner)->setFixedSeed(*seed);
+    (*planner)->setSwitches(runSwitches(arguments));
+    if (!(*planner)->run()) {
+        return ExitCode::ReadFailed;
     }
-    if (const auto path = arguments.value("--export-csv")) {
-        exports.emplace_back(ExportKind::Comma, *path);
+    const std::vector<ScheduleLine> lines = (*planner)->output().schedule.lines;
+    if (const ExitCode exported = writeExports(context, arguments, **planner);
+        exported != ExitCode::Success) {
+        return exported;
     }
-    RunOutput output;
-    if (const ExitCode shown = runner.display(output, exports.empty() ? nullptr : &exports[0]);
-        shown != ExitCode::Success) {
-        return shown;
-    }
-    for (const ScheduleLine& line : output.schedule.lines) {
+    for (const ScheduleLine& line : lines) {
         context.out << line.text << '\n';
     }
-    for (std::size_t i = 1; i < exports.size(); ++i) {
-        RunOutput again;
-        if (const ExitCode code = runner.display(again, &exports[i]); code != ExitCode::Success) {
-            return code;
-        }
-    }
-    if (const auto path = arguments.value("--schedule")) {
-        if (const ExitCode code = runner.saveSchedule(*path); code != ExitCode::Success) {
-            return code;
-        }
-    }
-    if (const auto path = arguments.value("--save-graphs")) {
-        return runner.saveGraphFile(*path);
-    }
-    return ExitCode::Success;
+    return writeSavedFiles(context, arguments, **planner);
 }
 
 } // namespace finplan::cli

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/run_output.h"
 #include "graphs/graph_view.h"
 #include "graphs/series_colors.h"
 #include "gui/graphs/graph_drawing.h"
@@ -9,6 +8,7 @@
 #include "model/app_settings.h"
 #include "model/scenario.h"
 #include "model/text_field.h"
+#include "results/run_output.h"
 
 #include <QColor>
 #include <QFontMetrics>

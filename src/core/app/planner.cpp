@@ -4,6 +4,7 @@
 #include "editing/scenario_list.h"
 #include "engine/random_draws.h"
 #include "engine/run_simulation.h"
+#include "graphs/save_graphs.h"
 #include "model/accounts_file.h"
 #include "model/derived_totals.h"
 #include "model/event_order.h"
@@ -13,10 +14,10 @@
 #include "model/scenario_file.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
-#include "results/results_file.h"
 
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 #include <utility>
 
 namespace finplan {
@@ -31,6 +32,17 @@ constexpr float kHighestGoToAge = 120.0f;
 constexpr std::size_t kAgeFieldLength = 5;
 constexpr int kNetWorthGraph = 1;
 constexpr int kLifeTableStartAge = 70;
+constexpr const char* kPrintWorkFile = "ptmpsch.dat";
+
+// Writes a whole output file; false after the message when it could not be written.
+bool writeOutputFile(const std::string& path, std::string_view content, std::string failure,
+                     UserDialogs& dialogs) {
+    if (writeFileReplacing(path, content)) {
+        return true;
+    }
+    dialogs.error(std::move(failure), "FILE ERROR");
+    return false;
+}
 
 // Days from 1970-01-01 to a civil date of the proleptic Gregorian calendar.
 long long daysFromCivil(int year, int month, int day) {
@@ -160,6 +172,36 @@ std::optional<Page> Planner::openRecentFile(int index) {
     return openScenario(name);
 }
 
+bool Planner::load(const std::string& path) {
+    // The reader fails silently on a file it cannot open, so that case is told here.
+    if (!fileExists(path) || !readFileBytes(path, 0)) {
+        m_dialogs.error("Cannot open " + path, "FILE ERROR");
+        return false;
+    }
+    m_scenario.fileName = path;
+    if (!readScenario(m_scenario, m_settings, m_dialogs)) {
+        return false;
+    }
+    m_scenarioLoaded = true;
+    m_scenario.resultsStale = true;
+    setLoadedTitle();
+    return true;
+}
+
+bool Planner::saveTo(const std::string& path) {
+    m_scenario.fileName = path;
+    m_scenario.saveName = path;
+    if (!fileExists(path) && !createNewFile(path)) {
+        m_dialogs.error("Cannot create " + path, "FILE ERROR");
+        return false;
+    }
+    if (!writeScenario(m_scenario, m_settings, m_dialogs)) {
+        m_dialogs.error("Cannot write " + path, "FILE ERROR");
+        return false;
+    }
+    return true;
+}
+
 bool Planner::save() {
     if (!writeScenario(m_scenario, m_settings, m_dialogs)) {
         return false;
@@ -234,9 +276,19 @@ std::optional<Page> Planner::reindexAccounts() {
 }
 
 bool Planner::run() {
+    return runWith(RunOutputs::display(m_output.schedule));
+}
+
+bool Planner::runWith(const RunOutputs& outputs) {
     deriveTotals(m_scenario);
+    if (m_switches.randomAccountRates) {
+        resetAccountRateStats(m_scenario);
+    }
+    if (m_fixedSeed) {
+        m_random = RandomSource(*m_fixedSeed);
+    }
     RunEnvironment environment{m_workDir, m_dialogs, m_clock, &m_random};
-    if (runSimulation(m_scenario, m_output, m_switches, environment, OutputMode::Display) != 1) {
+    if (runSimulation(m_scenario, m_output, m_switches, environment, outputs) != 1) {
         return false;
     }
     m_hasResults = true;
@@ -254,9 +306,6 @@ bool Planner::runAgain() {
 }
 
 bool Planner::runWithRandomRates(bool accounts) {
-    if (accounts) {
-        resetAccountRateStats(m_scenario);
-    }
     m_switches.randomAccountRates = accounts;
     m_switches.randomGroupRates = !accounts;
     emptyList();
@@ -288,19 +337,38 @@ bool Planner::toggleAccountSummary() {
 }
 
 bool Planner::saveResults(const std::string& path) {
-    auto file = openResultsFile(path, m_dialogs);
-    if (!file) {
+    const bool saved = writeSchedule(path);
+    emptyPrintWorkFile();
+    return saved;
+}
+
+bool Planner::writeSchedule(const std::string& path) {
+    std::ostringstream text;
+    for (const std::string& line : buildScenarioList(m_scenario)) {
+        text << line << '\n';
+    }
+    const bool saving = m_switches.saveRunInProgress;
+    m_switches.saveRunInProgress = true;
+    const bool ran = runWith({.scheduleFile = &text});
+    m_switches.saveRunInProgress = saving;
+    return ran && writeOutputFile(path, text.str(), "Cannot open " + path, m_dialogs);
+}
+
+bool Planner::exportResults(const std::string& path, ExportKind kind) {
+    if (fileExists(path) && m_dialogs.ask(path + " exits - Overwrite anyway?", "FILE WARNING",
+                                          MessageIcon::Stop) != Answer::Yes) {
         return false;
     }
-    RunSwitches switches = m_switches;
-    switches.saveRunInProgress = true;
-    deriveTotals(m_scenario);
-    RunEnvironment environment{m_workDir, m_dialogs, m_clock, &m_random};
-    const bool ran = runSimulation(m_scenario, m_output, switches, environment,
-                                   OutputMode::SaveResults, &*file) == 1;
-    file->close();
-    emptyPrintWorkFile();
-    return ran && !file->fail();
+    std::ostringstream text;
+    ResultsExport table(text, kind);
+    RunOutputs outputs = RunOutputs::display(m_output.schedule);
+    outputs.exportTo = &table;
+    return runWith(outputs) &&
+           writeOutputFile(path, text.str(), "Cannot open export file", m_dialogs);
+}
+
+bool Planner::saveGraphs(const std::string& path) {
+    return runIfStale() && finplan::saveGraphs(m_workDir, path, m_dialogs);
 }
 
 bool Planner::goToAge(std::string_view field) {
@@ -375,12 +443,7 @@ void Planner::emptyList() {
 }
 
 void Planner::emptyPrintWorkFile() {
-    // A print run that stops after its preparation truncates the print work file and
-    // writes nothing into it.
-    RunSwitches switches = m_switches;
-    switches.suppressed = true;
-    RunEnvironment environment{m_workDir, m_dialogs, m_clock, &m_random};
-    runSimulation(m_scenario, m_output, switches, environment, OutputMode::PrintResults);
+    writeFileReplacing(m_workDir / kPrintWorkFile, std::string_view());
 }
 
 void Planner::setLoadedTitle() {

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "engine/random_source.h"
-#include "engine/run_output.h"
+#include "engine/run_context.h"
 #include "engine/run_switches.h"
 #include "model/app_settings.h"
 #include "model/scenario.h"
 #include "platform/clock.h"
 #include "platform/user_dialogs.h"
+#include "results/results_export.h"
 
 #include <filesystem>
 #include <optional>
@@ -80,8 +81,19 @@ public:
     std::optional<Page> readAccounts(const std::string& path);
     std::optional<Page> reindexAccounts();
 
-    // A run in Display mode on fresh kind sums. False when the run could not start.
+    // Reads a scenario without the window's checks: the command line's open. False (after the
+    // message) when the file cannot be read.
+    bool load(const std::string& path);
+    // Writes the scenario to `path`, creating the file when it is missing: the command line's
+    // save. False after the message.
+    bool saveTo(const std::string& path);
+
+    // The results page's run: the list, the run files and the plot file, on fresh kind sums.
+    // False when the run could not start.
     bool run();
+    // A run that writes what `outputs` asks for besides the result tables and keeps its
+    // schedule list, if any, to the caller.
+    bool runWith(const RunOutputs& outputs);
     // Runs when the scenario changed since the last run.
     bool runIfStale();
     bool runAgain();
@@ -94,8 +106,24 @@ public:
     // The graph's zoom and kind as the plot file of the next run must carry them.
     void setPlotZoom(const PlotZoom& zoom) { m_switches.plotZoom = zoom; }
     void setGraphKind(int kind) { m_output.graphKind = kind; }
-    // The results page's Save: the scenario description and the schedule into `path`.
+    // The results page's Save: the schedule file, then the print work file emptied.
     bool saveResults(const std::string& path);
+    // The scenario description and the schedule of a fresh run into `path`.
+    bool writeSchedule(const std::string& path);
+    // The yearly balances of a fresh run as a tab- or comma-delimited file; an existing file is
+    // replaced only after the question.
+    bool exportResults(const std::string& path, ExportKind kind);
+    // A copy of the plot file of the last run as a graph file (runs first when results are
+    // stale).
+    bool saveGraphs(const std::string& path);
+    // The print work file, emptied.
+    void emptyPrintWorkFile();
+
+    // Every run starts its random generator from this seed, so that every file of one command
+    // describes the same run; without it the generator runs on from run to run.
+    void setFixedSeed(std::uint32_t seed) { m_fixedSeed = seed; }
+    // The switches of the next runs as a command line sets them.
+    void setSwitches(const RunSwitches& switches) { m_switches = switches; }
 
     // Schedule positioning of the results page.
     void showFirstLine() { m_scrollMode = ScrollMode::First; }
@@ -128,7 +156,6 @@ public:
 private:
     bool runWithRandomRates(bool accounts);
     void emptyList();
-    void emptyPrintWorkFile();
     void setLoadedTitle();
 
     std::filesystem::path m_workDir;
@@ -139,6 +166,7 @@ private:
     RunOutput m_output;
     RunSwitches m_switches;
     RandomSource m_random;
+    std::optional<std::uint32_t> m_fixedSeed;
     std::string m_title = "Tarvel Financial Planner";
     bool m_scenarioLoaded = false;
     bool m_hasResults = false;

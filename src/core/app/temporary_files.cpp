@@ -1,6 +1,6 @@
 #include "app/temporary_files.h"
 
-#include "graphs/plot_file.h"
+#include "results/plot_file.h"
 
 #include <algorithm>
 #include <set>

@@ -1,15 +1,15 @@
 #pragma once
 
 #include "engine/random_source.h"
-#include "engine/run_output.h"
 #include "engine/run_switches.h"
 #include "finance/debt_math.h"
-#include "graphs/plot_file.h"
 #include "model/scenario.h"
 #include "platform/clock.h"
 #include "platform/user_dialogs.h"
+#include "results/plot_file.h"
 #include "results/results_export.h"
 #include "results/run_logs.h"
+#include "results/run_output.h"
 #include "results/run_totals.h"
 #include "results/schedule_sink.h"
 #include "results/year_flows.h"
@@ -31,6 +31,24 @@ struct RunEnvironment {
     RandomSource* random = nullptr;
 };
 
+// What a run writes besides its result tables, each only when its caller asks for it.
+struct RunOutputs {
+    // The lines the results page shows (shown years, without rules and paragraph marks).
+    ScheduleList* list = nullptr;
+    // Saved results or the print work file: the lines of the shown years as text; ignored
+    // when a list is given. The caller writes what comes before them.
+    std::ostream* scheduleFile = nullptr;
+    // "bigfile.tmp", "infile.tmp" and "outfile.tmp" in the work directory, for the reports.
+    bool runFiles = false;
+    // "plotinf01.tmp" in the work directory, for the graph viewer.
+    bool plotFile = false;
+    // The yearly account balances as an export table.
+    ResultsExport* exportTo = nullptr;
+
+    // Everything the results page's run leaves: the list and every file of the work directory.
+    static RunOutputs display(ScheduleList& schedule) { return {&schedule, nullptr, true, true}; }
+};
+
 // The rates a run works with; rate changes replace them during the run.
 struct WorkingRates {
     float taxRate = 0.0f;
@@ -47,23 +65,22 @@ struct WorkingRates {
 // into the scenario's run-time fields and the run output, so many runs can go side by side.
 struct RunContext {
     RunContext(Scenario& s, RunOutput& o, const RunSwitches& sw, RunEnvironment& env,
-               OutputMode mode, std::ostream* file)
+               const RunOutputs& outs)
         : scenario(s)
         , output(o)
         , switches(sw)
         , environment(env)
-        , outputMode(mode)
-        , sink(mode, o.schedule, file) {}
+        , outputs(outs)
+        , sink(outs.list, outs.scheduleFile) {}
 
     Scenario& scenario;
     RunOutput& output;
     const RunSwitches& switches;
     RunEnvironment& environment;
-    OutputMode outputMode;
+    const RunOutputs& outputs;
     ScheduleSink sink;
     std::optional<RunLogs> logs;
     PlotFileWriter plot;
-    ResultsExport* exportTo = nullptr; // the export being written by this run, if any
 
     RunTotals totals;
     YearFlows flows;
@@ -83,6 +100,8 @@ struct RunContext {
     RedFlags& flags() { return output.redFlags; }
     bool shownYear() const { return age >= displayStartAge; }
     bool rateDetails() const { return switches.detailedResults; }
+    // Whether schedule lines go anywhere: a run for its tables alone builds none.
+    bool writesText() const { return sink.active(); }
     bool randomRates() const {
         return environment.random != nullptr &&
                (switches.randomAccountRates || switches.randomGroupRates);

@@ -1,6 +1,5 @@
 #include "engine/run_simulation.h"
 
-#include "editing/scenario_list.h"
 #include "engine/birthday.h"
 #include "engine/event_step.h"
 #include "engine/growth.h"
@@ -13,13 +12,11 @@
 #include "results/text_format.h"
 
 #include <cmath>
-#include <fstream>
 
 namespace finplan {
 
 namespace {
 
-constexpr const char* kPrintWorkFile = "ptmpsch.dat";
 constexpr float kHighestAge = 120.0f;
 
 std::string dateText(const LocalDateTime& now) {
@@ -107,7 +104,7 @@ bool beginRun(RunContext& run) {
     takeWorkingRates(run);
     const LocalDateTime now = env.clock.now();
     run.output.captions = plotCaptions(s.fileName, dateText(now), timeText(now), s.titles);
-    if (!run.switches.suppressed && !run.plot.open(env.workDir)) {
+    if (run.outputs.plotFile && !run.plot.open(env.workDir)) {
         env.dialogs.error(std::string(kPlotFileOpenError), "FILE ERROR");
         return false;
     }
@@ -122,12 +119,10 @@ bool beginRun(RunContext& run) {
     run.simStartAge = earliestStart(s);
     run.endAge = s.header.endAge;
     prepareDebts(s);
-    if (!run.switches.suppressed) {
-        sortAccounts(s, AccountSortKey::AccessOrder, true);
-        writePlotHeader(run);
-        if (run.exportTo != nullptr) {
-            run.exportTo->header(s.accounts);
-        }
+    sortAccounts(s, AccountSortKey::AccessOrder, true);
+    writePlotHeader(run);
+    if (run.outputs.exportTo != nullptr) {
+        run.outputs.exportTo->header(s.accounts);
     }
     if (!run.switches.saveRunInProgress) {
         run.openingLine("??", kPlainLine);
@@ -281,38 +276,21 @@ void finishRun(RunContext& run, float savedInflation) {
 } // namespace
 
 int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& switches,
-                  RunEnvironment& environment, OutputMode mode, std::ostream* scheduleFile,
-                  ResultsExport* exportTo) {
+                  RunEnvironment& environment, const RunOutputs& outputs) {
     if (!agesCanRun(scenario.header, environment.dialogs)) {
         return 0;
     }
-    std::ofstream printFile;
-    if (mode == OutputMode::PrintResults) {
-        printFile.open(environment.workDir / kPrintWorkFile);
-        if (!printFile) {
-            environment.dialogs.error("Cannot open temporary print file", "FILE ERROR");
-            return 0;
-        }
-        scheduleFile = &printFile;
-    } else if (mode == OutputMode::SaveResults && scheduleFile == nullptr) {
-        return 0; // the user cancelled the save dialog
-    }
-    if (scheduleFile != nullptr && !switches.suppressed) {
-        for (const std::string& line : buildScenarioList(scenario)) {
-            *scheduleFile << line << '\n';
-        }
-    }
     output.redFlags = RedFlags{};
-    RunContext run(scenario, output, switches, environment, mode, scheduleFile);
-    run.exportTo = exportTo;
-    run.sink.setSuppressed(switches.suppressed);
-    if (!beginRun(run) || switches.suppressed) {
+    RunContext run(scenario, output, switches, environment, outputs);
+    if (!beginRun(run)) {
         return 0;
     }
     setStartAge(run);
     output.groupStats = GroupRateStatsTable{};
-    run.logs.emplace(environment.workDir, environment.dialogs);
-    run.logs->accountList(scenario.accounts);
+    if (outputs.runFiles) {
+        run.logs.emplace(environment.workDir, environment.dialogs);
+        run.logs->accountList(scenario.accounts);
+    }
     const float savedInflation = scenario.header.inflationRate;
     for (run.age = run.simStartAge; run.age < run.endAge; run.age += 1.0f) {
         simulateYear(run);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graphs/plot_file.h"
+#include "results/plot_file.h"
 
 namespace finplan {
 
@@ -11,8 +11,6 @@ struct RunSwitches {
     bool summary = false;         // the summary block without the other details
     bool randomAccountRates = false;
     bool randomGroupRates = false;
-    // Print preparation: the run only resets and returns.
-    bool suppressed = false;
     // A saving run leaves out the paragraph mark.
     bool saveRunInProgress = false;
     // The graph's zoom: only the zoomed years go into the plot file.

@@ -46,8 +46,8 @@ void recordOpeningSnapshot(RunContext& run, float plotAge) {
     for (int i = 0; i < table.usedCount(); ++i) {
         values[static_cast<std::size_t>(i)] = table.accounts[static_cast<std::size_t>(i)].balance;
     }
-    if (run.exportTo != nullptr) {
-        run.exportTo->row(run.age, table, t.equityTotal);
+    if (run.outputs.exportTo != nullptr) {
+        run.outputs.exportTo->row(run.age, table, t.equityTotal);
     }
     if (plotsThisYear(run)) {
         run.plot.accountBalances(table);

@@ -2,8 +2,8 @@
 
 #include "graphs/axis_scale.h"
 #include "graphs/graph_kind.h"
-#include "graphs/plot_file.h"
 #include "graphs/plot_geometry.h"
+#include "results/plot_file.h"
 
 #include <array>
 #include <optional>

@@ -21,10 +21,7 @@ bool isTotalsLine(std::string_view text) {
 } // namespace
 
 void ScheduleSink::add(std::string_view text, int kind, float age, bool shown) {
-    if (m_suppressed) {
-        return;
-    }
-    if (m_mode == OutputMode::Display) {
+    if (m_list != nullptr) {
         if (shown && !isParagraphMark(text) && text.find("------") == std::string_view::npos) {
             addToList(text, kind, age);
         }
@@ -35,17 +32,17 @@ void ScheduleSink::add(std::string_view text, int kind, float age, bool shown) {
 
 void ScheduleSink::addToList(std::string_view text, int kind, float age) {
     if (!m_listEmptied) {
-        m_list.lines.clear();
-        m_list.ageToLine.fill(0);
+        m_list->lines.clear();
+        m_list->ageToLine.fill(0);
         m_listEmptied = true;
     }
     if (isTotalsLine(text)) {
         const float whole = std::floor(age);
         if (whole >= 0.0f && whole < static_cast<float>(kAgeSlots)) {
-            m_list.ageToLine[static_cast<std::size_t>(whole)] = m_lineCount;
+            m_list->ageToLine[static_cast<std::size_t>(whole)] = m_lineCount;
         }
     }
-    m_list.lines.push_back({std::string(text), m_lineCount < kMaxLineKinds ? kind : kPlainLine});
+    m_list->lines.push_back({std::string(text), m_lineCount < kMaxLineKinds ? kind : kPlainLine});
     ++m_lineCount;
 }
 

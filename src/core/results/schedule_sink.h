@@ -10,9 +10,6 @@
 
 namespace finplan {
 
-// Where a run sends its schedule lines.
-enum class OutputMode { Display = 0, SaveResults = 1, PrintResults = 2 };
-
 // Lines past this many are still shown but describe no event.
 inline constexpr int kMaxLineKinds = 6000;
 
@@ -23,16 +20,16 @@ struct ScheduleList {
     std::array<int, kAgeSlots> ageToLine{};
 };
 
-// The one way schedule lines leave a run: to the list of the results page (Display), or to an
-// open results or print file.
+// The one way schedule lines leave a run: to the list of the results page, or to an open
+// results or print file, or nowhere when the caller wants neither.
 class ScheduleSink {
 public:
-    ScheduleSink(OutputMode mode, ScheduleList& list, std::ostream* file)
-        : m_mode(mode)
-        , m_list(list)
-        , m_file(file) {}
+    ScheduleSink(ScheduleList* list, std::ostream* file)
+        : m_list(list)
+        , m_file(list == nullptr ? file : nullptr) {}
 
-    void setSuppressed(bool suppressed) { m_suppressed = suppressed; }
+    // Whether lines go anywhere; a run without text need not build them.
+    bool active() const { return m_list != nullptr || m_file != nullptr; }
 
     // `age` is the run's current age; `shown` says whether it is a shown year (or the opening
     // block of the run, which is always shown).
@@ -44,10 +41,8 @@ private:
     void addToList(std::string_view text, int kind, float age);
     void addToFile(std::string_view text, bool shown);
 
-    OutputMode m_mode;
-    ScheduleList& m_list;
+    ScheduleList* m_list;
     std::ostream* m_file;
-    bool m_suppressed = false;
     bool m_listEmptied = false;
     int m_lineCount = 0;
 };

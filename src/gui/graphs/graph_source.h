@@ -1,9 +1,9 @@
 #pragma once
 
-#include "engine/run_output.h"
 #include "graphs/graph_roster.h"
 #include "model/app_settings.h"
 #include "model/scenario.h"
+#include "results/run_output.h"
 
 #include <array>
 #include <string>

@@ -13,7 +13,7 @@ namespace {
 // A run context driven by hand: the scenario starts at 40, and each call acts at the age
 // given, as the event step does for a debt event.
 struct Debts : ::testing::Test, test::EngineFixture {
-    RunContext context{scenario, output, switches, environment, OutputMode::Display, nullptr};
+    RunContext context{scenario, output, switches, environment, outputs};
 
     Debts() {
         scenario.header.startAge = 40;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/scenario_list.h"
 #include "engine/run_context.h"
 #include "engine/run_simulation.h"
 #include "model/derived_totals.h"
@@ -25,6 +26,8 @@ struct EngineFixture {
     TempDir dir;
     FixedClock clock{LocalDateTime{2026, 12, 6, 9, 30, 5}};
     RunEnvironment environment{dir.path(), dialogs, clock};
+    // What the engine's steps write when a test calls them directly: the list.
+    RunOutputs outputs{&output.schedule};
 
     AccountRecord& addAccount(std::string_view name, AccountKind kind, float amount, float rate,
                               std::string_view order = " ") {
@@ -51,15 +54,19 @@ struct EngineFixture {
         return e;
     }
 
-    int run(OutputMode mode = OutputMode::Display) {
+    int run() {
         deriveTotals(scenario);
-        return runSimulation(scenario, output, switches, environment, mode);
+        return runSimulation(scenario, output, switches, environment,
+                             RunOutputs::display(output.schedule));
     }
 
+    // Saved results: the description, then the run's lines.
     int deriveAndRunTo(std::ostream& file) {
+        for (const std::string& line : buildScenarioList(scenario)) {
+            file << line << '\n';
+        }
         deriveTotals(scenario);
-        return runSimulation(scenario, output, switches, environment, OutputMode::SaveResults,
-                             &file);
+        return runSimulation(scenario, output, switches, environment, {.scheduleFile = &file});
     }
 
     std::vector<std::string> shownLines() const {

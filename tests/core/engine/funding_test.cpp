@@ -8,7 +8,7 @@ namespace {
 
 // A run context stopped inside a shown year at `age`, to fund amounts directly.
 struct Funding : ::testing::Test, test::EngineFixture {
-    RunContext context{scenario, output, switches, environment, OutputMode::Display, nullptr};
+    RunContext context{scenario, output, switches, environment, outputs};
 
     void atAge(float age, float taxRate) {
         context.age = age;

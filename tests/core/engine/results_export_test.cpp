@@ -1,5 +1,4 @@
 #include "engine_fixture.h"
-#include "results/results_file.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +19,7 @@ struct Export : ::testing::Test, test::EngineFixture {
         std::ostringstream out;
         ResultsExport table(out, kind);
         deriveTotals(scenario);
-        EXPECT_EQ(runSimulation(scenario, output, switches, environment, OutputMode::Display,
-                                nullptr, &table),
-                  1);
+        EXPECT_EQ(runSimulation(scenario, output, switches, environment, {.exportTo = &table}), 1);
         return out.str();
     }
 };
@@ -40,20 +37,6 @@ TEST_F(Export, CommaHeaderEndsWithACommaAndRowsDoNot) {
     const std::string text = exported(ExportKind::Comma);
     EXPECT_TRUE(text.starts_with("Age,Savings,House,Equity,Total,\n60.00,1000.00,50000.00,"
                                  "50000.00,101000.00\n"));
-}
-
-TEST_F(Export, OverwritingAnExportAsksFirst) {
-    const std::string name = (dir / "old.csv").string();
-    test::writeText(name, "keep");
-    EXPECT_FALSE(openExportFile(name, dialogs).has_value());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, name + " exits - Overwrite anyway?");
-    EXPECT_EQ(test::readText(name), "keep");
-    dialogs.answers = {Answer::Yes};
-    EXPECT_TRUE(openExportFile(name, dialogs).has_value());
-    EXPECT_FALSE(openExportFile((dir / "no/such/dir.csv").string(), dialogs).has_value());
-    EXPECT_EQ(dialogs.shown.back().text, "Cannot open export file");
-    EXPECT_EQ(dialogs.shown.back().title, "FILE ERROR");
 }
 
 TEST_F(Export, SavedResultsStartWithTheDescriptionAndKeepEveryLine) {

@@ -18,7 +18,7 @@ std::string transferLine(const std::string& amount) {
 // A run context inside a shown year at 70, tax rate 20, with table 1 titled "Uniform" starting
 // at 70 and the Investment account "Bank" receiving the distributions.
 struct Rmd : ::testing::Test, test::EngineFixture {
-    RunContext context{scenario, output, switches, environment, OutputMode::Display, nullptr};
+    RunContext context{scenario, output, switches, environment, outputs};
     AccountRecord* bank = nullptr;
 
     void SetUp() override {

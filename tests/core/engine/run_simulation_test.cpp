@@ -248,7 +248,7 @@ TEST(Birthday, CountsDaysOnA365DayCalendar) {
     EXPECT_EQ(yearsSinceBirthday({2026, 5, 5, 0, 0, 0}, 13, 5), 0.0f);
 }
 
-TEST(RunSchedule, SavedResultsKeepHyphensAndPrintingWritesItsWorkFile) {
+TEST(RunSchedule, SavedResultsKeepHyphens) {
     Sim r;
     r.scenario.header.startAge = 60;
     r.scenario.header.endAge = 61;
@@ -259,10 +259,6 @@ TEST(RunSchedule, SavedResultsKeepHyphensAndPrintingWritesItsWorkFile) {
     EXPECT_TRUE(text.starts_with("\n\n" + std::string(184, '-') + "\n60.0 \t"));
     EXPECT_NE(text.find("\n" + std::string(175, '-') + "\n61.0 \t"), std::string::npos);
     EXPECT_TRUE(r.output.schedule.lines.empty());
-
-    ASSERT_EQ(r.run(OutputMode::PrintResults), 1);
-    const std::string printed = test::readText(r.dir / "ptmpsch.dat");
-    EXPECT_EQ(printed, text);
 }
 
 TEST(RunSchedule, ACardPaidOffBeforeTheScenarioLeavesNoNegativeDebt) {

@@ -1,5 +1,5 @@
-#include "graphs/plot_file.h"
 #include "model/text_field.h"
+#include "results/plot_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "graphs/plot_file.h"
+#include "results/plot_file.h"
 
 #include "model/text_field.h"
 #include "results/fixed_text.h"
