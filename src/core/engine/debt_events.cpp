@@ -76,18 +76,28 @@ void startLoan(RunContext& run, EventRecord& event, int eventIndex) {
     std::string text;
     if (account->isLiquid()) {
         event.appreciationRate = 0.0f;
-        run.line(formatText("  %s - Deposit %s to %s from loan", name.c_str(), money(amount, text),
-                            accountName.c_str()),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText("  %s - Deposit %s to %s from loan", name.c_str(),
+                                  money(amount, text), accountName.c_str());
+            },
+            eventIndex);
     } else {
-        run.line(formatText("  %s - Transfer %s to %s from loan", name.c_str(), money(amount, text),
-                            accountName.c_str()),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText("  %s - Transfer %s to %s from loan", name.c_str(),
+                                  money(amount, text), accountName.c_str());
+            },
+            eventIndex);
     }
     const float down = event.downPayment;
     if (down > 0.0f) {
-        run.line(formatText("  %s - Withdraw %s for down payment", name.c_str(), money(down, text)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText("  %s - Withdraw %s for down payment", name.c_str(),
+                                  money(down, text));
+            },
+            eventIndex);
         run.totals.liabilities -= down;
         run.flows.incomingTotal -= down;
         run.flows.loans -= down;
@@ -106,18 +116,25 @@ void startMortgage(RunContext& run, EventRecord& event, int eventIndex) {
         run.totals.equityTotal += down;
         if (event.accountId == 0) {
             run.line(
-                formatText("  %s - Withdraw %s for down payment", name.c_str(), money(down, text)),
+                [&] {
+                    return formatText("  %s - Withdraw %s for down payment", name.c_str(),
+                                      money(down, text));
+                },
                 eventIndex);
             pay(run, event, down, eventIndex);
         } else {
-            run.line(formatText("  %s - %s to equity.", name.c_str(), money(down, text)),
-                     eventIndex);
+            run.line(
+                [&] { return formatText("  %s - %s to equity.", name.c_str(), money(down, text)); },
+                eventIndex);
         }
     }
     const float closing = event.closingCosts;
     if (closing > 0.0f) {
         run.line(
-            formatText("  %s - Withdraw %s for closing costs", name.c_str(), money(closing, text)),
+            [&] {
+                return formatText("  %s - Withdraw %s for closing costs", name.c_str(),
+                                  money(closing, text));
+            },
             eventIndex);
         run.flows.closingCosts += closing;
         pay(run, event, closing, eventIndex);
@@ -152,9 +169,12 @@ void payCardMonths(RunContext& run, EventRecord& event, int eventIndex) {
         run.flows.withdrawals += event.payment;
     }
     std::string text;
-    run.line(formatText("  %s - Withdraw %s to pay off credit card.", eventName(event).c_str(),
-                        money(paid, text)),
-             eventIndex);
+    run.line(
+        [&] {
+            return formatText("  %s - Withdraw %s to pay off credit card.",
+                              eventName(event).c_str(), money(paid, text));
+        },
+        eventIndex);
     pay(run, event, paid, eventIndex);
 }
 
@@ -191,10 +211,13 @@ void payInstallments(RunContext& run, EventRecord& event, int eventIndex, int m0
         std::string a;
         std::string b;
         std::string c;
-        run.line(formatText("  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
-                            eventName(event).c_str(), money(y * f, a), money(p * f, b),
-                            money(i * f, c)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText(
+                    "  %s - Withdraw %s for monthly payments - principal=%s interest=%s",
+                    eventName(event).c_str(), money(y * f, a), money(p * f, b), money(i * f, c));
+            },
+            eventIndex);
         // A chosen account pays the shown part; the default funding takes the whole year.
         pay(run, event, paymentAccountId(event) >= 0 ? y * f : y, eventIndex);
     }
@@ -212,7 +235,8 @@ void payPropertyTaxes(RunContext& run, EventRecord& event, int eventIndex) {
         }
     }
     std::string text;
-    run.line(formatText("  Withdraw %s for property taxes", money(taxes, text)), eventIndex);
+    run.line([&] { return formatText("  Withdraw %s for property taxes", money(taxes, text)); },
+             eventIndex);
     run.flows.propertyTaxes += taxes;
     run.flows.taxes += taxes;
     pay(run, event, taxes, eventIndex);
@@ -221,9 +245,12 @@ void payPropertyTaxes(RunContext& run, EventRecord& event, int eventIndex) {
 void writePaidTotals(RunContext& run, const EventRecord& event, int eventIndex) {
     std::string a;
     std::string b;
-    run.line(formatText("    Total Principal=%s Total Interest=%s", money(event.principalPaid, a),
-                        money(event.totalInterestPaid, b)),
-             eventIndex);
+    run.line(
+        [&] {
+            return formatText("    Total Principal=%s Total Interest=%s",
+                              money(event.principalPaid, a), money(event.totalInterestPaid, b));
+        },
+        eventIndex);
 }
 
 void payOffAtPayoffAge(RunContext& run, EventRecord& event, int eventIndex) {
@@ -234,7 +261,10 @@ void payOffAtPayoffAge(RunContext& run, EventRecord& event, int eventIndex) {
         if (event.currentAmount > 0.0f) {
             const float x = event.currentAmount;
             run.line(
-                formatText("   %s - Paid off credit card with %s", name.c_str(), money(x, text)),
+                [&] {
+                    return formatText("   %s - Paid off credit card with %s", name.c_str(),
+                                      money(x, text));
+                },
                 eventIndex);
             run.totals.liabilities -= x;
             run.flows.withdrawals += x;
@@ -247,16 +277,23 @@ void payOffAtPayoffAge(RunContext& run, EventRecord& event, int eventIndex) {
     const bool mortgage = event.is(EventType::Mortgage);
     const bool assetLoan = loanAccountOfKind(run, event, AccountKind::Asset) != nullptr;
     if (mortgage) {
-        run.line(formatText("   %s - Paid off mortgage with %s", name.c_str(), money(x, text)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText("   %s - Paid off mortgage with %s", name.c_str(),
+                                  money(x, text));
+            },
+            eventIndex);
         event.equityValue = event.currentAmount;
         run.totals.liabilities -= x;
         run.totals.assetTotal -= x;
         run.totals.equityTotal += x;
         event.beforeTax() = 1;
     } else {
-        run.line(formatText("   %s - Paid off loan with %s", name.c_str(), money(x, text)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText("   %s - Paid off loan with %s", name.c_str(), money(x, text));
+            },
+            eventIndex);
         if (assetLoan) {
             event.equityValue = event.currentAmount;
         }
@@ -283,14 +320,21 @@ void depositProceeds(RunContext& run, float value, float cost, int eventIndex) {
             account.balance += value;
             account.balance -= cost;
             const std::string accountName(fieldText(account.name));
-            run.line(formatText("      Deposited %s to %s", money(value - cost, text),
-                                accountName.c_str()),
-                     eventIndex);
+            run.line(
+                [&] {
+                    return formatText("      Deposited %s to %s", money(value - cost, text),
+                                      accountName.c_str());
+                },
+                eventIndex);
             return;
         }
     }
-    run.line(formatText("      Deposited %s to Investment Savings", money(value - cost, text)),
-             eventIndex);
+    run.line(
+        [&] {
+            return formatText("      Deposited %s to Investment Savings",
+                              money(value - cost, text));
+        },
+        eventIndex);
 }
 
 void sellMortgagedProperty(RunContext& run, EventRecord& event, int eventIndex) {
@@ -306,9 +350,11 @@ void sellMortgagedProperty(RunContext& run, EventRecord& event, int eventIndex) 
     }
     const std::string name = eventName(event);
     std::string text;
-    run.line(formatText("  %s - Sold property for %s", name.c_str(), money(value, text)),
+    run.line(
+        [&] { return formatText("  %s - Sold property for %s", name.c_str(), money(value, text)); },
+        eventIndex);
+    run.line([&] { return formatText("     Selling expenses = %s", money(cost, text)); },
              eventIndex);
-    run.line(formatText("     Selling expenses = %s", money(cost, text)), eventIndex);
     if (value - event.amount > 0.0f) {
         const float gain = value - remainingPrincipal(event) - cost;
         run.flows.incomingTotal += gain;
@@ -322,9 +368,12 @@ void sellLoanAsset(RunContext& run, EventRecord& event, AccountRecord& account, 
                    int eventIndex) {
     const float value = event.currentAmount;
     std::string text;
-    run.line(formatText(asset ? "  %s - Sold asset for %s" : "  %s - Sold equity for %s",
-                        eventName(event).c_str(), money(value, text)),
-             eventIndex);
+    run.line(
+        [&] {
+            return formatText(asset ? "  %s - Sold asset for %s" : "  %s - Sold equity for %s",
+                              eventName(event).c_str(), money(value, text));
+        },
+        eventIndex);
     if (asset) {
         run.totals.assetTotal -= value;
         run.totals.liabilities -= remainingPrincipal(event);
@@ -352,9 +401,13 @@ void sell(RunContext& run, EventRecord& event, int eventIndex) {
     if (event.oneTime == 0) {
         const float x = remainingPrincipal(event);
         event.oneTime = 1;
-        run.line(formatText(mortgage ? "   Paid off mortgage with %s" : "   Paid off loan with %s",
-                            money(x, text)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return formatText(mortgage ? "   Paid off mortgage with %s"
+                                           : "   Paid off loan with %s",
+                                  money(x, text));
+            },
+            eventIndex);
         if (!mortgage && asset == nullptr) {
             run.totals.liabilities -= x;
         }

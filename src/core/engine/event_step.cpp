@@ -60,26 +60,30 @@ void logEvent(RunContext& run, const EventRecord& event) {
 }
 
 void applyRateChange(RunContext& run, EventRecord& event, int eventIndex) {
-    run.line("  " + eventName(event) + " - Rate Changes: ", eventIndex);
+    run.line([&] { return "  " + eventName(event) + " - Rate Changes: "; }, eventIndex);
     if (event.accountId >= 0) {
         AccountRecord* account = accountById(run, event.accountId);
         if (account != nullptr && account->currentRate != event.rate) {
             account->currentRate = event.rate;
             run.line(
-                formatRateLine("     " + std::string(fieldText(account->name)) + " = ", event.rate),
+                [&] {
+                    return formatRateLine("     " + std::string(fieldText(account->name)) + " = ",
+                                          event.rate);
+                },
                 eventIndex);
         }
     }
     if (run.rates.taxRate != event.amount) {
         run.rates.taxRate = event.amount;
-        run.line(formatRateLine("     Tax Rate = ", run.rates.taxRate), eventIndex);
+        run.line([&] { return formatRateLine("     Tax Rate = ", run.rates.taxRate); }, eventIndex);
     }
     if (run.rates.inflationRate != event.downPayment) {
         // The new rate lasts from this year on: each year takes its rate from the header,
         // which the run restores to the entered rate at its end.
         run.rates.inflationRate = event.downPayment;
         run.scenario.header.inflationRate = event.downPayment;
-        run.line(formatRateLine("     Inflation Rate = ", run.rates.inflationRate), eventIndex);
+        run.line([&] { return formatRateLine("     Inflation Rate = ", run.rates.inflationRate); },
+                 eventIndex);
     }
     event.state = 2;
 }
@@ -134,13 +138,17 @@ void applyDeposit(RunContext& run, EventRecord& event, int eventIndex) {
         account->balance += deposit;
         run.totals.addToKind(account->kind, deposit);
     }
-    const std::string accountName(fieldText(account->name));
-    std::string text =
-        "  " + eventName(event) + " - Deposit " + moneyText(deposit) + " to " + accountName;
-    if (event.beforeTax() == 1) {
-        text += ". " + moneyText(tax) + " tax deducted from deposit.";
-    }
-    run.line(text, eventIndex);
+    const std::string_view accountName = fieldText(account->name);
+    run.line(
+        [&] {
+            std::string text = "  " + eventName(event) + " - Deposit " + moneyText(deposit) +
+                               " to " + std::string(accountName);
+            if (event.beforeTax() == 1) {
+                text += ". " + moneyText(tax) + " tax deducted from deposit.";
+            }
+            return text;
+        },
+        eventIndex);
     if (run.logs) {
         run.logs->incomingLine(run.age, accountName, deposit);
     }
@@ -180,13 +188,19 @@ void applyTransfer(RunContext& run, EventRecord& event, int eventIndex, float am
     run.totals.addToKind(from->kind, -moved);
     run.totals.addToKind(to->kind, moved);
     const std::string fromName(fieldText(from->name));
-    run.line("  " + eventName(event) + "  Transfer " + moneyText(moved) + " from " + fromName +
-                 " to " + std::string(fieldText(to->name)) + " ",
-             eventIndex);
+    run.line(
+        [&] {
+            return "  " + eventName(event) + "  Transfer " + moneyText(moved) + " from " +
+                   fromName + " to " + std::string(fieldText(to->name)) + " ";
+        },
+        eventIndex);
     if (shortfall > 0.0f) {
-        run.line("  " + eventName(event) + " - " + fromName + " depleted " + moneyText(shortfall) +
-                     " not transferred!",
-                 eventIndex);
+        run.line(
+            [&] {
+                return "  " + eventName(event) + " - " + fromName + " depleted " +
+                       moneyText(shortfall) + " not transferred!";
+            },
+            eventIndex);
         run.flags().addFailedTransfer(static_cast<int>(whole(run.age)));
     }
 }
@@ -233,9 +247,12 @@ void trackBudgetItems(RunContext& run, const Budget& budget, float fraction, int
     for (int i = 0; i < itemCount(budget); ++i) {
         const auto item = static_cast<std::size_t>(i);
         if (budget.itemTrack[item] != 0) {
-            run.line("                " + std::string(fieldText(budget.itemName[item])) + " - " +
-                         moneyText(budget.itemYearlyCopy[item] * fraction),
-                     eventIndex);
+            run.line(
+                [&] {
+                    return "                " + std::string(fieldText(budget.itemName[item])) +
+                           " - " + moneyText(budget.itemYearlyCopy[item] * fraction);
+                },
+                eventIndex);
         }
     }
 }
@@ -265,10 +282,13 @@ void applyWithdrawal(RunContext& run, EventRecord& event, int eventIndex) {
         amount *= run.yearFraction;
     }
     run.flows.withdrawals += amount;
-    run.line(budget != nullptr
-                 ? "  Budget - " + eventName(event) + " - Withdraw " + moneyText(amount)
-                 : "  " + eventName(event) + " - Withdraw " + moneyText(amount),
-             eventIndex);
+    run.line(
+        [&] {
+            return budget != nullptr
+                       ? "  Budget - " + eventName(event) + " - Withdraw " + moneyText(amount)
+                       : "  " + eventName(event) + " - Withdraw " + moneyText(amount);
+        },
+        eventIndex);
     if (budget != nullptr) {
         trackBudgetItems(run, *budget, recurring ? run.yearFraction : 1.0f, eventIndex);
         growBudget(run, event, *budget);

@@ -59,8 +59,12 @@ float drawFromAccount(RunContext& run, AccountRecord& account, float want, float
         }
     }
     if (run.switches.detailedResults) {
-        run.line("      " + moneyText(drawn) + " from " + std::string(fieldText(account.name)),
-                 lineKind);
+        run.line(
+            [&] {
+                return "      " + moneyText(drawn) + " from " +
+                       std::string(fieldText(account.name));
+            },
+            lineKind);
     }
     if (run.logs) {
         run.logs->outgoingLine(age, fieldText(account.name), drawn);
@@ -89,9 +93,12 @@ void chargeDepletion(RunContext& run, float amount, float age, int lineKind) {
         account.balance -= amount;
         run.totals.investmentTotal -= amount;
         if (run.switches.detailedResults) {
-            run.line("      Savings depleted -- " + moneyText(amount) + " withdrawn from " +
-                         std::string(fieldText(account.name)) + ".",
-                     lineKind);
+            run.line(
+                [&] {
+                    return "      Savings depleted -- " + moneyText(amount) + " withdrawn from " +
+                           std::string(fieldText(account.name)) + ".";
+                },
+                lineKind);
         }
         if (run.logs) {
             run.logs->outgoingLine(age, fieldText(account.name), amount);
@@ -104,7 +111,7 @@ void chargeDepletion(RunContext& run, float amount, float age, int lineKind) {
 
 float withdrawFromAccount(RunContext& run, float amount, int eventIndex, int accountId) {
     AccountTable& table = run.scenario.accounts;
-    const int index = findAccountIndex(table, accountId);
+    const int index = run.accountIndex(accountId);
     if (index < 0) {
         return amount;
     }
@@ -121,9 +128,12 @@ float withdrawFromAccount(RunContext& run, float amount, int eventIndex, int acc
     if (wholeAge(run.age) > wholeAge(run.scenario.header.startAge)) {
         run.flags().withdrawalAccountDepleted.raise(static_cast<int>(wholeAge(run.age)));
     }
-    run.line("      Withdrawal account " + std::string(fieldText(account.name)) + " depleted " +
-                 moneyText(rest) + " withdrawn from other accounts!",
-             eventIndex);
+    run.line(
+        [&] {
+            return "      Withdrawal account " + std::string(fieldText(account.name)) +
+                   " depleted " + moneyText(rest) + " withdrawn from other accounts!";
+        },
+        eventIndex);
     return rest;
 }
 

@@ -90,7 +90,7 @@ void growFinancedProperty(RunContext& run) {
         }
         // A credit card's balance is money owed, not an asset: it does not grow here.
         if (event.is(EventType::Loan) && !event.isCreditCard()) {
-            const int index = findAccountIndex(s.accounts, event.accountId);
+            const int index = run.accountIndex(event.accountId);
             if (index < 0) {
                 continue;
             }
@@ -119,24 +119,27 @@ void growFinancedProperty(RunContext& run) {
 void payYearEndCharges(RunContext& run) {
     YearFlows& f = run.flows;
     if (f.savingsInterestTax > 0.0f) {
-        run.line(savingsInterestTaxLine(f.savingsInterestTax));
+        run.line([&] { return savingsInterestTaxLine(f.savingsInterestTax); });
         fundWithdrawal(run, f.savingsInterestTax, run.age, kTaxPayment, kPlainLine);
     }
     if (f.withdrawalTaxes > 0.0f) {
-        run.line(withdrawalTaxesLine(f.withdrawalTaxes));
+        run.line([&] { return withdrawalTaxesLine(f.withdrawalTaxes); });
         fundWithdrawal(run, f.withdrawalTaxes, run.age, kTaxPayment, kPlainLine);
     }
     if (f.penalties > 0.0f) {
-        run.line(penaltiesPaidLine(f.penalties));
+        run.line([&] { return penaltiesPaidLine(f.penalties); });
         run.flags().penalty.raise(static_cast<int>(std::floor(run.age)));
         fundWithdrawal(run, f.penalties, run.age, kPenaltyPayment, kPlainLine);
     }
     if (f.depositTaxes > 0.0f) {
-        run.line(depositTaxesLine(f.depositTaxes));
+        run.line([&] { return depositTaxesLine(f.depositTaxes); });
     }
 }
 
 void writeYearSummary(RunContext& run) {
+    if (!run.writesText()) {
+        return;
+    }
     if (run.switches.detailedResults || run.switches.summary) {
         for (const std::string& text : summaryBlock(run.flows)) {
             run.line(text);
@@ -158,7 +161,8 @@ void applyYearGrowth(RunContext& run) {
     }
     if (run.shownYear()) {
         if (run.rateDetails() && run.randomRates()) {
-            run.line(inEffectLine(run.switches.randomAccountRates, run.distribution()));
+            run.line(
+                [&] { return inEffectLine(run.switches.randomAccountRates, run.distribution()); });
         }
         growAccounts(run);
     }

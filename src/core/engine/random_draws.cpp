@@ -65,7 +65,7 @@ void reportDrawnRate(RunContext& run, AccountRecord& account, float rate) {
         return;
     }
     if (!run.switches.randomGroupRates) {
-        run.line(rateDetailLine(fieldText(account.name), rate), kAccountRateLine);
+        run.line([&] { return rateDetailLine(fieldText(account.name), rate); }, kAccountRateLine);
         if (account.slot < kMaxAccounts) {
             run.scenario.slots.rateStatCount[account.slot] += 1.0f;
         }
@@ -78,8 +78,11 @@ void reportDrawnRate(RunContext& run, AccountRecord& account, float rate) {
         return;
     }
     run.groupRateShown[account.group] = true;
-    run.line(rateDetailLine(fieldText(run.scenario.groups.groupNames[account.group]), rate),
-             kAccountRateLine);
+    run.line(
+        [&] {
+            return rateDetailLine(fieldText(run.scenario.groups.groupNames[account.group]), rate);
+        },
+        kAccountRateLine);
     run.output.groupStats[account.group].take(rate);
 }
 

@@ -68,8 +68,12 @@ public:
         m_run.flows.taxes += tax;
         m_run.flows.withdrawalTaxes += tax;
         if (m_run.switches.detailedResults) {
-            m_run.line("      " + moneyText(amount) + " from " + std::string(fieldText(from.name)),
-                       m_eventIndex);
+            m_run.line(
+                [&] {
+                    return "      " + moneyText(amount) + " from " +
+                           std::string(fieldText(from.name));
+                },
+                m_eventIndex);
         }
         if (m_run.logs) {
             m_run.logs->outgoingLine(static_cast<float>(m_age), fieldText(from.name), amount);
@@ -171,22 +175,29 @@ float computeRmdShares(RunContext& run, int table) {
 void distributeRmd(RunContext& run, int age, int eventIndex, int table) {
     const LifeTable t = lifeTable(run.scenario.slots, table);
     if (t.divisors == nullptr) {
-        run.line(problemLine(formatText("the table number %d.", table)), eventIndex);
+        run.line([&] { return problemLine(formatText("the table number %d.", table)); },
+                 eventIndex);
         return;
     }
     // In 64 bits, so that no start age read from a file can overflow the difference.
     long long k = static_cast<long long>(age) - t.startAge;
     if (k < 0) {
-        run.line(problemLine(formatText("the start age of the distributions %d %d %d.", age,
-                                        t.startAge, 0)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return problemLine(
+                    formatText("the start age of the distributions %d %d %d.", age, t.startAge, 0));
+            },
+            eventIndex);
         return;
     }
     if (k > kLifeTableLength - 1) {
         k = kLifeTableLength - 1;
-        run.line(problemLine(formatText("the end age of the distributions %d %d %d.", age,
-                                        t.startAge, kLifeTableLength - 1)),
-                 eventIndex);
+        run.line(
+            [&] {
+                return problemLine(formatText("the end age of the distributions %d %d %d.", age,
+                                              t.startAge, kLifeTableLength - 1));
+            },
+            eventIndex);
     }
     const float divisor = (*t.divisors)[static_cast<std::size_t>(k)];
     if (!(divisor > 0.0f)) {
@@ -200,7 +211,8 @@ void distributeRmd(RunContext& run, int age, int eventIndex, int table) {
     }
     const float required = computeRmdShares(run, table) / divisor;
     if (required <= 0.0f) {
-        run.line(tableLine(t, table, "selected RMD accounts were depleted."), eventIndex);
+        run.line([&] { return tableLine(t, table, "selected RMD accounts were depleted."); },
+                 eventIndex);
         run.flags().rmdDepleted.raise(age);
         return;
     }
@@ -208,19 +220,25 @@ void distributeRmd(RunContext& run, int age, int eventIndex, int table) {
     // Without the transfer account the money has nowhere to go: taking it out anyway would
     // make it vanish from the net worth, so nothing moves and the schedule says why.
     AccountTable& accounts = run.scenario.accounts;
-    const int destination = findAccountIndex(accounts, run.scenario.slots.rmdTargetAccountId);
+    const int destination = run.accountIndex(run.scenario.slots.rmdTargetAccountId);
     if (destination < 0) {
-        run.line(tableLine(t, table,
-                           " " + moneyText(required) +
-                               " not transferred: the RMD transfer account does not exist."),
-                 eventIndex);
+        run.line(
+            [&] {
+                return tableLine(t, table,
+                                 " " + moneyText(required) +
+                                     " not transferred: the RMD transfer account does not exist.");
+            },
+            eventIndex);
         return;
     }
     AccountRecord& target = accounts.accounts[static_cast<std::size_t>(destination)];
-    run.line(tableLine(t, table,
-                       " " + moneyText(required) + " Transferred to the " +
-                           std::string(fieldText(target.name)) + " account."),
-             eventIndex);
+    run.line(
+        [&] {
+            return tableLine(t, table,
+                             " " + moneyText(required) + " Transferred to the " +
+                                 std::string(fieldText(target.name)) + " account.");
+        },
+        eventIndex);
 
     RmdTransfer transfer(run, target, age, eventIndex);
     // Only 1 and 2 spread by shares; any other mode is shown to the user as account order.

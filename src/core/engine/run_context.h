@@ -17,7 +17,9 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace finplan {
 
@@ -71,7 +73,9 @@ struct RunContext {
         , switches(sw)
         , environment(env)
         , outputs(outs)
-        , sink(outs.list, outs.scheduleFile) {}
+        , sink(outs.list, outs.scheduleFile) {
+        indexAccounts();
+    }
 
     Scenario& scenario;
     RunOutput& output;
@@ -94,10 +98,34 @@ struct RunContext {
     std::array<float, kMaxAccounts> allocationShare{};
     std::array<float, kGroupCount> groupRates{};
     std::array<bool, kGroupCount> groupRateShown{};
+    // The accounts' ids in table order: the run looks accounts up by id all the time, and the
+    // table keeps its order from the run's sort to its end.
+    std::array<int, kMaxAccounts> accountIds{};
+    int indexedAccounts = 0;
     // Where each debt's schedule replay stopped last year.
     std::array<AmortizationCursor, kEventCapacity> amortization{};
 
     RedFlags& flags() { return output.redFlags; }
+    // Takes the ids in the table's present order.
+    void indexAccounts() {
+        indexedAccounts = scenario.accounts.usedCount();
+        for (int i = 0; i < indexedAccounts; ++i) {
+            accountIds[static_cast<std::size_t>(i)] =
+                scenario.accounts.accounts[static_cast<std::size_t>(i)].accountId;
+        }
+    }
+    // The table index of an account id, -1 for none.
+    int accountIndex(int accountId) {
+        if (indexedAccounts != scenario.accounts.usedCount()) {
+            indexAccounts();
+        }
+        for (int i = 0; i < indexedAccounts; ++i) {
+            if (accountIds[static_cast<std::size_t>(i)] == accountId) {
+                return i;
+            }
+        }
+        return -1;
+    }
     bool shownYear() const { return age >= displayStartAge; }
     bool rateDetails() const { return switches.detailedResults; }
     // Whether schedule lines go anywhere: a run for its tables alone builds none.
@@ -110,6 +138,14 @@ struct RunContext {
 
     void line(std::string_view text, int kind = kPlainLine) {
         sink.add(text, kind, age, shownYear());
+    }
+    // A line whose text takes work to build: built only when lines go somewhere.
+    template <typename Make>
+    requires std::is_invocable_r_v<std::string, Make>
+    void line(Make&& make, int kind = kPlainLine) {
+        if (writesText()) {
+            sink.add(make(), kind, age, shownYear());
+        }
     }
     // Lines of the run's opening block, shown whatever the ages.
     void openingLine(std::string_view text, int kind) { sink.add(text, kind, age, true); }

@@ -120,6 +120,7 @@ bool beginRun(RunContext& run) {
     run.endAge = s.header.endAge;
     prepareDebts(s);
     sortAccounts(s, AccountSortKey::AccessOrder, true);
+    run.indexAccounts();
     writePlotHeader(run);
     if (run.outputs.exportTo != nullptr) {
         run.outputs.exportTo->header(s.accounts);
@@ -157,12 +158,12 @@ void snapTotals(RunTotals& t) {
 // The hyphen lines around the totals line. The net worth is taken from the snapped totals
 // before the line, so the line shows the net worth of the totals beside it.
 void writeTotals(RunContext& run, int hyphensBefore, int hyphensAfter) {
-    run.line(hyphenLine(hyphensBefore));
+    run.line([&] { return hyphenLine(hyphensBefore); });
     snapTotals(run.totals);
     run.totals.netWorth = run.totals.computeNetWorth();
-    run.line(totalsLine(shownAge(run), run.totals));
+    run.line([&] { return totalsLine(shownAge(run), run.totals); });
     recordAgeTotals(run);
-    run.line(hyphenLine(hyphensAfter));
+    run.line([&] { return hyphenLine(hyphensAfter); });
 }
 
 void openingBalances(RunContext& run) {
