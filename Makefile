@@ -3,10 +3,13 @@
 
 BUILD_DIR ?= build
 SAN_DIR   ?= build-san
+TSAN_DIR  ?= build-tsan
+NOGUI_DIR ?= build-nogui
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
-.PHONY: all deps configure build run test test-main test-san bench format clean
+.PHONY: all deps configure build run test test-main test-san test-tsan test-nogui format-check \
+	bench format clean
 
 all: build
 
@@ -33,7 +36,7 @@ run: build
 		$(BUILD_DIR)/src/gui/finplan examples/sample.RET; \
 	fi
 
-test: test-main test-san
+test: format-check test-main test-san test-tsan test-nogui
 
 test-main: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
@@ -45,6 +48,22 @@ test-san: deps
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure
 
+# Runs side by side: the engine's tests under ThreadSanitizer.
+test-tsan: deps
+	$(CMAKE) -S . -B $(TSAN_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DFINPLAN_TSAN=ON -DFINPLAN_BUILD_GUI=OFF
+	$(CMAKE) --build $(TSAN_DIR) --target engine_tests
+	cd $(TSAN_DIR) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R ParallelRuns
+
+# The core and the command line must build and pass their tests without Qt's widgets.
+test-nogui: deps
+	$(CMAKE) -S . -B $(NOGUI_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DFINPLAN_BUILD_GUI=OFF
+	$(CMAKE) --build $(NOGUI_DIR)
+	cd $(NOGUI_DIR) && ctest --output-on-failure
+
+format-check: deps
+	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
 # Speed targets are measured here, in an optimised build of their own.
 bench: deps
 	$(CMAKE) -S . -B build-bench -G $(GENERATOR) -DCMAKE_BUILD_TYPE=Release \
@@ -54,7 +73,7 @@ bench: deps
 	if [ -x build-bench/bench/gui_benchmark ]; then build-bench/bench/gui_benchmark; fi
 
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(TSAN_DIR) $(NOGUI_DIR) build-bench
