@@ -35,13 +35,13 @@ constexpr int kLifeTableStartAge = 70;
 constexpr const char* kPrintWorkFile = "ptmpsch.dat";
 
 // Writes a whole output file; false after the message when it could not be written.
-bool writeOutputFile(const std::string& path, std::string_view content, std::string failure,
+bool writeOutputFile(const std::string& path, std::string_view content, const std::string& failure,
                      UserDialogs& dialogs) {
-    if (writeFileReplacing(path, content)) {
-        return true;
+    const WriteResult written = writeFileReplacing(path, content);
+    if (!written) {
+        dialogs.error(failure + "\n" + writeFailureText(path, written), "FILE ERROR");
     }
-    dialogs.error(std::move(failure), "FILE ERROR");
-    return false;
+    return static_cast<bool>(written);
 }
 
 // Days from 1970-01-01 to a civil date of the proleptic Gregorian calendar.
@@ -114,15 +114,25 @@ void Planner::setWindowPlacement(int x, int y, int width, int height) {
 }
 
 void Planner::finish(bool deleteTemporaryFilesToo) {
-    writePrefInfo(m_workDir, m_scenario, m_settings);
-    writeFinanceDat(m_workDir, m_scenario, m_settings);
+    if (const WriteResult written = writePrefInfo(m_workDir, m_scenario, m_settings); !written) {
+        m_dialogs.error("Cannot save the preferences.\n" +
+                            writeFailureText(m_workDir / kPrefFileName, written),
+                        "FILE ERROR");
+    }
+    writeSettings();
     if (deleteTemporaryFilesToo) {
         deleteTemporaryFiles(m_workDir);
     }
 }
 
 bool Planner::writeSettings() {
-    return writeFinanceDat(m_workDir, m_scenario, m_settings);
+    const WriteResult written = writeFinanceDat(m_workDir, m_scenario, m_settings);
+    if (!written) {
+        m_dialogs.error("Cannot save the recent files.\n" +
+                            writeFailureText(m_workDir / kFinanceDatName, written),
+                        "FILE ERROR");
+    }
+    return static_cast<bool>(written);
 }
 
 Answer Planner::askToSave() {

@@ -22,8 +22,10 @@ bool writeAccountsFile(const Scenario& scenario, const std::string& fileName,
     std::vector<Byte> bytes(kAccountsFileBytes);
     encodeRecord(scenario.accounts, std::span<Byte>(bytes));
     encodeRecord(scenario.slots, std::span<Byte>(bytes).subspan(AccountTable::kSize));
-    if (!writeFileReplacing(fileName, bytes)) {
-        dialogs.error("Cannot write " + fileName + " accounts file!", "Write Error");
+    if (const WriteResult written = writeFileReplacing(fileName, bytes); !written) {
+        dialogs.error("Cannot write " + fileName + " accounts file!\n" +
+                          writeFailureText(fileName, written),
+                      "Write Error");
         return false;
     }
     return true;

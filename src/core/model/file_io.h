@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/byte_io.h"
+#include "model/safe_write.h"
 
 #include <cstddef>
 #include <filesystem>
@@ -22,10 +23,5 @@ bool canOpenForWriting(const std::filesystem::path& path);
 
 // Creates an empty file where none exists; false when that fails or the file exists.
 bool createNewFile(const std::filesystem::path& path);
-
-// Writes the whole content to a temporary file beside the target and renames it over the
-// target only when every byte was written, so a failure never destroys the previous file.
-bool writeFileReplacing(const std::filesystem::path& path, std::span<const Byte> content);
-bool writeFileReplacing(const std::filesystem::path& path, std::string_view content);
 
 } // namespace finplan

@@ -15,7 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kFinanceDatName = "finance.dat";
 constexpr int kFinanceDatLines = 8;
 // Lines are read into a 264-byte buffer, so one read takes at most 263 bytes, line feed
 // included; a longer line continues as the next one.
@@ -105,7 +104,7 @@ bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& se
                                     std::string(kRecentFileCount, '\n');
         // Without a settings file to hold the start there is nothing to open; when even
         // creating it fails, opening the empty name is left to fail on its own.
-        return !writeFileReplacing(path, content);
+        return !writeFileReplacing(path, content, NewFileMode::OwnerOnly);
     }
 
     LineReader lines(*bytes);
@@ -132,12 +131,12 @@ bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& se
     for (const auto& entry : settings.recentFiles) {
         content += entry + "\n";
     }
-    writeFileReplacing(path, content);
+    writeFileReplacing(path, content, NewFileMode::OwnerOnly);
     return true;
 }
 
-bool writeFinanceDat(const fs::path& workDir, const Scenario& scenario,
-                     const AppSettings& settings) {
+WriteResult writeFinanceDat(const fs::path& workDir, const Scenario& scenario,
+                            const AppSettings& settings) {
     std::string content = scenario.fileName + "\n";
     content += formatCounterLine(settings.startCounter, settings);
     for (const auto& entry : settings.recentFiles) {
@@ -145,7 +144,7 @@ bool writeFinanceDat(const fs::path& workDir, const Scenario& scenario,
             content += entry + "\n";
         }
     }
-    return writeFileReplacing(workDir / kFinanceDatName, content);
+    return writeFileReplacing(workDir / kFinanceDatName, content, NewFileMode::OwnerOnly);
 }
 
 void addRecentFile(RecentFiles& recentFiles, std::string_view name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/app_settings.h"
+#include "model/safe_write.h"
 #include "model/scenario.h"
 
 #include <filesystem>
@@ -9,6 +10,8 @@
 #include <vector>
 
 namespace finplan {
+
+inline constexpr const char* kFinanceDatName = "finance.dat";
 
 // "finance.dat" in the work directory: the scenario to open at start, the start counter with
 // the reserved values beside it, and the recently used scenario files.
@@ -21,8 +24,8 @@ bool readFinanceDat(const std::filesystem::path& workDir, Scenario& scenario,
 
 // Writes the settings in force at the end of the program; false when the file cannot be
 // written.
-bool writeFinanceDat(const std::filesystem::path& workDir, const Scenario& scenario,
-                     const AppSettings& settings);
+WriteResult writeFinanceDat(const std::filesystem::path& workDir, const Scenario& scenario,
+                            const AppSettings& settings);
 
 // Puts a name (more than 3 characters) at the top of the list; older entries move down and a
 // name already listed, in any letter case, is removed from further down.

@@ -11,7 +11,6 @@ namespace finplan {
 
 namespace {
 
-constexpr const char* kPrefFileName = "prefinf.dat";
 constexpr int kDefaultWindowX = 100;
 constexpr int kDefaultWindowY = 100;
 constexpr int kDefaultWindowWidth = 600;
@@ -61,8 +60,8 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
     }
 }
 
-bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
-                   const AppSettings& settings) {
+WriteResult writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
+                          const AppSettings& settings) {
     PrefInfo& prefs = scenario.prefs;
     prefs.windowX = settings.windowX;
     prefs.windowY = settings.windowY;
@@ -75,7 +74,8 @@ bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
     prefs.windowWidth = std::abs(settings.windowWidth);
     prefs.windowHeight = std::abs(settings.windowHeight);
     const auto bytes = encodeRecord(prefs);
-    return writeFileReplacing(workDir / kPrefFileName, std::span<const Byte>(bytes));
+    return writeFileReplacing(workDir / kPrefFileName, std::span<const Byte>(bytes),
+                              NewFileMode::OwnerOnly);
 }
 
 } // namespace finplan

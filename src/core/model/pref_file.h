@@ -1,11 +1,14 @@
 #pragma once
 
 #include "model/app_settings.h"
+#include "model/safe_write.h"
 #include "model/scenario.h"
 
 #include <filesystem>
 
 namespace finplan {
+
+inline constexpr const char* kPrefFileName = "prefinf.dat";
 
 // "prefinf.dat" in the work directory: the PrefInfo record alone, window placement and report
 // style switches carried from one use of the program to the next.
@@ -18,7 +21,7 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
 // Copies the window placement and switches in force into scenario.prefs and writes the
 // record; margins, print option and font fields go out as held. False when it cannot be
 // written.
-bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
-                   const AppSettings& settings);
+WriteResult writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
+                          const AppSettings& settings);
 
 } // namespace finplan

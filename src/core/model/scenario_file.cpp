@@ -208,9 +208,15 @@ bool writeScenario(Scenario& scenario, const AppSettings& settings, UserDialogs&
     scenario.header.eventCount = static_cast<std::int16_t>(scenario.usedEventCount());
 
     // Save writes only over a file that is there; a new name goes through Save As.
-    if (!canOpenForWriting(scenario.saveName) ||
-        !writeFileReplacing(scenario.saveName, encodeScenarioImage(scenario))) {
+    if (!canOpenForWriting(scenario.saveName)) {
         dialogs.error("Cannot open file!", "FILE ERROR");
+        return false;
+    }
+    if (const WriteResult written =
+            writeFileReplacing(scenario.saveName, encodeScenarioImage(scenario));
+        !written) {
+        dialogs.error("Cannot open file!\n" + writeFailureText(scenario.saveName, written),
+                      "FILE ERROR");
         return false;
     }
     scenario.modified = false;
@@ -258,8 +264,10 @@ bool writeShortScenario(Scenario& scenario, const AppSettings& settings,
     scenario.fileName = name;
     scenario.saveName = name;
     scenario.header.eventCount = static_cast<std::int16_t>(scenario.usedEventCount());
-    if (!writeFileReplacing(name, encodeShortScenarioImage(scenario))) {
-        dialogs.error("Cannot open temporary file!", "FILE ERROR");
+    if (const WriteResult written = writeFileReplacing(name, encodeShortScenarioImage(scenario));
+        !written) {
+        dialogs.error("Cannot open temporary file!\n" + writeFailureText(name, written),
+                      "FILE ERROR");
         return false;
     }
     return true;

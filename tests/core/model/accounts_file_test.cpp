@@ -73,8 +73,9 @@ TEST_F(AccountsFile, OverwriteNeedsYesAndNoCountsAsSuccess) {
 TEST_F(AccountsFile, WriteFailureIsReported) {
     EXPECT_FALSE(writeAccountsFile(scenario, path("no/such/folder.ACC"), dialogs));
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "Cannot write " + path("no/such/folder.ACC") + " accounts file!");
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot write " + path("no/such/folder.ACC") +
+                                         " accounts file!\n" + path("no/such/folder.ACC") +
+                                         ": No such file or directory");
     EXPECT_EQ(dialogs.shown[0].title, "Write Error");
 }
 
