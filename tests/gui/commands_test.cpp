@@ -9,7 +9,6 @@
 
 #include <cctype>
 #include <filesystem>
-#include <functional>
 #include <set>
 
 namespace finplan::test {
@@ -70,6 +69,16 @@ protected:
         const QKeyCombination combination = QKeySequence::fromString(qs(std::string(key)))[0];
         QTest::keyClick(window.get(), combination.key(), combination.keyboardModifiers());
         settle();
+    }
+
+    // Fires a command by its key, or through its action.
+    void fire(int id, bool byKey) {
+        if (byKey) {
+            press(gui::findCommand(id)->key);
+        } else {
+            action(id)->trigger();
+            settle();
+        }
     }
 
     // A modal box the command opens is noted and closed.
@@ -142,12 +151,7 @@ TEST_P(CommandEffectTest, TheCommandDoesWhatItsMenuItemSays) {
     dialogs.answers = {effect.answer};
     planner.scenario().modified = modified0 = effect.modifiedBefore;
     closeModalBoxesSoon();
-    if (GetParam().way == Way::Key) {
-        press(gui::findCommand(effect.id)->key);
-    } else {
-        action(effect.id)->trigger();
-        settle();
-    }
+    fire(effect.id, GetParam().way == Way::Key);
     EXPECT_EQ(trace(), effect.effect);
 }
 
@@ -218,53 +222,43 @@ TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
 // A run happens when the results are stale, when the Results page opens, and never else for
 // the commands built so far. Every run that is shown writes the plot file.
 TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) {
-    const std::filesystem::path plot = dir / "plotinf01.tmp";
-    const std::string accounts = (dir / "mine.ACC").string();
+    // Each step chooses a folder or fires a command (by its key where it has one).
     struct Step {
-        const char* what;
-        std::function<void()> act;
+        int folder;
+        int command;
+        const char* fileAnswer;
+        Answer answer;
         bool runs;
     };
-    const std::vector<Step> steps = {
-        {"Accounts page", [&] { chooseFolder<QWidget>(1); }, false},
-        {"Net Worth page", [&] { chooseFolder<QWidget>(4); }, false},
-        {"Results page", [&] { chooseFolder<QWidget>(3); }, true},
-        {"Save", [&] { press("Alt+S"); }, false},
-        {"Read Accounts",
-         [&] {
-             files.answers = {accounts};
-             press("Alt+R");
-         },
-         false},
-        {"Summary page after reading accounts", [&] { chooseFolder<QWidget>(0); }, true},
-        {"Net Worth page again", [&] { chooseFolder<QWidget>(4); }, false},
-        {"Open, cancelled", [&] { press("Alt+O"); }, false},
-        {"Open",
-         [&] {
-             files.answers = {samplePath()};
-             press("Alt+O");
-         },
-         true},
-        {"Save As",
-         [&] {
-             files.answers = {(dir / "copy.RET").string()};
-             press("Alt+A");
-         },
-         true},
-        {"Summary switch", [&] { press("Shift+F11"); }, false},
-        {"Re-Index",
-         [&] {
-             dialogs.answers = {Answer::Yes};
-             action(cmd::ReindexAccounts)->trigger();
-         },
-         false},
-        {"Groups page after re-indexing", [&] { chooseFolder<QWidget>(8); }, true},
+    const Step steps[] = {
+        {1, 0, nullptr, Answer::No, false},                      // Accounts
+        {4, 0, nullptr, Answer::No, false},                      // Net Worth
+        {3, 0, nullptr, Answer::No, true},                       // Results
+        {-1, cmd::Save, nullptr, Answer::No, false},             // Save
+        {-1, cmd::ReadAccounts, "mine.ACC", Answer::No, false},  // shows Accounts
+        {0, 0, nullptr, Answer::No, true},                       // Summary, stale
+        {4, 0, nullptr, Answer::No, false},                      // Net Worth
+        {-1, cmd::Open, nullptr, Answer::No, false},             // cancelled
+        {-1, cmd::Open, "sample.RET", Answer::No, true},         // shows Scenario
+        {-1, cmd::SaveAs, "copy.RET", Answer::No, true},         // new captions
+        {-1, cmd::SummarySwitch, nullptr, Answer::No, false},    // next run
+        {-1, cmd::ReindexAccounts, nullptr, Answer::Yes, false}, // shows Scenario
+        {8, 0, nullptr, Answer::No, true},                       // Groups, stale
     };
-    for (const Step& step : steps) {
+    const std::filesystem::path plot = dir / "plotinf01.tmp";
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const Step& step = steps[i];
         std::filesystem::remove(plot);
-        step.act();
-        settle();
-        EXPECT_EQ(std::filesystem::exists(plot), step.runs) << step.what;
+        if (step.fileAnswer != nullptr) {
+            files.answers = {(dir / step.fileAnswer).string()};
+        }
+        dialogs.answers = {step.answer};
+        if (step.folder >= 0) {
+            chooseFolder<QWidget>(step.folder);
+        } else {
+            fire(step.command, !gui::findCommand(step.command)->key.empty());
+        }
+        EXPECT_EQ(std::filesystem::exists(plot), step.runs) << "step " << i;
     }
 }
 
