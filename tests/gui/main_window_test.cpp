@@ -1,3 +1,4 @@
+#include "gui/commands/command_areas.h"
 #include "gui/editors/new_accounts_dialog.h"
 #include "gui/graphs/graph_widget.h"
 #include "gui/shell/accounts_page.h"
@@ -277,7 +278,7 @@ TEST_F(SavePromptTest, TheEndOfTheSessionAsksAndKeepsTheTemporaryFiles) {
 
 TEST_F(SavePromptTest, CancelStopsNewAndOpenBeforeTheyAskAnythingElse) {
     bool chooserAsked = false;
-    window->setNewAccountsChooser([&] {
+    window->commands().file().setNewAccountsChooser([&] {
         chooserAsked = true;
         return std::optional(gui::NewAccountsWay::ByHand);
     });
@@ -292,7 +293,8 @@ TEST_F(SavePromptTest, CancelStopsNewAndOpenBeforeTheyAskAnythingElse) {
 }
 
 TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
-    window->setNewAccountsChooser([] { return std::optional(gui::NewAccountsWay::ByHand); });
+    window->commands().file().setNewAccountsChooser(
+        [] { return std::optional(gui::NewAccountsWay::ByHand); });
     dialogs.answers = {Answer::No};
     window->handleCommand(cmd::New);
     const std::string temp = (dir / "temp01.ret").string();

@@ -44,7 +44,7 @@ int grabWindow(MainWindow& window, const GuiOptions& options) {
         window.resize(*options.grabWidth, *options.grabHeight);
     }
     window.show();
-    window.showFolder(options.grabTab);
+    window.folders()->showFolder(options.grabTab);
     QApplication::processEvents();
     const QPixmap picture = window.grab();
     if (!picture.save(QFile::decodeName(options.grabFile->c_str()), "PNG")) {

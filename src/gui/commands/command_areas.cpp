@@ -1,0 +1,21 @@
+#include "gui/commands/command_areas.h"
+
+namespace finplan::gui {
+
+CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& files,
+                           WindowFrame& frame, CommandDispatcher& dispatcher)
+    : m_file(planner, files, frame)
+    , m_accounts(planner, files, frame)
+    , m_reports(planner)
+    , m_tools(dialogs)
+    , m_help(frame) {
+    m_file.registerWith(dispatcher);
+    m_events.registerWith(dispatcher);
+    m_accounts.registerWith(dispatcher);
+    m_reports.registerWith(dispatcher);
+    m_graphs.registerWith(dispatcher);
+    m_tools.registerWith(dispatcher);
+    m_help.registerWith(dispatcher);
+}
+
+} // namespace finplan::gui

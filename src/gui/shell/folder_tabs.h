@@ -1,0 +1,62 @@
+#pragma once
+
+#include "graphs/graph_view.h"
+#include "gui/shell/account_table_model.h"
+
+#include <QPointer>
+#include <QTabWidget>
+
+#include <functional>
+
+namespace finplan {
+class Planner;
+}
+
+namespace finplan::gui {
+
+class FileChooser;
+struct GraphPageSpec;
+
+// What the pages remember while they are made anew at every tab change. The schedule's
+// position is the Planner's, beside the rest of the results page's logic.
+struct PageState {
+    AccountSortState accountSort;
+    // One graph state for every graph page, so style, zoom and legend survive tab changes.
+    GraphView graphView;
+    int startupClientHeight = 0; // sizes the graph texts
+};
+
+// The folder tabs of the main window and the one page they show: the tabs follow the results
+// and the accounts, and the page of a chosen tab is made anew.
+class FolderTabs : public QTabWidget {
+    Q_OBJECT
+public:
+    // `dialogOpen` says whether a tab change must wait (and puts the tab back); the pages'
+    // buttons that stand for commands go to `sendCommand`.
+    FolderTabs(Planner& planner, FileChooser& files, std::function<bool()> dialogOpen,
+               std::function<void(int)> sendCommand, QWidget* parent);
+
+    QWidget* currentPage() const { return m_page; }
+    void setStartupClientHeight(int height) { m_state.startupClientHeight = height; }
+    // Selects a folder and makes its page anew; an unknown folder shows the first.
+    void showFolder(int index);
+    // The tab count and texts as the results and the accounts now ask.
+    void updateFolders();
+
+private:
+    void folderChanged(int index);
+    void createPage(int index);
+    QWidget* makePage(int index, QWidget* parent);
+    QWidget* makeGraphPage(const GraphPageSpec& spec, QWidget* parent);
+
+    Planner& m_planner;
+    FileChooser& m_files;
+    std::function<bool()> m_dialogOpen;
+    std::function<void(int)> m_sendCommand;
+    PageState m_state;
+    QPointer<QWidget> m_page;
+    int m_previousFolder = 0;
+    bool m_changingFolders = false;
+};
+
+} // namespace finplan::gui

@@ -1,0 +1,266 @@
+#include "gui/commands/command_areas.h"
+#include "gui/shell/command_ids.h"
+#include "gui/shell/command_table.h"
+#include "gui_fixture.h"
+
+#include <QAction>
+#include <QTest>
+#include <QTimer>
+
+#include <cctype>
+#include <filesystem>
+#include <set>
+
+namespace finplan::test {
+namespace {
+
+namespace cmd = gui::command;
+
+// The built commands, what the dialogs answer and what the command then did, as
+// CommandTest::trace writes it. A name answers the file dialog with that file of the work
+// directory.
+struct EffectCase {
+    int id;
+    const char* fileAnswer;
+    Answer answer;
+    bool modifiedBefore;
+    const char* effect;
+};
+
+const EffectCase kEffects[] = {
+    {cmd::New, nullptr, Answer::No, false, "new accounts chooser"},
+    {cmd::Open, "sample.RET", Answer::No, false, "file dialog 'Open a Scenario'; page Scenario"},
+    {cmd::Save, nullptr, Answer::No, true, "modified off"},
+    {cmd::SaveAs, "copy.RET", Answer::No, false,
+     "file dialog 'Save Scenario With a New Name'; title copy.RET"},
+    {cmd::Exit, nullptr, Answer::No, false, "window closed"},
+    {cmd::About, nullptr, Answer::No, false, "box 'About the Financial Planner'"},
+    {cmd::SaveAccounts, "written.ACC", Answer::No, false, "file dialog 'Write Accounts'"},
+    {cmd::ReadAccounts, "mine.ACC", Answer::No, false,
+     "file dialog 'Read Accounts'; modified on; page Accounts"},
+    {cmd::ReindexAccounts, nullptr, Answer::Yes, false,
+     "message 'Accounts'; message 'Accounts'; modified on; page Scenario"},
+    {cmd::PlatformCalculator, nullptr, Answer::No, false, "message 'Execution Error'"},
+    {cmd::SummarySwitch, nullptr, Answer::No, false, "summary switch on"},
+};
+
+// The real window, active, on the Summary page, with an account file to read.
+class CommandTest : public GuiTest {
+protected:
+    void SetUp() override {
+        openSample();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        ASSERT_TRUE(planner.saveAccounts((dir / "mine.ACC").string()));
+        window->commands().file().setNewAccountsChooser([this] {
+            events.push_back("new accounts chooser");
+            return std::optional<gui::NewAccountsWay>();
+        });
+        title0 = title();
+        folder0 = window->folders()->currentIndex();
+    }
+
+    QAction* action(int id) const {
+        return window->findChild<QAction*>(QStringLiteral("command%1").arg(id));
+    }
+
+    // A real key press on the window, as the keyboard gives it.
+    void press(std::string_view key) {
+        const QKeyCombination combination = QKeySequence::fromString(qs(std::string(key)))[0];
+        QTest::keyClick(window.get(), combination.key(), combination.keyboardModifiers());
+        settle();
+    }
+
+    // Fires a command by its key, or through its action.
+    void fire(int id, bool byKey) {
+        if (byKey) {
+            press(gui::findCommand(id)->key);
+        } else {
+            action(id)->trigger();
+            settle();
+        }
+    }
+
+    // A modal box the command opens is noted and closed.
+    void closeModalBoxesSoon() {
+        QTimer::singleShot(0, window.get(), [this] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                events.push_back("box '" + box->windowTitle().toStdString() + "'");
+                box->close();
+            }
+        });
+    }
+
+    // What happened since SetUp: the dialogs asked, then what changed.
+    std::string trace() const {
+        std::vector<std::string> parts = events;
+        for (const gui::FileRequest& request : files.requests) {
+            parts.push_back("file dialog '" + request.title + "'");
+        }
+        for (const Message& message : dialogs.shown) {
+            parts.push_back("message '" + message.title + "'");
+        }
+        if (title() != title0) {
+            parts.push_back("title " + title().section(QLatin1Char('/'), -1).toStdString());
+        }
+        if (planner.scenario().modified != modified0) {
+            parts.push_back(planner.scenario().modified ? "modified on" : "modified off");
+        }
+        if (planner.switches().summary) {
+            parts.push_back("summary switch on");
+        }
+        if (window->folders()->currentIndex() != folder0) {
+            parts.push_back(
+                "page " +
+                window->folders()->tabText(window->folders()->currentIndex()).toStdString());
+        }
+        if (!window->isVisible()) {
+            parts.push_back("window closed");
+        }
+        std::string text;
+        for (const std::string& part : parts) {
+            text += (text.empty() ? "" : "; ") + part;
+        }
+        return text;
+    }
+
+    std::vector<std::string> events;
+    QString title0;
+    int folder0 = 0;
+    bool modified0 = false;
+};
+
+enum class Way { Key, Action };
+
+struct Firing {
+    EffectCase effect;
+    Way way;
+};
+
+void PrintTo(const Firing& firing, std::ostream* out) {
+    *out << firing.effect.id << (firing.way == Way::Key ? " by key" : " by action");
+}
+
+class CommandEffectTest : public CommandTest, public ::testing::WithParamInterface<Firing> {};
+
+TEST_P(CommandEffectTest, TheCommandDoesWhatItsMenuItemSays) {
+    const EffectCase& effect = GetParam().effect;
+    if (effect.fileAnswer != nullptr) {
+        files.answers = {(dir / effect.fileAnswer).string()};
+    }
+    dialogs.answers = {effect.answer};
+    planner.scenario().modified = modified0 = effect.modifiedBefore;
+    closeModalBoxesSoon();
+    fire(effect.id, GetParam().way == Way::Key);
+    EXPECT_EQ(trace(), effect.effect);
+}
+
+std::vector<Firing> everyFiring() {
+    std::vector<Firing> firings;
+    for (const EffectCase& effect : kEffects) {
+        firings.push_back({effect, Way::Action});
+        if (!gui::findCommand(effect.id)->key.empty()) {
+            firings.push_back({effect, Way::Key});
+        }
+    }
+    return firings;
+}
+
+// Test names such as "Open2ByKey": the menu text's letters, the id, the way.
+std::string firingName(const ::testing::TestParamInfo<Firing>& firing) {
+    const EffectCase& effect = firing.param.effect;
+    std::string name;
+    for (const char c : gui::findCommand(effect.id)->text) {
+        if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
+            name += c;
+        }
+    }
+    return name + std::to_string(effect.id) + (firing.param.way == Way::Key ? "ByKey" : "ByAction");
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltCommands, CommandEffectTest, ::testing::ValuesIn(everyFiring()),
+                         firingName);
+
+// Every key of the table reaches its own action and no other. The commands not built yet are
+// enabled here, all at once so that a key two commands share shows; they reach a dispatcher
+// with nothing to do. The built ones act, so their keys are pressed by CommandEffectTest.
+TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
+    std::set<int> withEffects;
+    for (const EffectCase& effect : kEffects) {
+        withEffects.insert(effect.id);
+    }
+    std::vector<const gui::CommandSpec*> notBuilt;
+    for (const gui::CommandSpec& spec : gui::commandTable()) {
+        QAction* own = action(spec.id);
+        ASSERT_NE(own, nullptr) << spec.text;
+        if (spec.key.empty()) {
+            continue;
+        }
+        if (own->isEnabled()) {
+            EXPECT_TRUE(withEffects.contains(spec.id)) << spec.key << ": a built command's effect "
+                                                       << "belongs in kEffects";
+        } else {
+            own->setEnabled(true);
+            notBuilt.push_back(&spec);
+        }
+    }
+    EXPECT_EQ(notBuilt.size() + withEffects.size(), 52u + 1u) << "keys, and Re-Index without one";
+
+    std::vector<int> fired;
+    for (QAction* each : window->findChildren<QAction*>()) {
+        QObject::connect(each, &QAction::triggered, window.get(),
+                         [&fired, each] { fired.push_back(each->data().toInt()); });
+    }
+    for (const gui::CommandSpec* spec : notBuilt) {
+        fired.clear();
+        press(spec->key);
+        EXPECT_EQ(fired, std::vector<int>{spec->id}) << spec->key;
+    }
+    EXPECT_EQ(trace(), "");
+}
+
+// A run happens when the results are stale, when the Results page opens, and never else for
+// the commands built so far. Every run that is shown writes the plot file.
+TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) {
+    // Each step chooses a folder or fires a command (by its key where it has one).
+    struct Step {
+        int folder;
+        int command;
+        const char* fileAnswer;
+        Answer answer;
+        bool runs;
+    };
+    const Step steps[] = {
+        {1, 0, nullptr, Answer::No, false},                      // Accounts
+        {4, 0, nullptr, Answer::No, false},                      // Net Worth
+        {3, 0, nullptr, Answer::No, true},                       // Results
+        {-1, cmd::Save, nullptr, Answer::No, false},             // Save
+        {-1, cmd::ReadAccounts, "mine.ACC", Answer::No, false},  // shows Accounts
+        {0, 0, nullptr, Answer::No, true},                       // Summary, stale
+        {4, 0, nullptr, Answer::No, false},                      // Net Worth
+        {-1, cmd::Open, nullptr, Answer::No, false},             // cancelled
+        {-1, cmd::Open, "sample.RET", Answer::No, true},         // shows Scenario
+        {-1, cmd::SaveAs, "copy.RET", Answer::No, true},         // new captions
+        {-1, cmd::SummarySwitch, nullptr, Answer::No, false},    // next run
+        {-1, cmd::ReindexAccounts, nullptr, Answer::Yes, false}, // shows Scenario
+        {8, 0, nullptr, Answer::No, true},                       // Groups, stale
+    };
+    const std::filesystem::path plot = dir / "plotinf01.tmp";
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        const Step& step = steps[i];
+        std::filesystem::remove(plot);
+        if (step.fileAnswer != nullptr) {
+            files.answers = {(dir / step.fileAnswer).string()};
+        }
+        dialogs.answers = {step.answer};
+        if (step.folder >= 0) {
+            chooseFolder<QWidget>(step.folder);
+        } else {
+            fire(step.command, !gui::findCommand(step.command)->key.empty());
+        }
+        EXPECT_EQ(std::filesystem::exists(plot), step.runs) << "step " << i;
+    }
+}
+
+} // namespace
+} // namespace finplan::test
