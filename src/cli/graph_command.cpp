@@ -8,6 +8,7 @@
 #include "graphs/graph_view.h"
 #include "model/derived_totals.h"
 #include "platform/clock.h"
+#include "platform/numeric_locale.h"
 #include "render/graph_render.h"
 #include "render/graph_source.h"
 
@@ -207,6 +208,8 @@ public:
         if (QCoreApplication::instance() == nullptr) {
             m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
         }
+        // The application has taken the user's locale; the numbers drawn keep their point.
+        useCNumericLocale();
     }
     OffscreenApplication(const OffscreenApplication&) = delete;
     OffscreenApplication& operator=(const OffscreenApplication&) = delete;

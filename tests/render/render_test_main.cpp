@@ -1,3 +1,5 @@
+#include "platform/numeric_locale.h"
+
 #include <QGuiApplication>
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     const QGuiApplication application(argc, argv);
+    finplan::useCNumericLocale();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
