@@ -49,7 +49,7 @@ public:
     GraphBench(const GraphBench&) = delete;
     GraphBench& operator=(const GraphBench&) = delete;
 
-    gui::GraphSource source() const { return {m_scenario, m_output, m_settings}; }
+    render::GraphSource source() const { return {m_scenario, m_output, m_settings}; }
     int shownYears() const { return m_output.tables.shownYears; }
 
 private:

@@ -4,13 +4,13 @@
 #include "cli/run_command.h"
 #include "graphs/account_pages.h"
 #include "graphs/graph_view.h"
-#include "gui/graphs/graph_render.h"
-#include "gui/graphs/graph_source.h"
 #include "platform/clock.h"
+#include "platform/numeric_locale.h"
+#include "render/graph_render.h"
+#include "render/graph_source.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QImage>
 #include <QString>
 
 #include <array>
@@ -164,7 +164,7 @@ std::optional<GraphRequest> readRequest(const CliContext& context, const CliArgu
 }
 
 // The year index of a whole age in the run, if the run reached it.
-std::optional<int> yearOfAge(const gui::GraphScene& scene, int age) {
+std::optional<int> yearOfAge(const render::GraphScene& scene, int age) {
     for (int year = 0; year <= scene.lastYearIndex; ++year) {
         if (scene.wholeAgeOf(year) == age) {
             return year;
@@ -205,6 +205,8 @@ public:
         if (QCoreApplication::instance() == nullptr) {
             m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
         }
+        // The application has taken the user's locale; the numbers drawn keep their point.
+        useCNumericLocale();
     }
     OffscreenApplication(const OffscreenApplication&) = delete;
     OffscreenApplication& operator=(const OffscreenApplication&) = delete;
@@ -241,7 +243,7 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     const RunOutput& output = planner->output();
 
     const OffscreenApplication application;
-    const gui::GraphSource source{scenario, output, settings};
+    const render::GraphSource source{scenario, output, settings};
     const bool accounts =
         request->kind == GraphKind::Accounts ||
         (request->kind == GraphKind::Breakdown && request->source == GraphKind::Accounts);
@@ -259,7 +261,7 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
         firstAccount = page.first;
         endAccount = page.end;
     }
-    const gui::GraphScene scene = gui::graphScene(source, firstAccount, endAccount);
+    const render::GraphScene scene = render::graphScene(source, firstAccount, endAccount);
     int year = 0;
     if (request->age) {
         const std::optional<int> found = yearOfAge(scene, *request->age);
@@ -278,11 +280,11 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     std::string path;
     if (request->png) {
         path = *request->png;
-        const QImage image = gui::renderGraphImage(view, scene, request->size);
-        written = image.save(QString::fromStdString(path), "PNG");
+        written = render::writeGraphPng(QString::fromStdString(path), view, scene, request->size);
     } else {
         path = *request->pdf;
-        written = gui::writeGraphPdf(QString::fromStdString(path), view, scene, settings.margins);
+        written =
+            render::writeGraphPdf(QString::fromStdString(path), view, scene, settings.margins);
     }
     if (!written) {
         context.err << "Cannot write " << path << '\n';

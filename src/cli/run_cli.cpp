@@ -10,6 +10,7 @@
 #include "cli/resave_command.h"
 #include "cli/run_command.h"
 #include "cli/sample_command.h"
+#include "platform/numeric_locale.h"
 
 #include <algorithm>
 #include <array>
@@ -124,6 +125,8 @@ std::string quoted(std::string_view word) {
 } // namespace
 
 int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+    // Whatever locale the process was given, the schedule and the files keep their points.
+    useCNumericLocale();
     bool answerYes = false;
     bool help = false;
     std::vector<std::string> words;

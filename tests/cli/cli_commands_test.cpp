@@ -71,6 +71,10 @@ TEST(CliUsage, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
         {{"sample", "a.RET", "b.RET"}, "sample takes 1 file name, got 2"},
         {{"--force", "info", "x.RET"}, "unknown option \"--force\""},
         {{"info", "x.RET", "-y"}, "unknown option \"-y\""},
+#ifndef FINPLAN_CLI_GRAPHS
+        // Built without drawing, the command line has no graphs.
+        {{"graph", "x.RET", "--kind", "1", "--png", "a.png"}, "unknown command \"graph\""},
+#endif
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.problem);

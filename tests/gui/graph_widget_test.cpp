@@ -1,11 +1,11 @@
 // The graph area's input through real mouse and key events: style cycling, the breakdown,
 // zoom marks and their application, the value readout and what it restores, the pie
 // readout, the cursor, the legend keys, the arrow keys and the busy guard.
-#include "graph_test_data.h"
 #include "graphs/plot_geometry.h"
 #include "gui/graphs/graph_pages.h"
-#include "gui/graphs/graph_palette.h"
 #include "gui/graphs/graph_widget.h"
+#include "render/graph_palette.h"
+#include "render/graph_test_data.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -116,7 +116,7 @@ TEST_F(GraphWidgetTest, ShiftClicksMarkTheZoomAndShiftRightClickAppliesIt) {
     // The guide line runs from the corner down to the axis in the active caption colour.
     const QImage guides = widget->grab().toImage();
     EXPECT_EQ(guides.pixelColor(first.x(), (first.y() + plot().bottom) / 2),
-              gui::activeCaptionColor());
+              render::activeCaptionColor());
 
     QTest::mouseClick(widget.get(), Qt::LeftButton, Qt::ShiftModifier, at(8, 200000.0f));
     EXPECT_EQ(view.zoomLastAge(), 68);
@@ -174,7 +174,7 @@ TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
     leftDoubleClick(at(5, 50000.0f));
     ASSERT_EQ(view.kind(), GraphKind::Breakdown);
     ASSERT_TRUE(widget->drawn().pies[0]);
-    const gui::PieGeometry& pie = *widget->drawn().pies[0];
+    const render::PieGeometry& pie = *widget->drawn().pies[0];
     ASSERT_TRUE(pie.pieDrawn);
     // Year 5: investment 60,000 of 150,000 runs clockwise from 3 o'clock to 144 degrees,
     // retirement 90,000 the rest: below the centre is investment, above it retirement.
@@ -202,7 +202,7 @@ TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
     QTest::mouseMove(widget.get(), QPoint(3, 3));
     EXPECT_EQ(widget->cursor().shape(), Qt::ArrowCursor);
     leftDoubleClick(at(6, 50000.0f));
-    const gui::PieGeometry& pie = *widget->drawn().pies[0];
+    const render::PieGeometry& pie = *widget->drawn().pies[0];
     QTest::mouseMove(widget.get(), QPoint(pie.centreX + 5, pie.centreY + 5));
     EXPECT_EQ(widget->cursor().shape(), Qt::CrossCursor);
     QTest::mouseMove(widget.get(), pie.legendRows[0].center());

@@ -1,3 +1,5 @@
+#include "platform/numeric_locale.h"
+
 #include <QApplication>
 #include <QStyleFactory>
 
@@ -10,6 +12,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    finplan::useCNumericLocale();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -58,8 +58,9 @@ std::optional<GraphPageSpec> graphPageForTab(int tabIndex, int accountCount) {
     return std::nullopt;
 }
 
-GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view, const GraphSource& source,
-                           int startupClientHeight, QWidget* parent) {
+GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view,
+                           const render::GraphSource& source, int startupClientHeight,
+                           QWidget* parent) {
     if (spec.fourGraphView) {
         // The four-graph view starts from its own graphs, not from a breakdown left open.
         view.showGraph(GraphKind::NetWorth);
@@ -76,7 +77,7 @@ GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view, const Gra
 
 GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view, Planner& planner,
                            int startupClientHeight, QWidget* parent) {
-    const GraphSource source{planner.scenario(), planner.output(), planner.settings()};
+    const render::GraphSource source{planner.scenario(), planner.output(), planner.settings()};
     return makeGraphPage(spec, view, source, startupClientHeight, parent);
 }
 

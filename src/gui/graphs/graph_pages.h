@@ -2,7 +2,7 @@
 
 #include "graphs/graph_kind.h"
 #include "graphs/graph_view.h"
-#include "gui/graphs/graph_source.h"
+#include "render/graph_source.h"
 
 #include <optional>
 
@@ -30,8 +30,9 @@ struct GraphPageSpec {
 std::optional<GraphPageSpec> graphPageForTab(int tabIndex, int accountCount);
 
 // A graph page over results the caller keeps alive; the view is set to the page's graph.
-GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view, const GraphSource& source,
-                           int startupClientHeight, QWidget* parent);
+GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view,
+                           const render::GraphSource& source, int startupClientHeight,
+                           QWidget* parent);
 
 // The same over the planner's scenario, results and settings.
 GraphWidget* makeGraphPage(const GraphPageSpec& spec, GraphView& view, Planner& planner,

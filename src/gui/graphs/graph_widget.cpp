@@ -1,9 +1,9 @@
 #include "gui/graphs/graph_widget.h"
 
 #include "graphs/plot_geometry.h"
-#include "gui/graphs/graph_canvas.h"
-#include "gui/graphs/graph_fonts.h"
-#include "gui/graphs/graph_palette.h"
+#include "render/graph_canvas.h"
+#include "render/graph_fonts.h"
+#include "render/graph_palette.h"
 
 #include <QCursor>
 #include <QKeyEvent>
@@ -38,7 +38,7 @@ QRect inDevicePixels(const QRect& area, qreal ratio) {
 
 } // namespace
 
-GraphWidget::GraphWidget(GraphView& view, const GraphSource& source, QWidget* parent)
+GraphWidget::GraphWidget(GraphView& view, const render::GraphSource& source, QWidget* parent)
     : QWidget(parent)
     , m_view(view)
     , m_source(source) {
@@ -70,8 +70,8 @@ void GraphWidget::refresh() {
     update();
 }
 
-GraphScene GraphWidget::scene() const {
-    return graphScene(m_source, m_firstAccount, m_endAccount);
+render::GraphScene GraphWidget::scene() const {
+    return render::graphScene(m_source, m_firstAccount, m_endAccount);
 }
 
 void GraphWidget::render() {
@@ -79,8 +79,9 @@ void GraphWidget::render() {
     m_canvas = QImage(size() * ratio, QImage::Format_RGB32);
     m_canvas.setDevicePixelRatio(ratio);
     QPainter painter(&m_canvas);
-    const ScreenGraphOptions options{screenGraphFont(m_startupClientHeight), m_cursorQuadrant};
-    m_drawn = drawScreenGraph(painter, rect(), m_view, scene(), options);
+    const render::ScreenGraphOptions options{render::screenGraphFont(m_startupClientHeight),
+                                             m_cursorQuadrant};
+    m_drawn = render::drawScreenGraph(painter, rect(), m_view, scene(), options);
     m_dirty = false;
     // A readout drawn into the old picture has gone with it.
     m_readout.clear();
@@ -111,8 +112,8 @@ void GraphWidget::showReadout(const QStringList& lines, QPoint at) {
     hideReadout();
     ensureRendered();
     QPainter painter(&m_canvas);
-    GraphCanvas canvas(painter, false);
-    canvas.setFont(screenGraphFont(m_startupClientHeight));
+    render::GraphCanvas canvas(painter, false);
+    canvas.setFont(render::screenGraphFont(m_startupClientHeight));
     const int lineHeight = canvas.lineHeight();
     const int height = lineHeight * static_cast<int>(lines.size());
     // Left of and above the cursor; right of or below it where the widget ends.
@@ -152,7 +153,7 @@ void GraphWidget::hideReadout() {
 }
 
 std::optional<QStringList> GraphWidget::pieReadout(QPoint at) const {
-    for (const std::optional<PieGeometry>& pie : m_drawn.pies) {
+    for (const std::optional<render::PieGeometry>& pie : m_drawn.pies) {
         if (!pie || pie->chart.slices.empty()) {
             continue;
         }
@@ -169,14 +170,14 @@ std::optional<QStringList> GraphWidget::pieReadout(QPoint at) const {
         }
         if (slice) {
             const auto lines = sliceReadout(pie->chart.slices[*slice]);
-            return QStringList{toQString(lines[0]), toQString(lines[1])};
+            return QStringList{render::toQString(lines[0]), render::toQString(lines[1])};
         }
     }
     return std::nullopt;
 }
 
 bool GraphWidget::overPie(QPoint at) const {
-    for (const std::optional<PieGeometry>& pie : m_drawn.pies) {
+    for (const std::optional<render::PieGeometry>& pie : m_drawn.pies) {
         if (!pie) {
             continue;
         }
@@ -199,7 +200,7 @@ int GraphWidget::quadrantAt(QPoint at) const {
         return 0;
     }
     for (int q = 1; q <= 4; ++q) {
-        const FrameRect& f = m_drawn.frames[static_cast<std::size_t>(q)];
+        const render::FrameRect& f = m_drawn.frames[static_cast<std::size_t>(q)];
         if (at.x() >= f.left && at.x() < f.right && at.y() >= f.top && at.y() < f.bottom) {
             return q;
         }
@@ -245,7 +246,7 @@ void GraphWidget::markZoom(QPoint at) {
 
 void GraphWidget::applyZoom() {
     const PlotZoom before = m_view.plotZoom();
-    const GraphScene now = scene();
+    const render::GraphScene now = scene();
     if (!m_view.applyZoom(now.wholeAgeOf(0), m_source.scenario.header.endAge)) {
         return;
     }
@@ -258,7 +259,7 @@ void GraphWidget::drawZoomMarks(QPainter& painter) const {
     if (m_zoomCorners.empty()) {
         return;
     }
-    QPen pen(activeCaptionColor());
+    QPen pen(render::activeCaptionColor());
     pen.setWidth(2);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
@@ -291,7 +292,7 @@ void GraphWidget::mousePressEvent(QMouseEvent* event) {
         } else if (const std::optional<PlotPoint> point = m_view.plotPointAt(at.x(), at.y())) {
             m_readoutYear = m_view.selectedYear();
             if (const std::optional<std::string> text = m_view.selectAt(*point)) {
-                showReadout({toQString(*text)}, at);
+                showReadout({render::toQString(*text)}, at);
             }
         }
     }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "graphs/graph_view.h"
-#include "gui/graphs/graph_drawing.h"
-#include "gui/graphs/graph_source.h"
+#include "render/graph_drawing.h"
+#include "render/graph_source.h"
 
 #include <QImage>
 #include <QPoint>
@@ -21,7 +21,7 @@ namespace finplan::gui {
 class GraphWidget : public QWidget {
     Q_OBJECT
 public:
-    GraphWidget(GraphView& view, const GraphSource& source, QWidget* parent = nullptr);
+    GraphWidget(GraphView& view, const render::GraphSource& source, QWidget* parent = nullptr);
 
     // The accounts graph's block of accounts: positions first .. end - 1.
     void setAccountBlock(int first, int end);
@@ -34,7 +34,7 @@ public:
     // What the graph area shows, without the zoom marks drawn over it.
     const QImage& canvas() const { return m_canvas; }
     // Where the last drawing put its frames and breakdown charts.
-    const DrawnGraph& drawn() const { return m_drawn; }
+    const render::DrawnGraph& drawn() const { return m_drawn; }
     // The lines of the value readout now shown; empty when there is none.
     const QStringList& readout() const { return m_readout; }
     // The area the readout saved and will restore.
@@ -64,7 +64,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    GraphScene scene() const;
+    render::GraphScene scene() const;
     void render();
     void ensureRendered();
     void showReadout(const QStringList& lines, QPoint at);
@@ -81,7 +81,7 @@ private:
     void moveCursor(int direction);
 
     GraphView& m_view;
-    GraphSource m_source;
+    render::GraphSource m_source;
     int m_firstAccount = 0;
     int m_endAccount = 0;
     int m_startupClientHeight = 0;
@@ -89,7 +89,7 @@ private:
 
     QImage m_canvas;
     bool m_dirty = true;
-    DrawnGraph m_drawn;
+    render::DrawnGraph m_drawn;
 
     QStringList m_readout;
     QRect m_savedArea;

@@ -7,6 +7,7 @@
 #include "gui/shell/command_ids.h"
 #include "gui/shell/gui_options.h"
 #include "gui/shell/main_window.h"
+#include "platform/numeric_locale.h"
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +74,8 @@ int runGui(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    // The application has taken the user's locale; printf and strtof must keep the point.
+    useCNumericLocale();
     QApplication::setApplicationName(QStringLiteral("finplan"));
     QApplication::setApplicationDisplayName(QStringLiteral("Financial Planner"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

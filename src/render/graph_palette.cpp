@@ -1,11 +1,11 @@
-#include "gui/graphs/graph_palette.h"
+#include "render/graph_palette.h"
 
 #include <QGuiApplication>
 #include <QPalette>
 
 #include <cstddef>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 QColor toQColor(RgbColor color) {
     return {color.red, color.green, color.blue};
@@ -49,4 +49,4 @@ QColor lightenColor(QColor color, bool lightening) {
     return {red + lift, green + lift, blue + lift, color.alpha()};
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -4,8 +4,8 @@
 #include "graph_test_data.h"
 #include "graphs/plot_geometry.h"
 #include "graphs/series_colors.h"
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/plot_layout.h"
+#include "render/graph_palette.h"
+#include "render/plot_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -135,7 +135,7 @@ TEST(GraphRender, NegativeThreeDBarsHaveTheirTopOnTheZeroLine) {
     const PlotGeometry& plot = view.geometry(0);
     const int zeroY = valueY(plot, 0.0f);
     // Net worth is the largest of six series: it stands at the back.
-    const gui::BarDepth depth = gui::barDepth(0, 6, plot.columnWidth);
+    const render::BarDepth depth = render::barDepth(0, 6, plot.columnWidth);
     const int x = plot.left + 3 * plot.columnWidth + depth.offset + plot.columnWidth / 2;
     // Front face from the zero line down, the top face just above the zero line.
     EXPECT_EQ(pixel(shot.image, x, valueY(plot, -30000.0f) - depth.offset), kBlue);
@@ -180,7 +180,7 @@ TEST(GraphRender, PieSlicesRunClockwiseFromThreeOClock) {
     ASSERT_EQ(view.kind(), GraphKind::Breakdown);
     const DrawnImage shot = drawOnScreen(view, data, 900, 700);
     ASSERT_TRUE(shot.drawn.pies[0]);
-    const gui::PieGeometry& pie = *shot.drawn.pies[0];
+    const render::PieGeometry& pie = *shot.drawn.pies[0];
     ASSERT_TRUE(pie.pieDrawn);
     const int cx = pie.centreX;
     const int cy = pie.centreY;
@@ -205,14 +205,14 @@ TEST(GraphRender, SmallTotalsListTheSharesWithoutAPie) {
     view.toggleBreakdown(PlotPoint{0, 1, 0.0f});
     const DrawnImage shot = drawOnScreen(view, data, 900, 700);
     ASSERT_TRUE(shot.drawn.pies[0]);
-    const gui::PieGeometry& pie = *shot.drawn.pies[0];
+    const render::PieGeometry& pie = *shot.drawn.pies[0];
     EXPECT_FALSE(pie.pieDrawn);
     EXPECT_EQ(pie.legendRows.size(), 5u);
     // Only the shadow disc of a positive total is there.
     EXPECT_EQ(pixel(shot.image, pie.centreX - pie.radius / 2, pie.centreY), rgb(kPieShadowColor));
 }
 
-int inkIn(const QImage& image, const gui::FrameRect& area, const QColor& color) {
+int inkIn(const QImage& image, const render::FrameRect& area, const QColor& color) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
@@ -229,10 +229,10 @@ TEST(GraphRender, SummaryAmountsAreRedWhenNegativeAndDarkerTextsDrawnTwice) {
     retirement[60] = 5000.0f;
     GraphView view;
     view.enterFourGraphView();
-    const gui::FrameRect panel = gui::fourGraphQuadrants(1000, 700)[3];
+    const render::FrameRect panel = render::fourGraphQuadrants(1000, 700)[3];
     // The amounts stand in the right half; the red label "Investment Savings" in the left.
-    const gui::FrameRect amounts{(panel.left + panel.right) / 2, panel.top, panel.right,
-                                 panel.bottom};
+    const render::FrameRect amounts{(panel.left + panel.right) / 2, panel.top, panel.right,
+                                    panel.bottom};
     const QImage plain = drawOnScreen(view, data, 1000, 700).image;
     EXPECT_EQ(inkIn(plain, amounts, kRed), 0);
 
@@ -252,10 +252,10 @@ TEST(GraphRender, PrintedPortraitGraphLeavesTheLowerPageEmpty) {
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        QFont font = gui::printerGraphFont();
+        QFont font = render::printerGraphFont();
         font.setPixelSize(12);
-        gui::drawPrintedGraph(painter, page.rect(), QMargins(100, 100, 50, 100), view, data.scene(),
-                              font);
+        render::drawPrintedGraph(painter, page.rect(), QMargins(100, 100, 50, 100), view,
+                                 data.scene(), font);
     }
     EXPECT_FALSE(view.printing());
     const int frameBottom = 850 * 850 / 1100 - 100;
@@ -271,19 +271,19 @@ TEST(GraphRender, PrintedFourGraphPageFramesItsGraphsTwice) {
     view.enterFourGraphView();
     QImage page(850, 1100, QImage::Format_RGB32);
     page.fill(Qt::white);
-    QFont font = gui::printerGraphFont();
+    QFont font = render::printerGraphFont();
     font.setPixelSize(12);
     int lineHeight = 0;
     {
         QPainter painter(&page);
-        gui::drawPrintedGraph(painter, page.rect(), QMargins(100, 100, 50, 100), view, data.scene(),
-                              font);
+        render::drawPrintedGraph(painter, page.rect(), QMargins(100, 100, 50, 100), view,
+                                 data.scene(), font);
         const QFontMetrics fm(font, &page);
         lineHeight = fm.height() + std::max(fm.leading(), 0);
     }
     const auto frames =
-        gui::printedFourGraphFrames(page.rect(), QMargins(100, 100, 50, 100), lineHeight);
-    for (const gui::FrameRect& f : frames) {
+        render::printedFourGraphFrames(page.rect(), QMargins(100, 100, 50, 100), lineHeight);
+    for (const render::FrameRect& f : frames) {
         const int x = (f.left + f.right) / 2;
         EXPECT_EQ(pixel(page, x, f.top), QColor(0, 0, 0));
         EXPECT_EQ(pixel(page, x, f.top + 1), QColor(0, 0, 0));

@@ -1,5 +1,5 @@
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/graph_parts.h"
+#include "render/graph_palette.h"
+#include "render/graph_parts.h"
 #include "results/text_format.h"
 
 #include <QPainter>
@@ -9,7 +9,7 @@
 #include <cmath>
 #include <numbers>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -148,4 +148,4 @@ PieGeometry drawBreakdown(GraphCanvas& canvas, const GraphView& view, const Grap
     return pie;
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

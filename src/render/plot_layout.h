@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // The sizes of the graph font on its device, in device pixels.
 struct TextMetrics {
@@ -84,4 +84,4 @@ struct BarDepth {
 };
 BarDepth barDepth(std::size_t k, std::size_t n, int columnWidth);
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -2,12 +2,12 @@
 
 #include "graphs/graph_view.h"
 #include "graphs/series_colors.h"
-#include "gui/graphs/graph_drawing.h"
-#include "gui/graphs/graph_fonts.h"
-#include "gui/graphs/graph_source.h"
 #include "model/app_settings.h"
 #include "model/scenario.h"
 #include "model/text_field.h"
+#include "render/graph_drawing.h"
+#include "render/graph_fonts.h"
+#include "render/graph_source.h"
 #include "results/run_output.h"
 
 #include <QColor>
@@ -53,14 +53,14 @@ struct GraphData {
         }
     }
 
-    gui::GraphSource source() const { return {scenario, output, settings}; }
-    gui::GraphScene scene() const { return gui::graphScene(source(), 0, 10); }
+    render::GraphSource source() const { return {scenario, output, settings}; }
+    render::GraphScene scene() const { return render::graphScene(source(), 0, 10); }
 };
 
 // The screen metrics of the graph text in an image of the given height.
-inline gui::TextMetrics screenMetrics(int height) {
+inline render::TextMetrics screenMetrics(int height) {
     const QImage probe(1, 1, QImage::Format_RGB32);
-    const QFontMetrics fm(gui::screenGraphFont(height), &probe);
+    const QFontMetrics fm(render::screenGraphFont(height), &probe);
     return {fm.height() + std::max(fm.leading(), 0), std::max(fm.averageCharWidth(), 1),
             fm.height(), fm.ascent()};
 }
@@ -68,15 +68,15 @@ inline gui::TextMetrics screenMetrics(int height) {
 // The graph area drawn as on screen onto an image of the given size.
 struct DrawnImage {
     QImage image;
-    gui::DrawnGraph drawn;
+    render::DrawnGraph drawn;
 };
 
 inline DrawnImage drawOnScreen(GraphView& view, const GraphData& data, int width, int height,
                                int cursorQuadrant = 0) {
     DrawnImage result{QImage(width, height, QImage::Format_RGB32), {}};
     QPainter painter(&result.image);
-    result.drawn = gui::drawScreenGraph(painter, result.image.rect(), view, data.scene(),
-                                        {gui::screenGraphFont(height), cursorQuadrant});
+    result.drawn = render::drawScreenGraph(painter, result.image.rect(), view, data.scene(),
+                                           {render::screenGraphFont(height), cursorQuadrant});
     return result;
 }
 

@@ -1,11 +1,11 @@
-#include "gui/graphs/graph_drawing.h"
+#include "render/graph_drawing.h"
 
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/graph_parts.h"
+#include "render/graph_palette.h"
+#include "render/graph_parts.h"
 
 #include <QPainter>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -158,4 +158,4 @@ void drawPrintedGraph(QPainter& painter, const QRect& page, const QMargins& marg
     view.setPrinting(false);
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

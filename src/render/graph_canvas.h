@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gui/graphs/plot_layout.h"
+#include "render/plot_layout.h"
 
 #include <QColor>
 #include <QFont>
@@ -13,7 +13,7 @@
 
 class QPainter;
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // The drawing primitives of the graphs on one device: text placed by its top left corner,
 // rectangles whose right and bottom edges lie outside them, frame boxes with shadows. The same
@@ -66,4 +66,4 @@ private:
 
 QString toQString(const std::string& text);
 
-} // namespace finplan::gui
+} // namespace finplan::render

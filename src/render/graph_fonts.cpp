@@ -1,11 +1,11 @@
-#include "gui/graphs/graph_fonts.h"
+#include "render/graph_fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
 
 #include <algorithm>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -65,4 +65,4 @@ QFont readoutFont(int lineHeight) {
     return font;
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -8,7 +8,7 @@
 #include <array>
 #include <string>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // Where the graphs read from: the scenario, the last run's output and the settings in force.
 // The owner (the planner, or a command) keeps all three alive while graphs are drawn.
@@ -40,4 +40,4 @@ GraphScene graphScene(const GraphSource& source, int firstAccount, int endAccoun
 // The graphs' accounts in the order the run gave the result columns: sorted by access order.
 GraphRoster runOrderRoster(const Scenario& scenario);
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -1,6 +1,6 @@
 #include "graphs/plot_geometry.h"
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/graph_parts.h"
+#include "render/graph_palette.h"
+#include "render/graph_parts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,7 +11,7 @@
 #include <cstddef>
 #include <vector>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -357,4 +357,4 @@ void drawTimeSeries(GraphCanvas& canvas, GraphView& view, const GraphScene& scen
     drawTitles(p, place);
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

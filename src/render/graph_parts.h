@@ -3,11 +3,11 @@
 #include "graphs/graph_kind.h"
 #include "graphs/graph_view.h"
 #include "graphs/summary_panel.h"
-#include "gui/graphs/graph_canvas.h"
-#include "gui/graphs/graph_drawing.h"
-#include "gui/graphs/graph_source.h"
+#include "render/graph_canvas.h"
+#include "render/graph_drawing.h"
+#include "render/graph_source.h"
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // One graph to draw: where, in which arrangement, and which quadrant's plot geometry it
 // writes back into the view (none on paper, where no click can reach it).
@@ -35,4 +35,4 @@ void drawSummaryPanel(GraphCanvas& canvas, const GraphScene& scene, int yearInde
 void drawCaptions(GraphCanvas& canvas, const GraphScene& scene, const FrameRect& frame,
                   bool leftAligned);
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -1,22 +1,27 @@
 #pragma once
 
 #include "graphs/graph_view.h"
-#include "gui/graphs/graph_source.h"
 #include "model/app_settings.h"
+#include "render/graph_source.h"
 
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-namespace finplan::gui {
+namespace finplan::render {
+
+// A graph to a picture or a page; graph_drawing.h draws the same onto any painter.
 
 // The graph area as the screen shows it, on an image of the given size; the text is sized
 // as for a main window whose client area is that high.
 QImage renderGraphImage(GraphView& view, const GraphScene& scene, QSize size);
+
+// That image as a PNG file. False when the file cannot be written.
+bool writeGraphPng(const QString& path, GraphView& view, const GraphScene& scene, QSize size);
 
 // One PDF page in the printer layout: a Letter page upright, the page setup's margins (in
 // thousandths of an inch). False when the file cannot be written.
 bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene,
                    const PageMargins& margins);
 
-} // namespace finplan::gui
+} // namespace finplan::render

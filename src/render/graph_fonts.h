@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // The fixed-pitch family the graphs write in: "Courier" where it is installed, otherwise the
 // system's fixed-pitch family.
@@ -21,4 +21,4 @@ QFont printerGraphFont();
 // Value readouts and boxed labels: bold, lineHeight - 4 pixels high.
 QFont readoutFont(int lineHeight);
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -4,7 +4,7 @@
 
 #include <QColor>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // A colour of the graph palette (0 ink, 1..10 series, 11 grid and shadows, 12 text
 // background); indexes outside it wrap onto the series colours.
@@ -20,4 +20,4 @@ QColor activeCaptionColor();
 // has left; a colour without blue stays as it is. With lightening off, unchanged.
 QColor lightenColor(QColor color, bool lightening);
 
-} // namespace finplan::gui
+} // namespace finplan::render

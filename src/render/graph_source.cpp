@@ -1,4 +1,4 @@
-#include "gui/graphs/graph_source.h"
+#include "render/graph_source.h"
 
 #include "model/account_sort.h"
 #include "model/text_field.h"
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstddef>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 float GraphScene::ageOf(int yearIndex) const {
     const int shown = std::clamp(tables.shownYears, 0, kMaxShownYears);
@@ -50,4 +50,4 @@ GraphScene graphScene(const GraphSource& source, int firstAccount, int endAccoun
                       endAccount};
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

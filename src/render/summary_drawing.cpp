@@ -1,10 +1,10 @@
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/graph_parts.h"
+#include "render/graph_palette.h"
+#include "render/graph_parts.h"
 #include "results/text_format.h"
 
 #include <algorithm>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -67,4 +67,4 @@ void drawSummaryPanel(GraphCanvas& canvas, const GraphScene& scene, int yearInde
     }
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

@@ -2,8 +2,8 @@
 // four-graph and printed layouts, and the small texts and colours the drawing is made of.
 #include "graph_test_data.h"
 #include "graphs/plot_geometry.h"
-#include "gui/graphs/graph_palette.h"
-#include "gui/graphs/plot_layout.h"
+#include "render/graph_palette.h"
+#include "render/plot_layout.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace finplan::test {
 namespace {
 
-using gui::FrameRect;
+using render::FrameRect;
 
 GraphData rising(int years, float startAge = 30.0f) {
     GraphData data;
@@ -67,7 +67,7 @@ TEST(GraphLayout, ThreeDPlotKeepsRoomForTheBackWall) {
     ASSERT_EQ(view.style(), GraphStyle::Bars3D);
     drawOnScreen(view, data, width, height);
     const PlotGeometry& plot = view.geometry(0);
-    const gui::TextMetrics text = screenMetrics(height);
+    const render::TextMetrics text = screenMetrics(height);
     const float backRight =
         static_cast<float>(plot.left + plot.width) + 1.3f * static_cast<float>(plot.columnWidth);
     EXPECT_LT(backRight, static_cast<float>(width - 2 * text.charWidth));
@@ -78,9 +78,9 @@ TEST(GraphLayout, ThreeDPlotKeepsRoomForTheBackWall) {
 
 TEST(GraphLayout, ReserveGrowsByCharacterWidthsUntilTheDepthFits) {
     // Line height 10, character width 8, labels 60 wide, three years in 500 x 400.
-    const gui::PlotLayoutInput in{{0, 0, 500, 400},          {10, 8, 10, 8}, 4, 60, 3, true,
-                                  gui::PlotPlacement::Single};
-    const gui::PlotLayout plot = gui::layoutPlot(in);
+    const render::PlotLayoutInput in{
+        {0, 0, 500, 400}, {10, 8, 10, 8}, 4, 60, 3, true, render::PlotPlacement::Single};
+    const render::PlotLayout plot = render::layoutPlot(in);
     // Left = 60 + tick 4 + 8 + 8 = 80. The back wall must end before 500 - 16: with columns
     // c, 80 + 3c + 1.3c < 484 needs c <= 93, which 16 character widths of reserve give
     // (room 404 - 128 = 276, c = 92) and 15 do not (room 284, c = 94).
@@ -103,7 +103,7 @@ TEST(GraphLayout, SingleVisibleYearIsOneColumnAsWideAsThePlot) {
     EXPECT_EQ(view.visibleYearCount(), 1);
     EXPECT_EQ(plot.columnWidth, plot.width);
     EXPECT_EQ(plot.width, 800 - plot.left - 2 * screenMetrics(600).charWidth);
-    EXPECT_EQ(gui::ageLabelStride(1, screenMetrics(600).charWidth, plot.width), 1);
+    EXPECT_EQ(render::ageLabelStride(1, screenMetrics(600).charWidth, plot.width), 1);
 }
 
 TEST(GraphLayout, ZeroLineFallsOnAGridLineBelowWhichNegativeValuesLie) {
@@ -132,11 +132,11 @@ TEST(GraphLayout, ZeroLineFallsOnAGridLineBelowWhichNegativeValuesLie) {
 TEST(GraphLayout, AgeLabelStrideGrowsByTwoUntilThreeCharactersALabelFit) {
     // Sixty years of labels need 60 x 3 x 8 = 1440 pixels; a narrow window thins them out
     // to every third, fifth, seventh year as the count is halved.
-    EXPECT_EQ(gui::ageLabelStride(60, 8, 1440), 1);
-    EXPECT_EQ(gui::ageLabelStride(60, 8, 1439), 3);
-    EXPECT_EQ(gui::ageLabelStride(60, 8, 719), 5);
-    EXPECT_EQ(gui::ageLabelStride(60, 8, 300), 7);
-    EXPECT_EQ(gui::ageLabelStride(60, 8, 100), 9);
+    EXPECT_EQ(render::ageLabelStride(60, 8, 1440), 1);
+    EXPECT_EQ(render::ageLabelStride(60, 8, 1439), 3);
+    EXPECT_EQ(render::ageLabelStride(60, 8, 719), 5);
+    EXPECT_EQ(render::ageLabelStride(60, 8, 300), 7);
+    EXPECT_EQ(render::ageLabelStride(60, 8, 100), 9);
 }
 
 TEST(GraphLayout, SixtyYearsInANarrowWindowThinTheAgeLabelsToFit) {
@@ -147,7 +147,7 @@ TEST(GraphLayout, SixtyYearsInANarrowWindowThinTheAgeLabelsToFit) {
     const int cw = screenMetrics(300).charWidth;
     // Whatever the font, the labels kept must fit where all sixty did not.
     ASSERT_GT(60 * 3 * cw, plot.width);
-    const int stride = gui::ageLabelStride(60, cw, plot.width);
+    const int stride = render::ageLabelStride(60, cw, plot.width);
     EXPECT_GT(stride, 1);
     EXPECT_EQ(stride % 2, 1);
     int kept = 60;
@@ -158,38 +158,38 @@ TEST(GraphLayout, SixtyYearsInANarrowWindowThinTheAgeLabelsToFit) {
 }
 
 TEST(GraphLayout, ValueLabelStrideHalvesTheLabelsUntilTheyFit) {
-    EXPECT_EQ(gui::valueLabelStride(15, 150), 1); // 10 labels of 15 fit 150
-    EXPECT_EQ(gui::valueLabelStride(15, 149), 2); // then every second
-    EXPECT_EQ(gui::valueLabelStride(15, 40), 3);  // 5 x 15 > 40, 2 x 15 fits
-    EXPECT_EQ(gui::valueLabelStride(15, 10), 5);  // even one does not fit
+    EXPECT_EQ(render::valueLabelStride(15, 150), 1); // 10 labels of 15 fit 150
+    EXPECT_EQ(render::valueLabelStride(15, 149), 2); // then every second
+    EXPECT_EQ(render::valueLabelStride(15, 40), 3);  // 5 x 15 > 40, 2 x 15 fits
+    EXPECT_EQ(render::valueLabelStride(15, 10), 5);  // even one does not fit
 }
 
 TEST(GraphLayout, ValueLabelsAreMoneyWithoutCents) {
-    EXPECT_EQ(gui::valueLabel(20000.0f), "$20,000");
-    EXPECT_EQ(gui::valueLabel(1234567.0f), "$1,234,567");
-    EXPECT_EQ(gui::valueLabel(-5000.0f), "-$5,000");
-    EXPECT_EQ(gui::valueLabel(0.6f), "$0");
-    EXPECT_EQ(gui::valueLabel(0.0f), "0");
-    EXPECT_EQ(gui::valueLabel(-0.001f), "0");
-    EXPECT_EQ(gui::ageLabel(7), "7");
-    EXPECT_EQ(gui::ageLabel(104), "104");
+    EXPECT_EQ(render::valueLabel(20000.0f), "$20,000");
+    EXPECT_EQ(render::valueLabel(1234567.0f), "$1,234,567");
+    EXPECT_EQ(render::valueLabel(-5000.0f), "-$5,000");
+    EXPECT_EQ(render::valueLabel(0.6f), "$0");
+    EXPECT_EQ(render::valueLabel(0.0f), "0");
+    EXPECT_EQ(render::valueLabel(-0.001f), "0");
+    EXPECT_EQ(render::ageLabel(7), "7");
+    EXPECT_EQ(render::ageLabel(104), "104");
 }
 
 // --- bars
 
 TEST(GraphLayout, BarsAreDrawnLargestFirstAndEqualNeighboursChangePlaces) {
     using Order = std::vector<std::size_t>;
-    EXPECT_EQ(gui::barOrder({1.0f, 3.0f, 2.0f}), (Order{1, 2, 0}));
-    EXPECT_EQ(gui::barOrder({-4.0f, 2.0f}), (Order{0, 1}));
-    EXPECT_EQ(gui::barOrder({2.0f, -2.0f}), (Order{1, 0}));
-    EXPECT_EQ(gui::barOrder({5.0f, 5.0f, 1.0f}), (Order{0, 1, 2}));
-    EXPECT_TRUE(gui::barOrder({}).empty());
+    EXPECT_EQ(render::barOrder({1.0f, 3.0f, 2.0f}), (Order{1, 2, 0}));
+    EXPECT_EQ(render::barOrder({-4.0f, 2.0f}), (Order{0, 1}));
+    EXPECT_EQ(render::barOrder({2.0f, -2.0f}), (Order{1, 0}));
+    EXPECT_EQ(render::barOrder({5.0f, 5.0f, 1.0f}), (Order{0, 1, 2}));
+    EXPECT_TRUE(render::barOrder({}).empty());
 }
 
 // --- the four-graph view and paper
 
 TEST(GraphLayout, FourGraphQuadrantsLeaveSixPixelMargins) {
-    const auto q = gui::fourGraphQuadrants(1000, 700);
+    const auto q = render::fourGraphQuadrants(1000, 700);
     const auto same = [](const FrameRect& f, int l, int t, int r, int b) {
         return f.left == l && f.top == t && f.right == r && f.bottom == b;
     };
@@ -205,7 +205,7 @@ TEST(GraphLayout, FourGraphPlotsGiveFourLinesToLabelsAndTitle) {
     view.enterFourGraphView();
     drawOnScreen(view, data, 1000, 700);
     const int lh = screenMetrics(700).lineHeight;
-    const auto quadrants = gui::fourGraphQuadrants(1000, 700);
+    const auto quadrants = render::fourGraphQuadrants(1000, 700);
     for (int q = 1; q <= 3; ++q) {
         const FrameRect& f = quadrants[static_cast<std::size_t>(q - 1)];
         const PlotGeometry& plot = view.geometry(q);
@@ -217,19 +217,19 @@ TEST(GraphLayout, FourGraphPlotsGiveFourLinesToLabelsAndTitle) {
 
 TEST(GraphLayout, PrintedSingleGraphIsLandscapeShapedOnAPortraitPage) {
     const QMargins margins(100, 100, 50, 100);
-    const FrameRect portrait = gui::printedGraphFrame(QRect(0, 0, 850, 1100), margins);
+    const FrameRect portrait = render::printedGraphFrame(QRect(0, 0, 850, 1100), margins);
     EXPECT_EQ(portrait.left, 100);
     EXPECT_EQ(portrait.top, 100);
     EXPECT_EQ(portrait.right, 800);
     EXPECT_EQ(portrait.bottom, 850 * 850 / 1100 - 100);
-    const FrameRect landscape = gui::printedGraphFrame(QRect(0, 0, 1100, 850), margins);
+    const FrameRect landscape = render::printedGraphFrame(QRect(0, 0, 1100, 850), margins);
     EXPECT_EQ(landscape.right, 1050);
     EXPECT_EQ(landscape.bottom, 750);
 }
 
 TEST(GraphLayout, PrintedFourGraphPageKeepsFiveLinesForTheCaptions) {
     const auto f =
-        gui::printedFourGraphFrames(QRect(0, 0, 850, 1100), QMargins(100, 100, 50, 100), 20);
+        render::printedFourGraphFrames(QRect(0, 0, 850, 1100), QMargins(100, 100, 50, 100), 20);
     // Inside the margins 100..800 by 100..1000, less five lines of 20 for the captions:
     // 700 x 800, halved with 6-pixel gaps.
     EXPECT_EQ(f[0].left, 100);
@@ -247,12 +247,12 @@ TEST(GraphLayout, PrintedFourGraphPageKeepsFiveLinesForTheCaptions) {
 // --- colours and pages
 
 TEST(GraphLayout, LightenColorLiftsByAThirdOfTheRoomLeft) {
-    EXPECT_EQ(gui::lightenColor(QColor(192, 192, 192), true), QColor(213, 213, 213));
-    EXPECT_EQ(gui::lightenColor(QColor(100, 150, 200), true), QColor(118, 168, 218));
-    EXPECT_EQ(gui::lightenColor(QColor(192, 192, 192), false), QColor(192, 192, 192));
+    EXPECT_EQ(render::lightenColor(QColor(192, 192, 192), true), QColor(213, 213, 213));
+    EXPECT_EQ(render::lightenColor(QColor(100, 150, 200), true), QColor(118, 168, 218));
+    EXPECT_EQ(render::lightenColor(QColor(192, 192, 192), false), QColor(192, 192, 192));
     // Without blue there is nothing to lighten, and white has no room.
-    EXPECT_EQ(gui::lightenColor(QColor(200, 100, 0), true), QColor(200, 100, 0));
-    EXPECT_EQ(gui::lightenColor(QColor(255, 255, 255), true), QColor(255, 255, 255));
+    EXPECT_EQ(render::lightenColor(QColor(200, 100, 0), true), QColor(200, 100, 0));
+    EXPECT_EQ(render::lightenColor(QColor(255, 255, 255), true), QColor(255, 255, 255));
 }
 
 } // namespace

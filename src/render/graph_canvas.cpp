@@ -1,7 +1,7 @@
-#include "gui/graphs/graph_canvas.h"
+#include "render/graph_canvas.h"
 
-#include "gui/graphs/graph_fonts.h"
-#include "gui/graphs/graph_palette.h"
+#include "render/graph_fonts.h"
+#include "render/graph_palette.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -9,7 +9,7 @@
 
 #include <algorithm>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -163,4 +163,4 @@ QRect GraphCanvas::readoutBox(const QStringList& lines, int right, int top) {
     return readoutArea(lines, right, top);
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

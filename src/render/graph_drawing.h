@@ -3,8 +3,8 @@
 #include "graphs/breakdown.h"
 #include "graphs/graph_view.h"
 #include "graphs/summary_panel.h"
-#include "gui/graphs/graph_source.h"
-#include "gui/graphs/plot_layout.h"
+#include "render/graph_source.h"
+#include "render/plot_layout.h"
 
 #include <QFont>
 #include <QMargins>
@@ -16,7 +16,7 @@
 
 class QPainter;
 
-namespace finplan::gui {
+namespace finplan::render {
 
 // Where a drawing put a breakdown chart: the pie and the legend rows, for the clicks that
 // ask which slice lies under them.
@@ -66,4 +66,4 @@ FrameRect printedGraphFrame(const QRect& page, const QMargins& margins);
 std::array<FrameRect, 4> printedFourGraphFrames(const QRect& page, const QMargins& margins,
                                                 int lineHeight);
 
-} // namespace finplan::gui
+} // namespace finplan::render

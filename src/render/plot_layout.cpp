@@ -1,4 +1,4 @@
-#include "gui/graphs/plot_layout.h"
+#include "render/plot_layout.h"
 
 #include "results/money_text.h"
 #include "results/text_format.h"
@@ -8,7 +8,7 @@
 #include <numeric>
 #include <utility>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -132,4 +132,4 @@ BarDepth barDepth(std::size_t k, std::size_t n, int columnWidth) {
             static_cast<int>(kDepthFactor / count * column)};
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render

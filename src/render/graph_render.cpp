@@ -1,14 +1,14 @@
-#include "gui/graphs/graph_render.h"
+#include "render/graph_render.h"
 
-#include "gui/graphs/graph_drawing.h"
-#include "gui/graphs/graph_fonts.h"
+#include "render/graph_drawing.h"
+#include "render/graph_fonts.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
-namespace finplan::gui {
+namespace finplan::render {
 
 namespace {
 
@@ -30,6 +30,10 @@ QImage renderGraphImage(GraphView& view, const GraphScene& scene, QSize size) {
     return image;
 }
 
+bool writeGraphPng(const QString& path, GraphView& view, const GraphScene& scene, QSize size) {
+    return renderGraphImage(view, scene, size).save(path, "PNG");
+}
+
 bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene,
                    const PageMargins& margins) {
     QPdfWriter writer(path);
@@ -49,4 +53,4 @@ bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene
     return painter.end();
 }
 
-} // namespace finplan::gui
+} // namespace finplan::render
