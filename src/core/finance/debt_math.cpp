@@ -17,11 +17,11 @@ float monthlyRate(float yearlyPercent) {
 
 float loanPayment(float principal, float rate, int months) {
     const float q = repeatedPower(1.0f + rate, months);
-    const float d = 1.0f - 1.0f / q;
+    const float d = static_cast<float>(1.0 - 1.0 / static_cast<double>(q));
     if (d == 0.0f) {
         return principal / static_cast<float>(months < 1 ? 1 : months);
     }
-    return principal * rate / d;
+    return static_cast<float>(static_cast<double>(principal) * rate / d);
 }
 
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,

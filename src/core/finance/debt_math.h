@@ -15,7 +15,9 @@ float repeatedPower(float x, int n);
 // multiplying by a single-precision 1/12 instead is one bit off for about a third of all rates.
 float monthlyRate(float yearlyPercent);
 
-// The level monthly payment that repays `principal` in `months` months at `rate` a month.
+// The level monthly payment that repays `principal` in `months` months at `rate` a month:
+// q = (1 + rate)^months, d = 1 - 1/q and principal x rate / d, each taken in double and rounded
+// once to float, so that neither principal x rate nor 1/q is rounded on its own.
 // Without interest (a rate too small to move 1 + rate in single precision included) it is
 // principal / months. A month count below 1 is one month, as the power above takes it.
 float loanPayment(float principal, float rate, int months);
