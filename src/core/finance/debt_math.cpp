@@ -1,5 +1,7 @@
 #include "finance/debt_math.h"
 
+#include <cmath>
+
 namespace finplan {
 
 float repeatedPower(float x, int n) {
@@ -87,6 +89,18 @@ Amortized amortizeMonths(float principal, float rate, int months, int firstMonth
     total += balance;
     out.principal = total < 0.0f ? 0.0f : total;
     return out;
+}
+
+ExtraPrincipal extraPrincipalFor(int mode, float extraPrincipal, float age, float scenarioStartAge,
+                                 int m0) {
+    if (mode == 1) {
+        return {extraPrincipal, 0};
+    }
+    if (mode == 2) {
+        const bool beforeStart = std::trunc(age) < std::trunc(scenarioStartAge);
+        return {beforeStart ? 0.0f : extraPrincipal, m0};
+    }
+    return {};
 }
 
 float cardMonthInterest(float balance, float yearlyPercent) {

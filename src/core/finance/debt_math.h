@@ -54,6 +54,17 @@ struct AmortizationCursor {
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
                          float extra, int extraFrom, AmortizationCursor& cursor);
 
+// The extra principal of a mortgage's accelerated payments in the year at `age`, and the month
+// of its schedule it is paid from. Mode 1 pays it from the mortgage's own start; mode 2 from the
+// scenario's start age, which is month m0 of the schedule, and nothing in the years before it;
+// any other mode pays none.
+struct ExtraPrincipal {
+    float extra = 0.0f;
+    int fromMonth = 0;
+};
+ExtraPrincipal extraPrincipalFor(int mode, float extraPrincipal, float age, float scenarioStartAge,
+                                 int m0);
+
 // A credit card's interest for one 30-day month: balance x rate x (1/365) x 30 x 0.01, from
 // the factor 1/365 on in extended precision, rounded once to float.
 float cardMonthInterest(float balance, float yearlyPercent);
