@@ -157,8 +157,10 @@ public:
     double netWorth() const { return static_cast<double>(m_savings) + m_equity - m_offset; }
 
 private:
+    // A loan runs for its term only: a float residue left after the last month is not paid
+    // with another full payment.
     Amortized loanMonth(int month) {
-        if (m_finished) {
+        if (m_finished || month >= m_months) {
             return {};
         }
         const Amortized paid =
