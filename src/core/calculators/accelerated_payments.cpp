@@ -23,18 +23,18 @@ struct AcceleratedInputs {
 // A rate from 0 to 50 %; `above` says whether 0 itself is refused.
 std::optional<float> readRate(FieldReader& in, std::string_view key, bool above,
                               std::string_view text) {
-    const float value = in.number(key);
-    if ((above ? value <= 0.0f : value < 0.0f) || value > 50.0f) {
+    const double value = in.number(key);
+    if ((above ? value <= 0.0 : value < 0.0) || value > 50.0) {
         in.refuse(key, "Rate Error!", text, kBox);
         return std::nullopt;
     }
-    return value;
+    return static_cast<float>(value);
 }
 
 std::optional<AcceleratedInputs> readInputs(FieldReader& in) {
     AcceleratedInputs a;
-    a.amount = in.number("amount");
-    if (a.amount <= 0.0f || a.amount > 10000000.0f) {
+    const double amount = in.number("amount");
+    if (amount <= 0.0 || amount > 10000000.0) {
         in.refuse("amount", "Amount Error!",
                   "The mortgage amount must be greater than $0.00 and less than $10,000,000.00.");
         return std::nullopt;
@@ -77,6 +77,7 @@ std::optional<AcceleratedInputs> readInputs(FieldReader& in) {
     if (!inflation) {
         return std::nullopt;
     }
+    a.amount = static_cast<float>(amount);
     a.years = *years;
     a.yearsLeft = *left;
     a.rate = *rate;

@@ -51,8 +51,8 @@ std::optional<int> FieldReader::whole(std::string_view key, double min, double m
     return value;
 }
 
-float FieldReader::number(std::string_view key) const {
-    return static_cast<float>(fieldNumber(textOf(m_fields, key)));
+double FieldReader::number(std::string_view key) const {
+    return fieldNumber(textOf(m_fields, key));
 }
 
 void FieldReader::refuse(std::string_view key, std::string_view title, std::string_view text) {

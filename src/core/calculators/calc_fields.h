@@ -59,8 +59,9 @@ public:
                               std::optional<MessageIcon> icon = std::nullopt);
     std::optional<int> whole(std::string_view key, double min, double max, std::string_view title,
                              std::string_view text, std::optional<MessageIcon> icon = std::nullopt);
-    // A real field without limits: the number in it, 0 when it holds none.
-    float number(std::string_view key) const;
+    // A real field without limits: the number in it, 0 when it holds none. Limits are
+    // compared with this value, before it becomes a float.
+    double number(std::string_view key) const;
     bool checked(std::string_view key) const { return isChecked(m_fields, key); }
 
     void refuse(std::string_view key, std::string_view title, std::string_view text);

@@ -24,8 +24,8 @@ std::optional<int> readCompoundings(FieldReader& in, std::string_view compoundin
     if (compounding != "other") {
         return 1;
     }
-    const float periods = in.number("periods");
-    if (periods < 1.0f || std::trunc(periods) > 365.0f) {
+    const double periods = in.number("periods");
+    if (periods < 1.0 || std::trunc(periods) > 365.0) {
         in.refuse("periods", "Period Error!",
                   "The number of compounding periods per year must be greater than or equal to 1 "
                   "and less than 365");
@@ -38,8 +38,8 @@ std::optional<int> readCompoundings(FieldReader& in, std::string_view compoundin
 
 CalcResult calculateEffectiveRate(const FieldTexts& fields) {
     FieldReader in(fields, kBox);
-    const float nominal = in.number("rate");
-    if (nominal <= -200.0f || nominal > 200.0f) {
+    const double nominal = in.number("rate");
+    if (nominal <= -200.0 || nominal > 200.0) {
         in.refuse("rate", "Rate Error!",
                   "The Nominal Rate must be a value greater than -200 and less than 200.00");
         return in.result();
@@ -48,7 +48,8 @@ CalcResult calculateEffectiveRate(const FieldTexts& fields) {
     if (!n) {
         return in.result();
     }
-    const float perPeriod = static_cast<float>(static_cast<double>(nominal) * 0.01 / *n);
+    const float rate = static_cast<float>(nominal);
+    const float perPeriod = static_cast<float>(static_cast<double>(rate) * 0.01 / *n);
     const double effective =
         (static_cast<double>(repeatedPower(1.0f + perPeriod, *n)) - 1.0) * 100.0;
     OutputBuilder out;

@@ -23,8 +23,8 @@ float grownBy(float amount, double base, int years) {
 
 CalcResult calculateInvestment(const FieldTexts& fields) {
     FieldReader in(fields, kBox);
-    const float amount = in.number("amount");
-    if (amount <= 0.0f) {
+    const double typed = in.number("amount");
+    if (typed <= 0.0) {
         in.refuse("amount", "Amount Error!", "The investment amount must be greater than $0.00.");
         return in.result();
     }
@@ -38,14 +38,16 @@ CalcResult calculateInvestment(const FieldTexts& fields) {
         return in.result();
     }
     const int years = static_cast<int>(wholeYears);
-    const float yield = in.number("return");
-    const float tax = in.number("tax-rate");
-    const float inflation = in.number("inflation");
+    const double typedInflation = in.number("inflation");
     // At -100 % the real rate divides by zero.
-    if (inflation <= -100.0f) {
+    if (typedInflation <= -100.0) {
         in.refuse("inflation", "Rate Error!", "The inflation rate must be greater than -100%.");
         return in.result();
     }
+    const auto amount = static_cast<float>(typed);
+    const auto yield = static_cast<float>(in.number("return"));
+    const auto tax = static_cast<float>(in.number("tax-rate"));
+    const auto inflation = static_cast<float>(typedInflation);
     const float afterTax =
         static_cast<float>(yield - static_cast<double>(tax) * 0.01 * static_cast<double>(yield));
     const float worth = grownBy(amount, 1.0 + static_cast<double>(afterTax) * 0.01, years);

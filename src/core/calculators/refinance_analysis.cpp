@@ -54,7 +54,7 @@ bool readExisting(FieldReader& in, RefinanceInputs& inputs) {
     inputs.rate = *rate;
     inputs.years = *years;
     inputs.refinanceAge = *age;
-    inputs.typedAmount = in.number("refinanced-amount");
+    inputs.typedAmount = static_cast<float>(in.number("refinanced-amount"));
     inputs.cashOut = *cashOut;
     inputs.cashOutAsSavings = in.checked("cash-out-as-savings");
     return true;
