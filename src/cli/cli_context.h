@@ -12,6 +12,7 @@ enum class ExitCode : int {
     Usage = 1,
     ReadFailed = 2,
     WriteFailed = 3,
+    Refused = 4, // a value was refused by a check, as a dialog refuses it
 };
 
 // What a command works with: where its output and messages go and how questions are answered.

@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/calc_command.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
@@ -29,7 +30,9 @@ constexpr std::string_view kUsage =
     "  info SCENARIO.RET       show the header values, accounts and events of a scenario\n"
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
-    "  run SCENARIO.RET        simulate the scenario and print its schedule\n";
+    "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
+    "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
+    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
@@ -50,6 +53,29 @@ constexpr std::string_view kHelpDetails =
     "  --export-csv FILE       also export the yearly balances, comma-delimited\n"
     "  --export-tab FILE       also export the yearly balances, tab-delimited\n"
     "  --save-graphs FILE      also copy the graph file as Save Graphs does\n"
+    "\n"
+    "Options of calc (each prints its results as \"key: value\" lines):\n"
+    "  mortgage     --amount A --rate R --years Y [--down D]\n"
+    "               [--schedule FILE [--start-age S] [--payoff-age P] [--sell-age S]\n"
+    "               [--appreciation R] [--extra E] [--extra-mode 0|1|2]]\n"
+    "               or --scenario F.RET --event I [--schedule FILE]\n"
+    "  refinance    --start-age S --amount A --rate R --years Y (or --scenario F.RET\n"
+    "               --event I [--create OUT.RET]) --refinance-age R --new-rate R\n"
+    "               --new-years Y --tax-rate T --savings-rate S [--refinanced-amount B]\n"
+    "               [--cash-out C] [--cash-out-as-savings] [--closing-costs C]\n"
+    "               [--include-closing-costs] [--points P] [--include-points]\n"
+    "               [--report FILE] [--graph-file FILE]\n"
+    "  accelerated  --amount A --years Y --rate R [--years-left K] [--extra E]\n"
+    "               [--investment-rate R] [--tax-rate T] [--inflation I] [--scenario F.RET]\n"
+    "  inflation    --start-age S --end-age E --rate R --amount A\n"
+    "  effective-rate --rate R [--compounding daily|monthly|quarterly|semiannually|N]\n"
+    "  investment   --amount A --years Y --return R --tax-rate T --inflation I\n"
+    "  card-payoff  --balance B --rate R --payment P [--purchases U]\n"
+    "  tradeoff [FILE]  FILE as tradeinf.dat (default: the work directory's) [--workdir DIR]\n"
+    "               [--periods N] [--use-tax-rate|--no-tax-rate] [--tax-rate T]\n"
+    "               [--plot FILE] [--save FILE]\n"
+    "A FILE of calc gets exactly the calculator's file; \"-\" sends it to standard output\n"
+    "in place of the lines.\n"
     "\n"
 #ifdef FINPLAN_CLI_GRAPHS
     "More commands:\n"
@@ -82,7 +108,11 @@ constexpr std::string_view kHelpDetails =
     "  0  success\n"
     "  1  usage error: unknown command or option, wrong number of arguments\n"
     "  2  the scenario could not be read (missing or refused file)\n"
-    "  3  the scenario could not be written\n";
+    "  3  the scenario could not be written\n"
+    "  4  a value was refused by a check (the message is printed as TITLE: text)\n";
+
+// A command that checks the count of its words itself.
+constexpr std::size_t kOwnArgumentCount = static_cast<std::size_t>(-1);
 
 struct Command {
     std::string_view name;
@@ -107,6 +137,7 @@ const auto kCommands = std::to_array<Command>({
      {},
      [](const CliContext& c, const CliArguments& a) { return runSample(c, a.files[0]); }},
     {"run", 1, kRunOptions, runRun},
+    {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
 #ifdef FINPLAN_CLI_GRAPHS
     {"graph", 1, kGraphOptions, runGraph},
 #endif
@@ -159,7 +190,8 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         if (const auto problem = parseArguments(words, command.options, arguments)) {
             return usageError(err, *problem);
         }
-        if (arguments.files.size() != command.argumentCount) {
+        if (command.argumentCount != kOwnArgumentCount &&
+            arguments.files.size() != command.argumentCount) {
             return usageError(err, std::string(command.name) + " takes " +
                                        std::to_string(command.argumentCount) + " file name" +
                                        (command.argumentCount == 1 ? "" : "s") + ", got " +

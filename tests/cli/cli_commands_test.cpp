@@ -22,6 +22,8 @@ constexpr const char* kUsageText =
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
     "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
+    "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
+    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
     "\n"
     "Run \"finplan-cli --help\" for the options and exit statuses.\n";
 

@@ -1,5 +1,7 @@
 #include "finance/debt_math.h"
 
+#include <cmath>
+
 namespace finplan {
 
 float repeatedPower(float x, int n) {
@@ -17,11 +19,11 @@ float monthlyRate(float yearlyPercent) {
 
 float loanPayment(float principal, float rate, int months) {
     const float q = repeatedPower(1.0f + rate, months);
-    const float d = 1.0f - 1.0f / q;
+    const float d = static_cast<float>(1.0 - 1.0 / static_cast<double>(q));
     if (d == 0.0f) {
         return principal / static_cast<float>(months < 1 ? 1 : months);
     }
-    return principal * rate / d;
+    return static_cast<float>(static_cast<double>(principal) * rate / d);
 }
 
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
@@ -87,6 +89,18 @@ Amortized amortizeMonths(float principal, float rate, int months, int firstMonth
     total += balance;
     out.principal = total < 0.0f ? 0.0f : total;
     return out;
+}
+
+ExtraPrincipal extraPrincipalFor(int mode, float extraPrincipal, float age, float scenarioStartAge,
+                                 int m0) {
+    if (mode == 1) {
+        return {extraPrincipal, 0};
+    }
+    if (mode == 2) {
+        const bool beforeStart = std::trunc(age) < std::trunc(scenarioStartAge);
+        return {beforeStart ? 0.0f : extraPrincipal, m0};
+    }
+    return {};
 }
 
 float cardMonthInterest(float balance, float yearlyPercent) {

@@ -15,7 +15,9 @@ float repeatedPower(float x, int n);
 // multiplying by a single-precision 1/12 instead is one bit off for about a third of all rates.
 float monthlyRate(float yearlyPercent);
 
-// The level monthly payment that repays `principal` in `months` months at `rate` a month.
+// The level monthly payment that repays `principal` in `months` months at `rate` a month:
+// q = (1 + rate)^months, d = 1 - 1/q and principal x rate / d, each taken in double and rounded
+// once to float, so that neither principal x rate nor 1/q is rounded on its own.
 // Without interest (a rate too small to move 1 + rate in single precision included) it is
 // principal / months. A month count below 1 is one month, as the power above takes it.
 float loanPayment(float principal, float rate, int months);
@@ -51,6 +53,17 @@ struct AmortizationCursor {
 
 Amortized amortizeMonths(float principal, float rate, int months, int firstMonth, int lastMonth,
                          float extra, int extraFrom, AmortizationCursor& cursor);
+
+// The extra principal of a mortgage's accelerated payments in the year at `age`, and the month
+// of its schedule it is paid from. Mode 1 pays it from the mortgage's own start; mode 2 from the
+// scenario's start age, which is month m0 of the schedule, and nothing in the years before it;
+// any other mode pays none.
+struct ExtraPrincipal {
+    float extra = 0.0f;
+    int fromMonth = 0;
+};
+ExtraPrincipal extraPrincipalFor(int mode, float extraPrincipal, float age, float scenarioStartAge,
+                                 int m0);
 
 // A credit card's interest for one 30-day month: balance x rate x (1/365) x 30 x 0.01, from
 // the factor 1/365 on in extended precision, rounded once to float.

@@ -39,6 +39,26 @@ TEST(DebtMath, LoanPayment) {
     EXPECT_NEAR(loanPayment(1000.0f, 0.01f, 0), 1010.0f, 0.005f);
 }
 
+TEST(DebtMath, LoanPaymentRoundsOnlyQDAndThePayment) {
+    // Expected bits from a separate computation that rounds q, d = 1 - 1/q and P x r / d once
+    // each. Rounding P x r and 1/q on their own as well is a bit off in all but the last case.
+    struct Case {
+        float principal;
+        float yearlyPercent;
+        int years;
+        float payment;
+    };
+    const Case cases[] = {
+        {100000.0f, 6.0f, 30, 599.55078125f},       {15000.0f, 6.0f, 5, 289.99249267578125f},
+        {200000.0f, 4.5f, 30, 1013.3748168945312f}, {8000.0f, 6.0f, 5, 154.66265869140625f},
+        {1000.0f, 12.0f, 1, 88.84882354736328f},    {250000.0f, 7.25f, 15, 2282.161865234375f},
+    };
+    for (const Case& c : cases) {
+        const float paid = loanPayment(c.principal, monthlyRate(c.yearlyPercent), c.years * 12);
+        EXPECT_EQ(paid, c.payment) << c.principal << " at " << c.yearlyPercent;
+    }
+}
+
 TEST(DebtMath, ZeroRatePaysPrincipalOverMonths) {
     EXPECT_EQ(loanPayment(1200.0f, 0.0f, 12), 100.0f);
     EXPECT_EQ(loanPayment(500.0f, 0.0f, 0), 500.0f);

@@ -1,0 +1,309 @@
+#include "calc_test_support.h"
+#include "calculators/refinance_analysis.h"
+#include "calculators/refinance_create.h"
+#include "calculators/refinance_files.h"
+#include "model/scenario_reset.h"
+#include "model/text_field.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace finplan {
+namespace {
+
+using test::refusalOf;
+
+// The mortgage of the known files: 50,000 from 40 at 7 % for 5 years, refinanced at 42 at
+// 4.5 % for 5 years with 2,000 cash out kept as savings, 1,500 closing costs in the mortgage
+// and 1 point paid apart.
+FieldTexts knownFields() {
+    return {{"start-age", "40"},  {"amount", "50000"},           {"rate", "7"},
+            {"years", "5"},       {"refinance-age", "42"},       {"refinanced-amount", "0"},
+            {"cash-out", "2000"}, {"cash-out-as-savings", "on"}, {"new-rate", "4.5"},
+            {"new-years", "5"},   {"closing-costs", "1500"},     {"include-closing-costs", "on"},
+            {"points", "1"},      {"include-points", ""},        {"tax-rate", "25"},
+            {"savings-rate", "3"}};
+}
+
+TEST(RefinanceAnalysis, KnownOutputsAndFiles) {
+    RefinanceState state{knownFields(), false};
+    RefinanceAnalysis analysis;
+    const CalcResult result = runRefinanceAnalysis(state, &analysis);
+    ASSERT_TRUE(result.accepted()) << refusalOf(result);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"existing-payment", "$990.05"},
+        {"refinanced-amount", "34064.73    "},
+        {"refinanced-payment", "$663.04"},
+        {"refinanced-amount-after-costs", "$35,564.73"},
+        {"total-mortgage-costs", "$1,855.65"},
+        {"months-to-break-even", "Never"},
+        {"months-compared", "60"}};
+    ASSERT_EQ(result.outputs.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(result.outputs[i].key, expected[i].first);
+        EXPECT_EQ(result.outputs[i].text, expected[i].second) << expected[i].first;
+    }
+    EXPECT_EQ(refinanceReportText(analysis),
+              test::readText(test::calculatorData("refinance/refprt.tmp")));
+    EXPECT_EQ(refinanceGraphText(analysis),
+              test::readText(test::calculatorData("refinance/ref.tmp")));
+}
+
+TEST(RefinanceAnalysis, BreakEvenCountsTheMonthsBeforeIt) {
+    FieldTexts fields = {{"start-age", "40"}, {"amount", "100000"},    {"rate", "6"},
+                         {"years", "30"},     {"refinance-age", "45"}, {"new-rate", "5"},
+                         {"new-years", "30"}, {"tax-rate", "25"},      {"savings-rate", "3"},
+                         {"points", "2"},     {"include-points", "on"}};
+    RefinanceState state{fields, false};
+    typeRefinancedAmount(state, "100000");
+    const CalcResult typed = runRefinanceAnalysis(state);
+    EXPECT_EQ(typed.output("refinanced-amount"), "100000");
+    EXPECT_EQ(typed.output("refinanced-amount-after-costs"), "$102,000.00");
+    EXPECT_EQ(typed.output("months-to-break-even"), "86 ");
+    EXPECT_EQ(typed.output("months-compared"), "360");
+
+    // Equal rates and terms and no costs: equal courses from the first month.
+    RefinanceState equal{fields, false};
+    equal.fields["new-rate"] = "6";
+    equal.fields["points"] = "0";
+    equal.fields["refinance-age"] = "40";
+    EXPECT_EQ(runRefinanceAnalysis(equal).output("months-to-break-even"), "0  ");
+}
+
+TEST(RefinanceAnalysis, AComputedAmountIsComputedAgainATypedOneKept) {
+    RefinanceState state{knownFields(), false};
+    state.fields["cash-out"] = "0";
+    ASSERT_TRUE(runRefinanceAnalysis(state).accepted());
+    EXPECT_TRUE(state.amountComputed);
+    EXPECT_EQ(state.fields["refinanced-amount"], "32064.72    ");
+
+    // Another age: the computed amount follows it.
+    state.fields["refinance-age"] = "43";
+    EXPECT_EQ(runRefinanceAnalysis(state).output("refinanced-amount"), "22113.37    ");
+
+    // A typed amount stays, whatever changes.
+    typeRefinancedAmount(state, "25000");
+    state.fields["refinance-age"] = "42";
+    EXPECT_EQ(runRefinanceAnalysis(state).output("refinanced-amount"), "25000");
+    EXPECT_FALSE(state.amountComputed);
+    // Typing 0 or nothing asks for it again.
+    typeRefinancedAmount(state, "");
+    EXPECT_EQ(runRefinanceAnalysis(state).output("refinanced-amount"), "32064.72    ");
+}
+
+TEST(RefinanceAnalysis, LeavingAFieldRecomputesOnlyWhenItsInputsPass) {
+    RefinanceState state{knownFields(), true};
+    state.fields["refinanced-amount"] = "1.00";
+    state.fields["refinance-age"] = "500"; // refused: nothing happens
+    refreshRefinancedAmount(state);
+    EXPECT_EQ(state.fields["refinanced-amount"], "1.00");
+    state.fields["refinance-age"] = "42";
+    state.fields["tax-rate"] = ""; // not needed for the amount
+    refreshRefinancedAmount(state);
+    EXPECT_EQ(state.fields["refinanced-amount"], "34064.73    ");
+    typeRefinancedAmount(state, "7000");
+    refreshRefinancedAmount(state);
+    EXPECT_EQ(state.fields["refinanced-amount"], "7000");
+}
+
+TEST(RefinanceAnalysis, ChecksInTheDialogsOrder) {
+    struct Case {
+        std::string key;
+        std::string text;
+        std::string refusal;
+        MessageIcon icon;
+    };
+    const auto stop = MessageIcon::Stop;
+    const auto box = MessageIcon::Exclamation;
+    const Case cases[] = {
+        {"start-age", "121", "start-age|AGE ERROR|This age must be between 1.0 and 120.0.", stop},
+        {"amount", "0",
+         "amount|AMOUNT ERROR|This amount must be greater than 0.00 and less than "
+         "99999999.00.",
+         stop},
+        {"years", "0", "years|Number of Years Error!|The number of years be greater than 0.", box},
+        {"years", "51", "years|Number of Years Error!|The number of years be less than 50.", box},
+        {"refinance-age", "39",
+         "refinance-age|Age Error!|The age at refinancing must be greater the the age of the "
+         "orginal mortgage.",
+         box},
+        {"cash-out", "-1",
+         "cash-out|AMOUNT ERROR|This amount must be greater than 0.00 and less than 99999999.00.",
+         stop},
+        {"new-rate", "0.9",
+         "new-rate|RATE ERROR|Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.",
+         stop},
+        {"new-years", "x",
+         "new-years|Number of Years Error!|The number of years be greater than 0.", box},
+        {"closing-costs", "-0.01",
+         "closing-costs|Closing Costs Error!|The closing costs must be greater or equal to zero.",
+         box},
+        {"points", "-1",
+         "points|Mortgage points Error!|The mortgage points must be greater or equal to zero.",
+         box},
+        {"tax-rate", "0.5",
+         "tax-rate|RATE ERROR|The Tax Rate must be between 1.00   % and 100.00 %.", box},
+        {"savings-rate", "200.5",
+         "savings-rate|RATE ERROR|The Savings Rate must be between -200.00% and 200.00 %.", box},
+    };
+    for (const Case& c : cases) {
+        RefinanceState state{knownFields(), false};
+        state.fields[c.key] = c.text;
+        const CalcResult result = runRefinanceAnalysis(state);
+        EXPECT_EQ(refusalOf(result), c.refusal);
+        ASSERT_FALSE(result.accepted());
+        EXPECT_EQ(result.refusal->icon, c.icon) << c.key;
+        EXPECT_EQ(state.fields["refinanced-amount"], "0"); // not computed either
+    }
+    // At the start age itself the analysis is allowed.
+    RefinanceState same{knownFields(), false};
+    same.fields["refinance-age"] = "40";
+    EXPECT_TRUE(runRefinanceAnalysis(same).accepted());
+}
+
+TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
+    RefinanceState state{{{"start-age", "40"},
+                          {"amount", "100000"},
+                          {"rate", "6"},
+                          {"years", "50"},
+                          {"refinance-age", "90"},
+                          {"new-rate", "5"},
+                          {"new-years", "50"},
+                          {"tax-rate", "1"},
+                          {"savings-rate", "200"}},
+                         false};
+    EXPECT_EQ(refusalOf(runRefinanceAnalysis(state)),
+              "|Amount Error!|The result is too large to show.");
+}
+
+// A scenario whose event 0 is the mortgage: 150,000 bought at 40 with 30,000 down at 5.5 % for
+// 30 years, 3 % appreciation, 2,000 property taxes grown with inflation (3 %), 6 % selling
+// expenses.
+Scenario withMortgage() {
+    Scenario s;
+    resetScenario(s);
+    s.header.inflationRate = 3.0f;
+    EventRecord& m = s.events[0];
+    m.type = static_cast<std::int16_t>(EventType::Mortgage);
+    setFieldText(m.name, "House");
+    m.startAge = 40;
+    m.endAge = 60;
+    m.adjustRate = 70;
+    m.amount = 150000;
+    m.downPayment = 30000;
+    m.rate = 5.5f;
+    m.years = 30;
+    m.appreciationRate = 3;
+    m.propertyTax = 2000;
+    m.inflationAdjust = 1;
+    m.closingCosts = 4000;
+    m.sellingExpenses = 6;
+    s.liveEventCount = 1;
+    return s;
+}
+
+FieldTexts createFields() {
+    return {{"refinance-age", "45"}, {"new-rate", "4"},         {"new-years", "20"},
+            {"cash-out", "5000"},    {"closing-costs", "3000"}, {"include-closing-costs", "on"},
+            {"points", "1"}};
+}
+
+TEST(RefinanceCreate, TheNewMortgageStartsFromTheValueAndEquityAtTheRefinanceAge) {
+    const Scenario before = withMortgage();
+    const RefinanceCreation created = createRefinanceEvent(before, 0, createFields());
+    ASSERT_FALSE(created.refusal) << created.refusal->text;
+    ASSERT_TRUE(created.scenario);
+    const Scenario& s = *created.scenario;
+    ASSERT_EQ(s.liveEventCount, 2);
+    EXPECT_TRUE(s.modified);
+    EXPECT_TRUE(s.resultsStale);
+    const EventRecord& old = s.events[0];
+    const EventRecord& copy = s.events[1];
+    EXPECT_EQ(fieldText(old.name), "House");
+    EXPECT_EQ(old.adjustRate, 45.0f);
+    EXPECT_EQ(old.sellingExpenses, 0.0f);
+    EXPECT_EQ(created.savedSellingExpenses, 6.0f);
+
+    // Expected values from a separate year-by-year computation.
+    EXPECT_EQ(fieldText(copy.name), "RF-House");
+    EXPECT_EQ(copy.type, static_cast<std::int16_t>(EventType::Mortgage));
+    EXPECT_EQ(copy.startAge, 45.0f);
+    EXPECT_EQ(copy.endAge, 60.0f);
+    EXPECT_EQ(copy.adjustRate, 120.0f);
+    EXPECT_EQ(copy.rate, 4.0f);
+    EXPECT_EQ(copy.years, 20);
+    EXPECT_EQ(copy.accountId, 0);
+    EXPECT_EQ(copy.amount, 173891.109375f);         // 150,000 grown 3 % five times
+    EXPECT_EQ(copy.propertyTax, 2318.54833984375f); // 2,000 grown 3 % five times
+    // Equity 173,891.11 - (150,000 - 39,047.18), less the cash out and the closing costs.
+    EXPECT_EQ(copy.downPayment, 54938.2890625f);
+    EXPECT_EQ(copy.closingCosts, 1189.5281982421875f); // the point only
+    EXPECT_EQ(copy.payment, 720.8310546875f);
+    EXPECT_EQ(copy.appreciationRate, 3.0f);
+    EXPECT_EQ(copy.inflationAdjust, 1);
+}
+
+TEST(RefinanceCreate, ValueMovesForwardWithoutInflationTooAndCostsAreThisRefinancesOnly) {
+    Scenario before = withMortgage();
+    before.events[0].inflationAdjust = 0;
+    before.events[0].endAge = 44; // not after the refinance age
+    FieldTexts fields = createFields();
+    fields["include-closing-costs"] = "";
+    fields["closing-costs"] = "0";
+    fields["points"] = "0";
+    const RefinanceCreation created = createRefinanceEvent(before, 0, fields);
+    ASSERT_TRUE(created.scenario);
+    const EventRecord& copy = created.scenario->events[1];
+    EXPECT_EQ(copy.amount, 173891.109375f);
+    EXPECT_EQ(copy.propertyTax, 2000.0f);
+    EXPECT_EQ(copy.closingCosts, 0.0f); // never the original 4,000 again
+    EXPECT_EQ(copy.endAge, 120.0f);
+    EXPECT_EQ(copy.downPayment, 173891.109375f - (150000.0f - 39047.1796875f) - 5000.0f);
+}
+
+TEST(RefinanceCreate, Refusals) {
+    const Scenario base = withMortgage();
+    const auto refused = [](const RefinanceCreation& c) {
+        return c.refusal ? c.refusal->title + "|" + c.refusal->text : std::string("accepted");
+    };
+    FieldTexts same = createFields();
+    same["refinance-age"] = "40";
+    const std::string ageRefusal = "Age Error!|The age at refinancing must be greater the the age "
+                                   "of the orginal mortgage.";
+    EXPECT_EQ(refused(createRefinanceEvent(base, 0, same)), ageRefusal);
+    same["refinance-age"] = "39";
+    EXPECT_EQ(refused(createRefinanceEvent(base, 0, same)), ageRefusal);
+    FieldTexts points = createFields();
+    points["points"] = "-2";
+    EXPECT_EQ(refused(createRefinanceEvent(base, 0, points)),
+              "Mortgage points Error!|The mortgage points must be greater or equal to zero.");
+    FieldTexts years = createFields();
+    years["new-years"] = "60";
+    EXPECT_EQ(refused(createRefinanceEvent(base, 0, years)),
+              "Number of Years Error!|The number of years be less than 50.");
+
+    Scenario full = base;
+    full.liveEventCount = kMaxEvents;
+    for (int i = 1; i < kMaxEvents; ++i) {
+        full.events[static_cast<std::size_t>(i)] = full.events[0];
+    }
+    const RefinanceCreation atLimit = createRefinanceEvent(full, 0, createFields());
+    EXPECT_EQ(refused(atLimit), "Event Warning|Maximum number of events reached!");
+    EXPECT_FALSE(atLimit.scenario);
+    full.liveEventCount = kMaxEvents - 1;
+    EXPECT_EQ(refused(createRefinanceEvent(full, 0, createFields())), "accepted");
+}
+
+TEST(RefinanceCreate, TheNameIsCutToTheField) {
+    Scenario s = withMortgage();
+    const std::string longName(49, 'n');
+    setFieldText(s.events[0].name, longName);
+    const RefinanceCreation created = createRefinanceEvent(s, 0, createFields());
+    ASSERT_TRUE(created.scenario);
+    EXPECT_EQ(fieldText(created.scenario->events[1].name), "RF-" + std::string(46, 'n'));
+}
+
+} // namespace
+} // namespace finplan
