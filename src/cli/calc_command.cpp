@@ -12,7 +12,7 @@
 #include "calculators/refinance_files.h"
 #include "calculators/trade_info_file.h"
 #include "calculators/trade_off.h"
-#include "cli/scenario_files.h"
+#include "cli/cli_planner.h"
 #include "editing/field_check.h"
 #include "editing/number_text.h"
 #include "model/file_io.h"
@@ -220,11 +220,12 @@ struct ScenarioSource {
 };
 
 ExitCode loadSource(const Calc& calc, ScenarioSource& source, bool needsMortgage) {
-    if (const ExitCode read = loadScenario(calc.context(), calc.value("--scenario"),
-                                           source.scenario, source.settings);
-        read != ExitCode::Success) {
-        return read;
+    CliPlanner planner(calc.context(), ".", std::nullopt);
+    if (!planner->load(calc.value("--scenario"))) {
+        return ExitCode::ReadFailed;
     }
+    source.scenario = planner->scenario();
+    source.settings = planner->settings();
     if (!needsMortgage) {
         return ExitCode::Success;
     }
@@ -451,7 +452,10 @@ ExitCode calcRefinance(const Calc& calc) {
     if (written != ExitCode::Success || !created) {
         return written;
     }
-    return storeScenario(calc.context(), createPath, *created->scenario, source.settings);
+    CliPlanner planner(calc.context(), ".", std::nullopt);
+    planner->scenario() = *created->scenario;
+    planner->settings() = source.settings;
+    return planner->saveTo(createPath) ? ExitCode::Success : ExitCode::WriteFailed;
 }
 
 // --- the small calculators ------------------------------------------------------------------
