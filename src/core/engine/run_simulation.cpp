@@ -11,7 +11,9 @@
 #include "results/schedule_text.h"
 #include "results/text_format.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 
 namespace finplan {
 
@@ -105,7 +107,10 @@ bool beginRun(RunContext& run) {
     const LocalDateTime now = env.clock.now();
     run.output.captions = plotCaptions(s.fileName, dateText(now), timeText(now), s.titles);
     if (run.outputs.plotFile && !run.plot.open(env.workDir)) {
-        env.dialogs.error(std::string(kPlotFileOpenError), "FILE ERROR");
+        run.output.fileFailure =
+            (env.workDir / kPlotFileName).string() + ": " + std::strerror(errno);
+        env.dialogs.error(std::string(kPlotFileOpenError) + "\n" + run.output.fileFailure,
+                          "FILE ERROR");
         return false;
     }
     resetRunFields(s);
@@ -266,10 +271,23 @@ void finishRun(RunContext& run, float savedInflation) {
     for (const std::string& text : redFlagLines(run.flags())) {
         run.line(text);
     }
+    std::string writeFailure;
     if (run.logs) {
         run.logs->finish();
+        run.output.fileFailure = run.logs->failure();
+        writeFailure = run.logs->writeFailure();
     }
     run.plot.trailer(s.groups, s.accounts);
+    if (writeFailure.empty()) {
+        writeFailure = run.plot.failure();
+    }
+    if (run.output.fileFailure.empty()) {
+        run.output.fileFailure = writeFailure;
+    }
+    // A file that could not be created was told at once; one cut short is told now.
+    if (!writeFailure.empty()) {
+        run.environment.dialogs.error("Cannot write " + writeFailure, "FILE ERROR");
+    }
     run.output.tables.shownYears = std::min(run.yearIndex + 1, kMaxShownYears);
     s.resultsStale = false;
 }
@@ -282,6 +300,7 @@ int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& swit
         return 0;
     }
     output.redFlags = RedFlags{};
+    output.fileFailure.clear();
     RunContext run(scenario, output, switches, environment, outputs);
     if (!beginRun(run)) {
         return 0;

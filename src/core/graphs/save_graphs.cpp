@@ -32,7 +32,7 @@ void stop(UserDialogs& dialogs, std::string text, std::string_view title) {
 // up to its newline, or 263 characters of a longer one, whose rest is the next line.
 class LineCopy {
 public:
-    LineCopy(std::FILE* from, std::FILE* to)
+    LineCopy(std::FILE* from, std::string& to)
         : m_from(from)
         , m_to(to) {}
 
@@ -40,7 +40,7 @@ public:
     std::optional<std::string> copy() {
         std::optional<std::string> line = read();
         if (line) {
-            std::fputs(line->c_str(), m_to);
+            m_to += *line;
         }
         return line;
     }
@@ -53,12 +53,12 @@ public:
             if (!line || (stopAtDone && line->starts_with("Done"))) {
                 return false;
             }
-            std::fputs(line->c_str(), m_to);
+            m_to += *line;
         }
         return true;
     }
 
-    void finish() { std::fputs("Done\n", m_to); }
+    void finish() { m_to += "Done\n"; }
 
 private:
     std::optional<std::string> read() {
@@ -70,7 +70,7 @@ private:
     }
 
     std::FILE* m_from;
-    std::FILE* m_to;
+    std::string& m_to;
 };
 
 // The whole number at the start of a line, as sscanf reads it; 0 when there is none.
@@ -114,48 +114,25 @@ bool mayOverwrite(const std::filesystem::path& path, const std::filesystem::path
     const Answer answer =
         dialogs.show({target + " exists - Overwrite anyway?", std::string(kFileWarning),
                       MessageIcon::Stop, MessageButtons::YesNo});
-    if (answer != Answer::Yes) {
-        return false;
-    }
-    if (!canOpenForWriting(path)) {
-        stop(dialogs, "Cannot open " + target + "!", kFileError);
-        return false;
-    }
-    return true;
+    return answer == Answer::Yes;
 }
 
-} // namespace
-
-bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
-                UserDialogs& dialogs) {
-    const std::filesystem::path path(target);
-    if (fileExists(path)) {
-        if (!mayOverwrite(path, workDir, target, dialogs)) {
-            return false;
-        }
-    } else if (!createNewFile(path)) {
-        stop(dialogs, "Cannot open file!", kFileError);
-        return false;
-    }
-
-    const File out(std::fopen(target.c_str(), "w"));
-    if (!out) {
-        stop(dialogs, "Cannot open " + target + " for writing!", kFileError);
-        return false;
-    }
-    const File in(std::fopen((workDir / kPlotFileName).string().c_str(), "r"));
+// The graph file's text copied from the plot file; none (after the message) when the plot
+// file cannot be read or holds no year count a graph file can hold.
+std::optional<std::string> graphFileText(const std::filesystem::path& workDir,
+                                         UserDialogs& dialogs) {
+    const File in(openRegularForReading(workDir / kPlotFileName));
     if (!in) {
         stop(dialogs, "Cannot open plotinf for reading!", kFileError);
-        return false;
+        return std::nullopt;
     }
-
-    LineCopy lines(in.get(), out.get());
+    std::string text;
+    LineCopy lines(in.get(), text);
     lines.copy(4, false);
     const std::optional<int> years = plottedYearCount(lines.copy());
     if (!years) {
-        // The lines copied so far stay in the graph file.
         stop(dialogs, "Problem saving graphs.\nPlease try again.", kFileError);
-        return false;
+        return std::nullopt;
     }
     const long accounts = leadingCount(lines.copy());
     bool whole = lines.copy(accounts, false);
@@ -166,6 +143,31 @@ bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
         lines.copy(kGroupCount + accounts, false);
     }
     lines.finish();
+    return text;
+}
+
+} // namespace
+
+bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
+                UserDialogs& dialogs) {
+    const std::filesystem::path path(target);
+    const bool existed = fileExists(path);
+    if (existed && !mayOverwrite(path, workDir, target, dialogs)) {
+        return false;
+    }
+    const std::optional<std::string> text = graphFileText(workDir, dialogs);
+    if (!text) {
+        return false;
+    }
+    // Written whole or not at all: a failed copy never leaves half a graph file.
+    if (const WriteResult written = writeFileReplacing(path, *text); !written) {
+        stop(dialogs,
+             (existed ? "Cannot open " + target + " for writing!"
+                      : std::string("Cannot open file!")) +
+                 "\n" + writeFailureText(path, written),
+             kFileError);
+        return false;
+    }
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "model/safe_write.h"
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <span>
@@ -12,7 +13,8 @@
 
 namespace finplan {
 
-// Up to maxBytes of a file; empty when it cannot be opened for reading.
+// Up to maxBytes of a file; empty when it cannot be opened for reading. Only a regular file is
+// read: a FIFO, a device or a folder never is (nothing waits for a writer that is not there).
 std::optional<std::vector<Byte>> readFileBytes(const std::filesystem::path& path,
                                                std::size_t maxBytes);
 
@@ -23,5 +25,12 @@ bool canOpenForWriting(const std::filesystem::path& path);
 
 // Creates an empty file where none exists; false when that fails or the file exists.
 bool createNewFile(const std::filesystem::path& path);
+
+// A work file of the program ("bigfile.tmp", the plot file) opened for writing from its start:
+// created for the user alone, and only a regular file; null (with errno) otherwise.
+std::FILE* openWorkFileForWriting(const std::filesystem::path& path);
+
+// A regular file opened for reading; null (with errno) for anything else.
+std::FILE* openRegularForReading(const std::filesystem::path& path);
 
 } // namespace finplan

@@ -1,11 +1,14 @@
 #include "results/plot_file.h"
 
+#include "model/file_io.h"
 #include "model/text_field.h"
 #include "results/fixed_text.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 namespace finplan {
 
@@ -73,8 +76,9 @@ bool plotsAge(float age, float startAge, const PlotZoom& zoom) {
 }
 
 bool PlotFileWriter::open(const std::filesystem::path& workDir) {
-    // "w" rather than "wt": the viewer and "Save Graphs" expect bare newlines everywhere.
-    m_file.reset(std::fopen((workDir / kPlotFileName).string().c_str(), "w"));
+    // Bare newlines: the viewer and "Save Graphs" expect them everywhere.
+    m_path = workDir / kPlotFileName;
+    m_file.reset(openWorkFileForWriting(m_path));
     return m_file != nullptr;
 }
 
@@ -149,7 +153,11 @@ void PlotFileWriter::trailer(const GroupTable& groups, const AccountTable& accou
         std::fprintf(file, "%d\n", static_cast<int>(account(accounts, i).group));
     }
     std::fputs("Done\n", file);
-    m_file.reset();
+    // A full disk shows only here: every write is buffered until the close.
+    const bool failed = std::ferror(file) != 0;
+    if (std::fclose(m_file.release()) != 0 || failed) {
+        m_failure = m_path.string() + ": " + std::strerror(errno != 0 ? errno : EIO);
+    }
 }
 
 } // namespace finplan

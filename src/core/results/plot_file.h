@@ -71,6 +71,8 @@ public:
 
     // Group names, each account's group and the end marker; closes the file.
     void trailer(const GroupTable& groups, const AccountTable& accounts);
+    // After the trailer: "<file>: <cause>" when the file could not be written whole.
+    const std::string& failure() const { return m_failure; }
 
 private:
     struct FileCloser {
@@ -78,6 +80,8 @@ private:
     };
 
     std::unique_ptr<std::FILE, FileCloser> m_file;
+    std::filesystem::path m_path;
+    std::string m_failure;
 };
 
 } // namespace finplan

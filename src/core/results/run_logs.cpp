@@ -1,8 +1,11 @@
 #include "results/run_logs.h"
 
+#include "model/file_io.h"
 #include "model/text_field.h"
 #include "results/fixed_text.h"
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace finplan {
@@ -14,11 +17,16 @@ constexpr int kOutgoingCode = 6;
 
 // "w" rather than "wt": the readers expect bare newlines on every platform.
 std::FILE* createLog(const std::filesystem::path& workDir, const char* fileName,
-                     const char* reportedName, UserDialogs& dialogs) {
-    std::FILE* file = std::fopen((workDir / fileName).string().c_str(), "w");
+                     const char* reportedName, UserDialogs& dialogs, std::string& failure) {
+    std::FILE* file = openWorkFileForWriting(workDir / fileName);
     if (file == nullptr) {
-        dialogs.error(std::string("Cannot open temporary print file -- ") + reportedName,
+        const std::string cause = (workDir / fileName).string() + ": " + std::strerror(errno);
+        dialogs.error(std::string("Cannot open temporary print file -- ") + reportedName + "\n" +
+                          cause,
                       "FILE ERROR");
+        if (failure.empty()) {
+            failure = cause;
+        }
     }
     return file;
 }
@@ -57,10 +65,11 @@ void accountLine(std::FILE* file, std::string& line, float age, std::string_view
 } // namespace
 
 RunLogs::RunLogs(const std::filesystem::path& workDir, UserDialogs& dialogs)
-    : m_events(createLog(workDir, "bigfile.tmp", "bigfile.tmp", dialogs))
+    : m_workDir(workDir)
+    , m_events(createLog(workDir, "bigfile.tmp", "bigfile.tmp", dialogs, m_failure))
     // The message has always named the outgoing file "iofile.tmp".
-    , m_outgoing(createLog(workDir, "outfile.tmp", "iofile.tmp", dialogs))
-    , m_incoming(createLog(workDir, "infile.tmp", "infile.tmp", dialogs)) {}
+    , m_outgoing(createLog(workDir, "outfile.tmp", "iofile.tmp", dialogs, m_failure))
+    , m_incoming(createLog(workDir, "infile.tmp", "infile.tmp", dialogs, m_failure)) {}
 
 RunLogs::~RunLogs() {
     finish();
@@ -101,10 +110,24 @@ void RunLogs::categoryLines(float age, const YearFlows& flows) {
 }
 
 void RunLogs::finish() {
-    for (File* file : {&m_events, &m_incoming, &m_outgoing}) {
-        if (*file) {
-            std::fputs("Dooone\n", file->get());
-            file->reset();
+    const std::pair<File*, const char*> files[] = {
+        {&m_events, "bigfile.tmp"}, {&m_incoming, "infile.tmp"}, {&m_outgoing, "outfile.tmp"}};
+    for (const auto& [file, name] : files) {
+        if (!*file) {
+            continue;
+        }
+        std::FILE* open = file->release();
+        std::fputs("Dooone\n", open);
+        // A full disk shows only here: every write is buffered until the close.
+        const bool failed = std::ferror(open) != 0;
+        if (std::fclose(open) != 0 || failed) {
+            if (m_writeFailure.empty()) {
+                m_writeFailure =
+                    (m_workDir / name).string() + ": " + std::strerror(errno != 0 ? errno : EIO);
+            }
+            if (m_failure.empty()) {
+                m_failure = m_writeFailure;
+            }
         }
     }
 }

@@ -34,6 +34,11 @@ public:
 
     // Ends every open file with its end marker and closes it; later calls do nothing.
     void finish();
+    // "<file>: <cause>" of the first file that could not be created or written whole (told
+    // at once when creating, at finish when writing).
+    const std::string& failure() const { return m_failure; }
+    // After finish: the first file cut short by a failed write.
+    const std::string& writeFailure() const { return m_writeFailure; }
 
 private:
     struct FileCloser {
@@ -41,6 +46,9 @@ private:
     };
     using File = std::unique_ptr<std::FILE, FileCloser>;
 
+    std::filesystem::path m_workDir;
+    std::string m_failure;
+    std::string m_writeFailure;
     File m_events;
     File m_outgoing;
     File m_incoming;

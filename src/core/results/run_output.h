@@ -21,6 +21,8 @@ struct RunOutput {
     RedFlags redFlags;
     GroupRateStatsTable groupStats{};
     int graphKind = 1; // the graph kind the plot file names
+    // "<file>: <cause>" of a run file the last run could not write whole; empty when all were.
+    std::string fileFailure;
 };
 
 } // namespace finplan
