@@ -154,7 +154,8 @@ TEST_P(RunLogsUncreatable, ReportsTheFileAndWritesTheOthers) {
         logs.finish();
     }
     ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, GetParam().message);
+    EXPECT_EQ(dialogs.shown[0].text, std::string(GetParam().message) + "\n" +
+                                         (dir / GetParam().fileName).string() + ": Is a directory");
     EXPECT_EQ(dialogs.shown[0].title, "FILE ERROR");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
 
@@ -200,9 +201,13 @@ TEST(RunLogsMissingDirectory, ReportsAllThreeInCreationOrderAndWritesNothing) {
         logs.outgoingLine(65.0f, "Savings", 1.0f);
     }
     ASSERT_EQ(dialogs.shown.size(), 3u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open temporary print file -- bigfile.tmp");
-    EXPECT_EQ(dialogs.shown[1].text, "Cannot open temporary print file -- iofile.tmp");
-    EXPECT_EQ(dialogs.shown[2].text, "Cannot open temporary print file -- infile.tmp");
+    const std::string cause = ": No such file or directory";
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot open temporary print file -- bigfile.tmp\n" +
+                                         (missing / "bigfile.tmp").string() + cause);
+    EXPECT_EQ(dialogs.shown[1].text, "Cannot open temporary print file -- iofile.tmp\n" +
+                                         (missing / "outfile.tmp").string() + cause);
+    EXPECT_EQ(dialogs.shown[2].text, "Cannot open temporary print file -- infile.tmp\n" +
+                                         (missing / "infile.tmp").string() + cause);
     EXPECT_FALSE(std::filesystem::exists(missing));
 }
 
