@@ -16,38 +16,22 @@ struct Debts : ::testing::Test, test::EngineFixture {
     RunContext context{scenario, output, switches, environment, outputs};
 
     Debts() {
-        scenario.header.startAge = 40;
-        scenario.header.endAge = 90;
+        add("header start=40 end=90");
         context.displayStartAge = 40;
     }
 
-    EventRecord& event(int index) { return scenario.events[static_cast<std::size_t>(index)]; }
-
-    EventRecord& addDebt(EventType type, float start, float payoff, float amount, float rate,
-                         int years, std::string_view name) {
-        EventRecord& e = addEvent(type, start, payoff, name);
-        e.amount = amount;
-        e.rate = rate;
-        e.years = static_cast<std::int16_t>(years);
-        e.accountId = 0;
-        return e;
-    }
-    EventRecord& addCard(float start, float payoff, float balance, float payment,
-                         const AccountRecord& payer) {
-        EventRecord& e = addEvent(EventType::Loan, start, payoff, "Card");
-        e.inflationAdjust = kCreditCardMark;
-        e.amount = balance;
-        e.currentAmount = balance; // as the run sets it before its first year
-        e.payment = payment;
-        e.rate = 18;
-        e.accountId = static_cast<std::int16_t>(payer.accountId);
-        e.years = kAccountChosenMarker;
-        return e;
+    EventRecord& debt(int index) { return scenario.events[static_cast<std::size_t>(index)]; }
+    // A card as the run holds it before its first year.
+    EventRecord& addCard(std::string_view lines) {
+        add(lines);
+        EventRecord& card = debt(scenario.liveEventCount - 1);
+        card.currentAmount = card.amount;
+        return card;
     }
 
     void start(int index, float age) {
         context.age = age;
-        EventRecord& e = event(index);
+        EventRecord& e = debt(index);
         e.currentAmount = e.amount;
         e.state = 1;
         e.sold = 0;
@@ -56,10 +40,10 @@ struct Debts : ::testing::Test, test::EngineFixture {
     // One year at `age`: the start when it is due, then the year's step while active.
     void year(int index, float age) {
         context.age = age;
-        if (event(index).state == 0 && event(index).startAge <= age) {
+        if (debt(index).state == 0 && debt(index).startAge <= age) {
             start(index, age);
         }
-        if (event(index).state == 1) {
+        if (debt(index).state == 1) {
             applyDebtYear(context, index);
         }
     }
@@ -70,25 +54,16 @@ struct Debts : ::testing::Test, test::EngineFixture {
     }
     std::vector<std::string> lines() const { return shownLines(); }
     void clearLines() { output.schedule.lines.clear(); }
-    std::vector<std::string> linesWith(std::string_view part) const {
-        std::vector<std::string> found;
-        for (const std::string& text : shownLines()) {
-            if (text.find(part) != std::string::npos) {
-                found.push_back(text);
-            }
-        }
-        return found;
-    }
 };
 
 using Lines = std::vector<std::string>;
 
 TEST_F(Debts, LoanIntoASavingsAccountIsDepositedLessItsDownPayment) {
-    AccountRecord& broker = addAccount("Broker", AccountKind::InvestmentSavings, 0, 5);
-    EventRecord& car = addDebt(EventType::Loan, 40, 45, 10000, 6, 5, "Car");
-    car.accountId = static_cast<std::int16_t>(broker.accountId);
-    car.downPayment = 2000;
-    car.appreciationRate = 4;
+    add("account name=Broker rate=5\n"
+        "loan name=Car start=40 payoff=45 price=10000 down=2000 rate=6 years=5 to=Broker "
+        "appreciation=4");
+    AccountRecord& broker = account("Broker");
+    EventRecord& car = debt(0);
     start(0, 40);
     EXPECT_EQ(lines(), (Lines{"  Car - Deposit $10,000.00 to Broker from loan",
                               "  Car - Withdraw $2,000.00 for down payment"}));
@@ -103,10 +78,9 @@ TEST_F(Debts, LoanIntoASavingsAccountIsDepositedLessItsDownPayment) {
 }
 
 TEST_F(Debts, LoanWithoutItsAccountIsNotBooked) {
-    addAccount("Broker", AccountKind::InvestmentSavings, 1000, 5);
-    EventRecord& car = addDebt(EventType::Loan, 40, 45, 10000, 6, 5, "Car");
-    car.accountId = 77;
-    car.downPayment = 2000;
+    add("account name=Broker amount=1000 rate=5\n"
+        "loan name=Car start=40 payoff=45 price=10000 down=2000 rate=6 years=5 to=#77");
+    EventRecord& car = debt(0);
     years(0, 40, 46);
     EXPECT_EQ(lines(),
               Lines{"  Car - The account of this event no longer exists; nothing was booked."});
@@ -117,51 +91,14 @@ TEST_F(Debts, LoanWithoutItsAccountIsNotBooked) {
     EXPECT_EQ(scenario.accounts.accounts[0].balance, 1000.0f);
 }
 
-TEST_F(Debts, ZeroRateAssetLoanPaysEvenlyAndIsSoldAtItsSellAge) {
-    AccountRecord& boat = addAccount("Boat", AccountKind::Asset, 0, 0);
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 10000, 0);
-    context.totals.investmentTotal = 10000;
-    EventRecord& loan = addDebt(EventType::Loan, 40, 60, 12000, 0, 10, "Boat loan");
-    loan.accountId = static_cast<std::int16_t>(boat.accountId);
-    loan.adjustRate = 43; // sell age
-    years(0, 40, 42);
-    EXPECT_EQ(loan.payment, 100.0f);
-    EXPECT_EQ(lines(), (Lines{"  Boat loan - Transfer $12,000.00 to Boat from loan",
-                              "  Boat loan - Withdraw $1,200.00 for monthly payments - "
-                              "principal=$1,200.00 interest=$0.00",
-                              "  Boat loan - Withdraw $1,200.00 for monthly payments - "
-                              "principal=$1,200.00 interest=$0.00",
-                              "  Boat loan - Withdraw $1,200.00 for monthly payments - "
-                              "principal=$1,200.00 interest=$0.00"}));
-    EXPECT_EQ(bank.balance, 6400.0f);
-    EXPECT_EQ(context.totals.assetTotal, 12000.0f);
-    EXPECT_EQ(context.totals.liabilities, 8400.0f);
-
-    clearLines();
-    year(0, 43); // the year of the sale pays no months
-    EXPECT_EQ(lines(),
-              (Lines{"  Boat loan - Sold asset for $12,000.00",
-                     "      Deposited $12,000.00 to Bank", "   Paid off loan with $8,400.00",
-                     "    Total Principal=$3,600.00 Total Interest=$0.00"}));
-    EXPECT_EQ(loan.monthIndex(), 36);
-    EXPECT_EQ(loan.state, 2);
-    EXPECT_EQ(loan.currentAmount, 0.0f);
-    EXPECT_EQ(loan.principalPaid, 12000.0f);
-    EXPECT_EQ(boat.balance, 0.0f);
-    EXPECT_EQ(bank.balance, 10000.0f);
-    EXPECT_EQ(context.totals.investmentTotal, 10000.0f);
-    EXPECT_EQ(context.totals.assetTotal, 0.0f);
-    EXPECT_EQ(context.totals.liabilities, 0.0f);
-}
-
 TEST_F(Debts, EquityLoanSaleAndLiquidLoanPayoff) {
-    AccountRecord& shares = addAccount("Shares", AccountKind::Equity, 0, 0);
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    EventRecord& stake = addDebt(EventType::Loan, 40, 60, 6000, 0, 5, "Stake");
-    stake.accountId = static_cast<std::int16_t>(shares.accountId);
-    stake.adjustRate = 41;
-    EventRecord& car = addDebt(EventType::Loan, 40, 41, 6000, 0, 5, "Car");
-    car.accountId = static_cast<std::int16_t>(bank.accountId);
+    add("account name=Shares kind=equity\n"
+        "account name=Bank amount=50000\n"
+        "loan name=Stake start=40 payoff=60 price=6000 years=5 sell=41 to=Shares\n"
+        "loan name=Car start=40 payoff=41 price=6000 years=5 to=Bank");
+    AccountRecord& shares = account("Shares");
+    EventRecord& stake = debt(0);
+    EventRecord& car = debt(1);
     years(0, 40, 41);
     years(1, 40, 41);
     EXPECT_EQ(linesWith("Stake"),
@@ -185,13 +122,13 @@ TEST_F(Debts, EquityLoanSaleAndLiquidLoanPayoff) {
     EXPECT_EQ(car.state, 1); // a loan without a sale stays active, paid off
     EXPECT_EQ(car.oneTime, 1);
     // 50,000 + 6,000 loaned, 2 x 1,200 paid, 6,000 sale, 2 x 4,800 paid off.
-    EXPECT_EQ(bank.balance, 50000.0f);
+    EXPECT_EQ(account("Bank").balance, 50000.0f);
 }
 
 TEST_F(Debts, TermOverStopsThePaymentsWithoutAPayoff) {
-    addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    EventRecord& loan = addDebt(EventType::Loan, 40, 50, 2400, 0, 2, "Short");
-    loan.accountId = 0;
+    add("account name=Bank amount=50000\n"
+        "loan name=Short start=40 payoff=50 price=2400 years=2 to=Bank");
+    EventRecord& loan = debt(0);
     years(0, 40, 52);
     EXPECT_EQ(linesWith("monthly").size(), 2u);
     EXPECT_TRUE(linesWith("Paid off").empty());
@@ -201,13 +138,13 @@ TEST_F(Debts, TermOverStopsThePaymentsWithoutAPayoff) {
 }
 
 TEST_F(Debts, MortgageStartWithdrawsDownPaymentAndClosingCostsFromItsAccount) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 100000, 0);
-    AccountRecord& savings = addAccount("Savings", AccountKind::TaxFreeSavings, 100000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 70, 300000, 6, 30, "Home");
-    home.downPayment = 60000;
-    home.closingCosts = 5000;
-    home.payAccountId = static_cast<std::int16_t>(savings.accountId);
-    home.payFromAccountFlag = kAccountChosenMarker;
+    add("account name=Bank amount=100000\n"
+        "account name=Savings kind=taxfree amount=100000\n"
+        "mortgage name=Home start=40 payoff=70 amount=300000 down=60000 rate=6 years=30 "
+        "closing=5000 pay-from=Savings");
+    AccountRecord& bank = account("Bank");
+    AccountRecord& savings = account("Savings");
+    EventRecord& home = debt(0);
     start(0, 40);
     EXPECT_EQ(lines(), (Lines{"  Home - Withdraw $60,000.00 for down payment",
                               "  Home - Withdraw $5,000.00 for closing costs"}));
@@ -221,10 +158,10 @@ TEST_F(Debts, MortgageStartWithdrawsDownPaymentAndClosingCostsFromItsAccount) {
 }
 
 TEST_F(Debts, MortgageDownPaymentKeptAsEquityIsNotWithdrawn) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 100000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 70, 300000, 6, 30, "Home");
-    home.downPayment = 60000;
-    home.accountId = 1;
+    add("account name=Bank amount=100000\n"
+        "mortgage name=Home start=40 payoff=70 amount=300000 down=60000 rate=6 years=30 "
+        "keep-down=1");
+    AccountRecord& bank = account("Bank");
     start(0, 40);
     EXPECT_EQ(lines(), Lines{"  Home - $60,000.00 to equity."});
     EXPECT_EQ(bank.balance, 100000.0f);
@@ -232,35 +169,17 @@ TEST_F(Debts, MortgageDownPaymentKeptAsEquityIsNotWithdrawn) {
     EXPECT_EQ(context.totals.liabilities, 240000.0f);
 }
 
-TEST_F(Debts, MortgageBegunBeforeTheScenarioIsReplayedFromItsStart) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 30, 60, 100000, 6, 30, "Home");
-    years(0, 30, 39);
-    EXPECT_EQ(home.monthIndex(), 120);
-    EXPECT_TRUE(lines().empty());      // run-in years show nothing
-    EXPECT_EQ(bank.balance, 50000.0f); // and pay nothing
-    EXPECT_NEAR(home.principalPaid, 16314.29f, 0.005f);
-    clearYearFlows(context.flows);
-    year(0, 40);
-    EXPECT_EQ(lines(), Lines{"  Home - Withdraw $7,194.61 for monthly payments - "
-                             "principal=$2,234.24 interest=$4,960.37"});
-    EXPECT_EQ(home.monthIndex(), 132);
-    EXPECT_NEAR(bank.balance, 50000.0f - 7194.61f, 0.01f);
-    EXPECT_NEAR(context.totals.liabilities, 100000.0f - 16314.29f - 2234.24f, 0.01f);
-    EXPECT_FLOAT_EQ(context.totals.assetTotal, context.totals.liabilities);
-    EXPECT_FLOAT_EQ(context.totals.equityTotal, home.principalPaid);
-    EXPECT_NEAR(context.flows.interestPaid, 4960.37f, 0.005f);
-}
-
 TEST_F(Debts, ExtraPrincipalFromTheScenarioStartSkipsRunInYearsAndEndsEarly) {
-    addAccount("Bank", AccountKind::InvestmentSavings, 1000000, 0);
-    EventRecord& plain = addDebt(EventType::Mortgage, 30, 80, 100000, 6, 30, "Plain");
-    EventRecord& fast = addDebt(EventType::Mortgage, 30, 80, 100000, 6, 30, "Fast");
-    fast.extraPrincipal = 200;
-    fast.extraPrincipalMode() = 2;
-    EventRecord& early = addDebt(EventType::Mortgage, 30, 80, 100000, 6, 30, "Early");
-    early.extraPrincipal = 200;
-    early.extraPrincipalMode() = 1; // from the mortgage's own start
+    add("account name=Bank amount=1000000\n"
+        "mortgage name=Plain start=30 payoff=80 amount=100000 rate=6 years=30\n"
+        "mortgage name=Fast start=30 payoff=80 amount=100000 rate=6 years=30 extra=200 "
+        "extra-mode=2\n"
+        // from the mortgage's own start
+        "mortgage name=Early start=30 payoff=80 amount=100000 rate=6 years=30 extra=200 "
+        "extra-mode=1");
+    EventRecord& plain = debt(0);
+    EventRecord& fast = debt(1);
+    EventRecord& early = debt(2);
     for (float age = 30; age < 40; age += 1.0f) {
         year(0, age);
         year(1, age);
@@ -284,12 +203,12 @@ TEST_F(Debts, ExtraPrincipalFromTheScenarioStartSkipsRunInYearsAndEndsEarly) {
 }
 
 TEST_F(Debts, ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    AccountRecord& chosen = addAccount("Chosen", AccountKind::TaxFreeSavings, 50000, 0);
-    EventRecord& own = addDebt(EventType::Mortgage, 40, 70, 100000, 6, 30, "Own");
-    own.payAccountId = static_cast<std::int16_t>(chosen.accountId);
-    own.payFromAccountFlag = kAccountChosenMarker;
-    addDebt(EventType::Mortgage, 40, 70, 100000, 6, 30, "Default");
+    add("account name=Bank amount=50000\n"
+        "account name=Chosen kind=taxfree amount=50000\n"
+        "mortgage name=Own start=40 payoff=70 amount=100000 rate=6 years=30 pay-from=Chosen\n"
+        "mortgage name=Default start=40 payoff=70 amount=100000 rate=6 years=30");
+    AccountRecord& bank = account("Bank");
+    AccountRecord& chosen = account("Chosen");
     context.yearFraction = 0.5f;
     year(0, 40);
     year(1, 40);
@@ -306,8 +225,9 @@ TEST_F(Debts, ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear) {
 }
 
 TEST_F(Debts, CardFirstMonthInterest) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 5000, 0);
-    EventRecord& card = addCard(40, 50, 1000, 100, bank);
+    AccountRecord& bank = add("account name=Bank amount=5000").account("Bank");
+    EventRecord& card =
+        addCard("card name=Card start=40 payoff=50 balance=1000 rate=18 payment=100 from=Bank");
     context.totals.liabilities = 1000; // the run books the balance in its first shown year
     context.yearFraction = 0.1f;       // one month
     year(0, 40);
@@ -320,26 +240,10 @@ TEST_F(Debts, CardFirstMonthInterest) {
     EXPECT_EQ(card.payment, 100.0f); // a card keeps the payment entered
 }
 
-TEST_F(Debts, CardClearsTheMonthItsBalanceFallsBelowTwoPayments) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 5000, 0);
-    EventRecord& card = addCard(40, 50, 1000, 100, bank);
-    context.totals.liabilities = 1000;
-    year(0, 40);
-    // Nine payments of 100, then the tenth month pays the 186.17 left.
-    EXPECT_EQ(lines(), Lines{"  Card - Withdraw $1,086.17 to pay off credit card."});
-    EXPECT_EQ(moneyText(context.flows.interestPaid), "$88.92");
-    EXPECT_NEAR(context.flows.withdrawals, 1086.17f, 0.005f);
-    EXPECT_EQ(card.currentAmount, 0.0f);
-    EXPECT_NEAR(context.totals.liabilities, 0.0f, 0.005f);
-    EXPECT_NEAR(bank.balance, 5000.0f - 1086.17f, 0.005f);
-    year(0, 41);
-    EXPECT_EQ(lines().size(), 1u);
-}
-
 TEST_F(Debts, CardPurchasesAreOwedLikeItsBalance) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    EventRecord& card = addCard(40, 50, 1000, 100, bank);
-    card.extraPurchases() = 50;
+    add("account name=Bank amount=50000");
+    EventRecord& card = addCard("card name=Card start=40 payoff=50 balance=1000 rate=18 "
+                                "payment=100 purchases=50 from=Bank");
     context.totals.liabilities = 1000;
     context.yearFraction = 0.1f;
     year(0, 40);
@@ -353,9 +257,10 @@ TEST_F(Debts, CardPurchasesAreOwedLikeItsBalance) {
 TEST_F(Debts, CardHasNoSellAgeAndIsPaidOffAtItsPayoffAge) {
     scenario.header.startAge = 31;
     context.displayStartAge = 31;
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 50000, 0);
-    EventRecord& card = addCard(31, 37, 5000, 100, bank);
-    card.adjustRate = 36; // the months to pay it off, which its editor keeps here
+    // 36: the months to pay it off, which its editor keeps in the sell age's place
+    add("account name=Bank amount=50000");
+    EventRecord& card = addCard("card name=Card start=31 payoff=37 balance=5000 rate=18 "
+                                "payment=100 months=36 from=Bank");
     context.totals.liabilities = 5000;
     years(0, 31, 36);
     EXPECT_EQ(linesWith("to pay off credit card.").size(), 6u);
@@ -375,12 +280,10 @@ TEST_F(Debts, CardHasNoSellAgeAndIsPaidOffAtItsPayoffAge) {
 }
 
 TEST_F(Debts, PropertyTaxesGrowWithInflationFromTheStartYear) {
-    addAccount("Bank", AccountKind::InvestmentSavings, 1000000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 80, 100000, 6, 30, "Home");
-    home.propertyTax = 3000;
-    home.inflationAdjust = 1;
-    EventRecord& flat = addDebt(EventType::Mortgage, 40, 80, 100000, 6, 30, "Flat");
-    flat.propertyTax = 3000;
+    add("account name=Bank amount=1000000\n"
+        "mortgage name=Home start=40 payoff=80 amount=100000 rate=6 years=30 tax=3000 "
+        "tax-inflation=1\n"
+        "mortgage name=Flat start=40 payoff=80 amount=100000 rate=6 years=30 tax=3000");
     context.rates.inflationRate = 3;
     context.yearFraction = 0.5f;
     year(0, 40);
@@ -401,8 +304,7 @@ TEST_F(Debts, PropertyTaxesGrowWithInflationFromTheStartYear) {
 }
 
 TEST_F(Debts, PropertyTaxesBelowOneDollarAreNotCharged) {
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 80, 100000, 6, 30, "Home");
-    home.propertyTax = 1.5f;
+    add("mortgage name=Home start=40 payoff=80 amount=100000 rate=6 years=30 tax=1.5");
     context.yearFraction = 0.5f;
     year(0, 40);
     EXPECT_TRUE(linesWith("property taxes").empty());
@@ -410,13 +312,10 @@ TEST_F(Debts, PropertyTaxesBelowOneDollarAreNotCharged) {
 }
 
 TEST_F(Debts, MortgageSoldBeforeItsPayoffAge) {
-    AccountRecord& broker = addAccount("Broker", AccountKind::InvestmentSavings, 300000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 70, 200000, 5, 30, "Home");
-    home.downPayment = 40000;
-    home.accountId = 1;
-    home.adjustRate = 45;
-    home.sellingExpenses = 6;
-    home.propertyTax = 1200;
+    AccountRecord& broker = add("account name=Broker amount=300000").account("Broker");
+    add("mortgage name=Home start=40 payoff=70 amount=200000 down=40000 rate=5 years=30 "
+        "keep-down=1 sell=45 selling=6 tax=1200");
+    EventRecord& home = debt(0);
     years(0, 40, 44);
     home.currentAmount = 250000; // what the years' appreciation made of it
     context.totals.equityTotal += 50000;
@@ -441,9 +340,7 @@ TEST_F(Debts, MortgageSoldBeforeItsPayoffAge) {
 }
 
 TEST_F(Debts, SaleWithoutAnInvestmentAccountGoesToTheInvestmentTotal) {
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 70, 100000, 0, 10, "Home");
-    home.adjustRate = 41;
-    home.sellingExpenses = 5;
+    add("mortgage name=Home start=40 payoff=70 amount=100000 years=10 sell=41 selling=5");
     years(0, 40, 41);
     EXPECT_EQ(linesWith("Deposited"), Lines{"      Deposited $95,000.00 to Investment Savings"});
     EXPECT_EQ(context.totals.investmentTotal, 95000.0f);
@@ -451,9 +348,9 @@ TEST_F(Debts, SaleWithoutAnInvestmentAccountGoesToTheInvestmentTotal) {
 }
 
 TEST_F(Debts, MortgagePaidOffAtItsPayoffAgeLeavesNothingOwedForTheSale) {
-    AccountRecord& bank = addAccount("Bank", AccountKind::InvestmentSavings, 500000, 0);
-    EventRecord& home = addDebt(EventType::Mortgage, 40, 42, 100000, 6, 30, "Home");
-    home.adjustRate = 44;
+    AccountRecord& bank = add("account name=Bank amount=500000").account("Bank");
+    add("mortgage name=Home start=40 payoff=42 amount=100000 rate=6 years=30 sell=44");
+    EventRecord& home = debt(0);
     context.totals.liabilities = 5000; // another debt's
     years(0, 40, 43);
     EXPECT_EQ(linesWith("Paid off"), Lines{"   Home - Paid off mortgage with $97,468.23"});

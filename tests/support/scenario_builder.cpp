@@ -1,0 +1,520 @@
+#include "support/scenario_builder.h"
+
+#include "model/account_lookup.h"
+#include "model/scenario_reset.h"
+#include "model/text_field.h"
+
+#include <algorithm>
+#include <charconv>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+
+namespace finplan::test {
+
+namespace {
+
+// The key=value pairs of one line; each key is taken once, and keys left over are mistakes.
+class Fields {
+public:
+    explicit Fields(std::string_view line) {
+        std::size_t at = 0;
+        const auto skipBlanks = [&] {
+            while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
+                ++at;
+            }
+        };
+        skipBlanks();
+        while (at < line.size() && line[at] != ' ' && line[at] != '\t') {
+            m_word += line[at++];
+        }
+        for (skipBlanks(); at < line.size(); skipBlanks()) {
+            std::string key;
+            while (at < line.size() && line[at] != '=' && line[at] != ' ') {
+                key += line[at++];
+            }
+            if (at >= line.size() || line[at] != '=') {
+                fail("expected key=value at \"" + key + "\"");
+            }
+            ++at;
+            std::string value;
+            if (at < line.size() && line[at] == '"') {
+                const std::size_t end = line.find('"', at + 1);
+                if (end == std::string_view::npos) {
+                    fail("unclosed quote");
+                }
+                value = line.substr(at + 1, end - at - 1);
+                at = end + 1;
+            } else {
+                while (at < line.size() && line[at] != ' ' && line[at] != '\t') {
+                    value += line[at++];
+                }
+            }
+            m_values[key] = value;
+        }
+        m_line = line;
+    }
+
+    const std::string& word() const { return m_word; }
+
+    std::optional<std::string> text(const std::string& key) {
+        const auto found = m_values.find(key);
+        if (found == m_values.end()) {
+            return std::nullopt;
+        }
+        std::string value = found->second;
+        m_values.erase(found);
+        return value;
+    }
+    std::string text(const std::string& key, std::string fallback) {
+        return text(key).value_or(std::move(fallback));
+    }
+    float number(const std::string& key, float fallback) {
+        const auto value = text(key);
+        return value ? toNumber(*value) : fallback;
+    }
+    template <class Int>
+    Int integer(const std::string& key, Int fallback) {
+        return static_cast<Int>(number(key, static_cast<float>(fallback)));
+    }
+
+    float toNumber(const std::string& value) const {
+        float result = 0.0f;
+        const auto [end, error] =
+            std::from_chars(value.data(), value.data() + value.size(), result);
+        if (error != std::errc{} || end != value.data() + value.size()) {
+            fail("not a number: " + value);
+        }
+        return result;
+    }
+
+    // Throws when a key was not taken.
+    void finish() const {
+        if (!m_values.empty()) {
+            fail("unknown key " + m_values.begin()->first);
+        }
+    }
+
+    [[noreturn]] void fail(const std::string& problem) const {
+        throw std::invalid_argument("scenario line \"" + m_line + "\": " + problem);
+    }
+
+private:
+    std::string m_word;
+    std::string m_line;
+    std::map<std::string, std::string> m_values;
+};
+
+AccountKind accountKind(const Fields& f, const std::string& name) {
+    static const std::map<std::string, AccountKind> kinds = {
+        {"asset", AccountKind::Asset},
+        {"equity", AccountKind::Equity},
+        {"investment", AccountKind::InvestmentSavings},
+        {"retirement", AccountKind::RetirementSavings},
+        {"taxfree", AccountKind::TaxFreeSavings},
+    };
+    const auto found = kinds.find(name);
+    if (found == kinds.end()) {
+        f.fail("unknown account kind " + name);
+    }
+    return found->second;
+}
+
+int findAccount(const Scenario& s, std::string_view name) {
+    for (int i = 0; i < s.accounts.usedCount(); ++i) {
+        if (fieldText(s.accounts.accounts[static_cast<std::size_t>(i)].name) == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// The id an account reference stands for: a name of an account added before, or #id.
+std::int16_t accountRef(const Scenario& s, Fields& f, const std::string& key,
+                        std::int16_t fallback = kNoAccount) {
+    const auto ref = f.text(key);
+    if (!ref) {
+        return fallback;
+    }
+    if (ref->starts_with("#")) {
+        return static_cast<std::int16_t>(f.toNumber(ref->substr(1)));
+    }
+    const int index = findAccount(s, *ref);
+    if (index < 0) {
+        f.fail("no account named " + *ref);
+    }
+    return static_cast<std::int16_t>(
+        s.accounts.accounts[static_cast<std::size_t>(index)].accountId);
+}
+
+// A chosen account stands in the id field together with the account-chosen marker.
+template <class Flag>
+void chooseAccount(const Scenario& s, Fields& f, const std::string& key, std::int16_t& id,
+                   Flag& marker) {
+    id = accountRef(s, f, key);
+    if (id != kNoAccount) {
+        marker = static_cast<Flag>(kAccountChosenMarker);
+    }
+}
+
+void addHeader(Scenario& s, Fields& f) {
+    ScenarioHeader& h = s.header;
+    h.startAge = f.number("start", h.startAge);
+    h.endAge = f.number("end", h.endAge);
+    h.taxRate = f.number("tax", h.taxRate);
+    h.inflationRate = f.number("inflation", h.inflationRate);
+    h.defaultPenaltyAge = f.number("penalty-age", h.defaultPenaltyAge);
+    h.defaultPenaltyRate = f.number("penalty-rate", h.defaultPenaltyRate);
+    s.fileName = f.text("file", s.fileName);
+}
+
+void addBirthday(Scenario& s, Fields& f) {
+    s.header.birthMonth = f.integer<std::int16_t>("month", 0);
+    s.header.birthDay = f.integer<std::int16_t>("day", 0);
+    s.header.useBirthday = f.integer<std::uint16_t>("use", 1);
+}
+
+void addGroup(Scenario& s, Fields& f) {
+    const int index = f.integer("index", -1);
+    if (index < 0 || index >= kGroupCount) {
+        f.fail("group index must be 0 to 9");
+    }
+    const auto at = static_cast<std::size_t>(index);
+    setFieldText(s.groups.groupNames[at], f.text("name", ""));
+    s.groups.groupRandomMin[at] = f.number("min", 0.0f);
+    s.groups.groupRandomMax[at] = f.number("max", 0.0f);
+}
+
+void addRandom(Scenario& s, Fields& f) {
+    GroupTable& g = s.groups;
+    g.randomDistribution = f.integer("distribution", g.randomDistribution);
+    g.rangeSpreadFactor = f.integer("range-spread", g.rangeSpreadFactor);
+    g.stdSpreadFactor = f.integer("std-spread", g.stdSpreadFactor);
+}
+
+void addAccount(Scenario& s, Fields& f) {
+    AccountTable& table = s.accounts;
+    if (table.accountCount < 0 || table.accountCount >= kMaxAccounts) {
+        f.fail("the account table is full");
+    }
+    const int index = table.accountCount++;
+    AccountRecord& a = table.accounts[static_cast<std::size_t>(index)];
+    setFieldText(a.name, f.text("name", ""));
+    setFieldText(a.accessOrder, f.text("order", " "));
+    a.kind = static_cast<std::uint16_t>(accountKind(f, f.text("kind", "investment")));
+    a.initialAmount = a.balance = f.number("amount", 0.0f);
+    a.rate = a.currentRate = f.number("rate", 0.0f);
+    a.group = f.integer<std::uint16_t>("group", 0);
+    a.randomMinRate = f.number("min", 0.0f);
+    a.randomMaxRate = f.number("max", 0.0f);
+    a.accountId = f.integer<std::uint16_t>("id", static_cast<std::uint16_t>(table.nextAccountId));
+    table.nextAccountId = std::max<std::int32_t>(table.nextAccountId, a.accountId + 1);
+    a.slot = f.integer<std::uint16_t>("slot", static_cast<std::uint16_t>(index));
+    if (a.slot >= kMaxAccounts) {
+        return; // a damaged slot has no arrays to set
+    }
+    AccountSlotArrays& slots = s.slots;
+    if (const auto age = f.text("penalty")) {
+        a.penaltyApplies = 1;
+        slots.penaltyAge[a.slot] = f.toNumber(*age);
+    }
+    slots.penaltyRate[a.slot] = f.number("penalty-rate", slots.penaltyRate[a.slot]);
+    slots.rmdTable[a.slot] = static_cast<std::int16_t>(10 * f.integer("rmd", 0));
+    slots.inAssetAllocation[a.slot] = f.integer<std::uint16_t>("allocation", 0);
+}
+
+EventRecord& newEvent(Scenario& s, Fields& f, EventType type) {
+    if (s.liveEventCount < 0 || s.liveEventCount >= kMaxEvents) {
+        f.fail("the event table is full");
+    }
+    EventRecord& e = s.events[static_cast<std::size_t>(s.liveEventCount++)];
+    s.header.eventCount = static_cast<std::int16_t>(s.liveEventCount);
+    e = emptyEvent();
+    e.type = static_cast<std::int16_t>(type);
+    setFieldText(e.name, f.text("name", ""));
+    e.startAge = f.number("start", 0.0f);
+    return e;
+}
+
+// The fields deposits, withdrawals and transfers share.
+EventRecord& newFlow(Scenario& s, Fields& f, EventType type) {
+    EventRecord& e = newEvent(s, f, type);
+    e.endAge = f.number("end", e.startAge);
+    e.oneTime = f.integer<std::uint16_t>("once", 0);
+    e.amount = f.number("amount", 0.0f);
+    e.adjustRate = f.number("adjust", 0.0f);
+    e.inflationAdjust = f.integer<std::int16_t>("inflation", 0);
+    return e;
+}
+
+void addRates(Scenario& s, Fields& f) {
+    EventRecord& e = newEvent(s, f, EventType::Fundamentals);
+    e.startAge = e.endAge = f.number("age", e.startAge);
+    e.amount = f.number("tax", s.header.taxRate);
+    e.downPayment = f.number("inflation", s.header.inflationRate);
+    e.accountId = accountRef(s, f, "account");
+    e.rate = f.number("rate", 0.0f);
+}
+
+void addDeposit(Scenario& s, Fields& f) {
+    EventRecord& e = newFlow(s, f, EventType::Deposit);
+    e.accountId = accountRef(s, f, "to");
+    e.beforeTax() = f.integer<std::int16_t>("before-tax", 0);
+}
+
+void addWithdrawal(Scenario& s, Fields& f) {
+    EventRecord& e = newFlow(s, f, EventType::Withdrawal);
+    chooseAccount(s, f, "from", e.accountId, e.fromAccountFlag());
+}
+
+void addTransfer(Scenario& s, Fields& f) {
+    EventRecord& e = newFlow(s, f, EventType::Transfer);
+    e.fromAccountId = accountRef(s, f, "from");
+    e.accountId = accountRef(s, f, "to");
+    e.allFunds = f.integer<std::uint16_t>("all", 0);
+}
+
+// The fields loans and mortgages share.
+EventRecord& newDebt(Scenario& s, Fields& f, EventType type) {
+    EventRecord& e = newEvent(s, f, type);
+    e.endAge = f.number("payoff", e.startAge);
+    e.downPayment = f.number("down", 0.0f);
+    e.rate = f.number("rate", 0.0f);
+    e.years = f.integer<std::int16_t>("years", 0);
+    e.payment = f.number("payment", 0.0f);
+    e.adjustRate = f.number("sell", 0.0f);
+    chooseAccount(s, f, "pay-from", e.payAccountId, e.payFromAccountFlag);
+    return e;
+}
+
+void addLoan(Scenario& s, Fields& f) {
+    EventRecord& e = newDebt(s, f, EventType::Loan);
+    e.amount = f.number("price", 0.0f);
+    e.accountId = accountRef(s, f, "to");
+    // The editor keeps the rate the bought-into account had at the time.
+    const int index = findAccountIndex(s.accounts, e.accountId);
+    const float rate = index < 0 ? 0.0f : s.accounts.accounts[static_cast<std::size_t>(index)].rate;
+    e.appreciationRate = f.number("appreciation", rate);
+}
+
+void addCard(Scenario& s, Fields& f) {
+    EventRecord& e = newEvent(s, f, EventType::Loan);
+    e.inflationAdjust = kCreditCardMark;
+    e.endAge = f.number("payoff", e.startAge);
+    e.amount = f.number("balance", 0.0f);
+    e.rate = f.number("rate", 0.0f);
+    e.payment = f.number("payment", 0.0f);
+    e.extraPurchases() = f.number("purchases", 0.0f);
+    e.adjustRate = f.number("months", 0.0f);
+    e.appreciationRate = f.number("pay-years", 0.0f);
+    e.downPayment = f.number("interest", 0.0f);
+    e.payAccountId = kNoAccount;
+    chooseAccount(s, f, "from", e.accountId, e.years);
+}
+
+void addMortgage(Scenario& s, Fields& f) {
+    EventRecord& e = newDebt(s, f, EventType::Mortgage);
+    e.amount = f.number("amount", 0.0f);
+    e.appreciationRate = f.number("appreciation", 0.0f);
+    e.sellingExpenses = f.number("selling", 0.0f);
+    e.propertyTax = f.number("tax", 0.0f);
+    e.inflationAdjust = f.integer<std::int16_t>("tax-inflation", 0);
+    e.closingCosts = f.number("closing", 0.0f);
+    e.accountId = f.integer<std::int16_t>("keep-down", 0);
+    e.extraPrincipal = f.number("extra", 0.0f);
+    e.extraPrincipalMode() = f.integer<std::uint16_t>("extra-mode", 0);
+}
+
+Budget& budgetOf(Scenario& s, Fields& f, int number) {
+    if (number < 1 || number > kBudgetCount) {
+        f.fail("budget number must be 1 to 5");
+    }
+    return s.budgets[static_cast<std::size_t>(number - 1)];
+}
+
+void addBudget(Scenario& s, Fields& f, int& lastBudget) {
+    const int number = f.integer("number", 1);
+    Budget& budget = budgetOf(s, f, number);
+    if (const auto name = f.text("name")) {
+        setFieldText(budget.name, *name);
+    }
+    budget.startAge = f.integer<std::int16_t>("start", 0);
+    budget.endAge = f.integer<std::int16_t>("end", budget.startAge);
+    budget.active = 1;
+    EventRecord& e = newEvent(s, f, EventType::Withdrawal);
+    chooseAccount(s, f, "from", e.accountId, e.fromAccountFlag());
+    budget.sourceAccountId = e.accountId;
+    e.budgetFlag = 1;
+    e.budgetNumber = static_cast<std::int16_t>(number);
+    e.startAge = budget.startAge;
+    e.endAge = budget.endAge;
+    setFieldText(e.name, fieldText(budget.name));
+    e.amount = e.currentAmount = budget.yearlyTotal;
+    lastBudget = number;
+}
+
+void addBudgetItem(Scenario& s, Fields& f, int lastBudget) {
+    const int number = f.integer("budget", lastBudget);
+    Budget& budget = budgetOf(s, f, number);
+    if (budget.itemCount < 0 || budget.itemCount >= kBudgetItemCount) {
+        f.fail("the budget is full");
+    }
+    const auto item = static_cast<std::size_t>(budget.itemCount++);
+    setFieldText(budget.itemName[item], f.text("name", ""));
+    budget.itemAmount[item] = f.number("amount", 0.0f);
+    budget.itemMonthly[item] = f.integer<std::uint16_t>("monthly", 0);
+    budget.itemApplyRate[item] = f.number("apply", 0.0f);
+    budget.itemInflation[item] = f.integer<std::uint16_t>("inflation", 0);
+    budget.itemTrack[item] = f.integer<std::uint16_t>("track", 0);
+    const float yearly = budget.itemAmount[item] * (budget.itemMonthly[item] == 1 ? 12.0f : 1.0f);
+    budget.itemYearly[item] = budget.itemYearlyCopy[item] = yearly;
+    budget.yearlyTotal += yearly;
+    for (int i = 0; i < s.liveEventCount; ++i) {
+        EventRecord& e = s.events[static_cast<std::size_t>(i)];
+        if (e.is(EventType::Withdrawal) && e.budgetFlag == 1 && e.budgetNumber == number) {
+            e.amount = e.currentAmount = budget.yearlyTotal;
+        }
+    }
+}
+
+void addOldBudget(Scenario& s, Fields& f) {
+    EventRecord& e = newEvent(s, f, EventType::Budget);
+    e.endAge = f.number("end", e.startAge);
+    e.amount = f.number("amount", 0.0f);
+    e.oneTime = f.integer<std::uint16_t>("number", 1);
+}
+
+void addAllocation(Scenario& s, Fields& f) {
+    EventRecord& e = newEvent(s, f, EventType::AssetAllocation);
+    e.endAge = 120.0f;
+    e.amount = f.number("minimum", 0.0f);
+    if (fieldText(e.name).empty()) {
+        setFieldText(e.name, "Asset allocation withdrawal option in effect.");
+    }
+    s.accounts.aaStartAge = e.startAge;
+    s.accounts.aaMinimumWithdrawal = e.amount;
+    s.accounts.assetAllocationMode = f.integer<std::int16_t>("mode", 1);
+}
+
+void addRmd(Scenario& s, Fields& f) {
+    AccountSlotArrays& slots = s.slots;
+    const int table = f.integer("table", 1);
+    const std::string name = f.text("name", "IRA " + std::to_string(table));
+    const auto start = f.integer<std::int32_t>("start", 70);
+    std::array<float, kLifeTableLength>* values = nullptr;
+    if (table == 1) {
+        slots.lifeTable1StartAge = start;
+        setFieldText(slots.lifeTable1Name, name);
+        values = &slots.lifeTable1;
+    } else if (table == 2) {
+        slots.lifeTable2StartAge = start;
+        setFieldText(slots.lifeTable2Name, name);
+        values = &slots.lifeTable2;
+    } else if (table == 3) {
+        slots.lifeTable3StartAge = start;
+        setFieldText(slots.lifeTable3Name, name);
+        values = &slots.lifeTable3;
+    } else {
+        f.fail("rmd table must be 1 to 3");
+    }
+    std::string divisors = f.text("divisors", "");
+    for (std::size_t i = 0; !divisors.empty() && i < values->size(); ++i) {
+        const std::size_t comma = divisors.find(',');
+        (*values)[i] = f.toNumber(divisors.substr(0, comma));
+        divisors = comma == std::string::npos ? "" : divisors.substr(comma + 1);
+    }
+    slots.rmdTargetAccountId = accountRef(s, f, "to", slots.rmdTargetAccountId);
+    s.accounts.rmdDistribution = f.integer("distribution", s.accounts.rmdDistribution);
+    slots.rmdPenaltyRate = f.number("penalty", slots.rmdPenaltyRate);
+    EventRecord& e = newEvent(s, f, EventType::Rmd);
+    e.startAge = static_cast<float>(start);
+    e.endAge = 120.0f;
+    e.fromAccountId = static_cast<std::int16_t>(table);
+    setFieldText(e.name, name + " -- RMD withdrawal option in effect using Table " +
+                             std::to_string(table) + ".");
+}
+
+} // namespace
+
+ScenarioBuilder& ScenarioBuilder::add(std::string_view lines) {
+    while (!lines.empty()) {
+        const std::size_t end = lines.find('\n');
+        addLine(lines.substr(0, end));
+        lines = end == std::string_view::npos ? std::string_view{} : lines.substr(end + 1);
+    }
+    return *this;
+}
+
+void ScenarioBuilder::addLine(std::string_view line) {
+    Fields f(line);
+    const std::string& word = f.word();
+    Scenario& s = m_scenario;
+    if (word.empty() || word.starts_with("#")) {
+        return;
+    } else if (word == "header") {
+        addHeader(s, f);
+    } else if (word == "birthday") {
+        addBirthday(s, f);
+    } else if (word == "group") {
+        addGroup(s, f);
+    } else if (word == "random") {
+        addRandom(s, f);
+    } else if (word == "account") {
+        addAccount(s, f);
+    } else if (word == "rates") {
+        addRates(s, f);
+    } else if (word == "deposit") {
+        addDeposit(s, f);
+    } else if (word == "withdrawal") {
+        addWithdrawal(s, f);
+    } else if (word == "transfer") {
+        addTransfer(s, f);
+    } else if (word == "loan") {
+        addLoan(s, f);
+    } else if (word == "card") {
+        addCard(s, f);
+    } else if (word == "mortgage") {
+        addMortgage(s, f);
+    } else if (word == "budget") {
+        addBudget(s, f, m_lastBudget);
+    } else if (word == "item") {
+        addBudgetItem(s, f, m_lastBudget);
+    } else if (word == "old-budget") {
+        addOldBudget(s, f);
+    } else if (word == "allocation") {
+        addAllocation(s, f);
+    } else if (word == "rmd") {
+        addRmd(s, f);
+    } else {
+        f.fail("unknown line word " + word);
+    }
+    f.finish();
+}
+
+AccountRecord& ScenarioBuilder::account(std::string_view name) {
+    const int index = findAccount(m_scenario, name);
+    if (index < 0) {
+        throw std::invalid_argument("no account named " + std::string(name));
+    }
+    return m_scenario.accounts.accounts[static_cast<std::size_t>(index)];
+}
+
+EventRecord& ScenarioBuilder::event(std::string_view name) {
+    for (int i = 0; i < m_scenario.usedEventCount(); ++i) {
+        EventRecord& e = m_scenario.events[static_cast<std::size_t>(i)];
+        if (fieldText(e.name) == name) {
+            return e;
+        }
+    }
+    throw std::invalid_argument("no event named " + std::string(name));
+}
+
+Scenario makeScenario(std::string_view lines) {
+    Scenario scenario;
+    resetScenario(scenario);
+    ScenarioBuilder(scenario).add(lines);
+    return scenario;
+}
+
+} // namespace finplan::test
