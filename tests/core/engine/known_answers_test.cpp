@@ -117,9 +117,10 @@ void runCase(const fs::path& dir) {
     ASSERT_EQ(runSimulation(r.scenario, r.output, r.switches, r.environment, outputs), 1);
 
     expectSameLines(dir / "schedule.txt", joined(r.shownLines()));
-    for (const char* name : {"infile.tmp", "outfile.tmp", "bigfile.tmp", "plotinf01.tmp"}) {
-        if (fs::exists(dir / name)) {
-            expectSameLines(dir / name, test::readText(r.dir / name));
+    // The run files keep their names with .txt for .tmp.
+    for (const std::string name : {"infile", "outfile", "bigfile", "plotinf01"}) {
+        if (fs::exists(dir / (name + ".txt"))) {
+            expectSameLines(dir / (name + ".txt"), test::readText(r.dir / (name + ".tmp")));
         }
     }
     for (const char* name : {"export.tab", "export.csv"}) {
