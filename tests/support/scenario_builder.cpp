@@ -10,6 +10,9 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
 
 namespace finplan::test {
 
@@ -148,16 +151,6 @@ std::int16_t accountRef(const Scenario& s, Fields& f, const std::string& key,
         s.accounts.accounts[static_cast<std::size_t>(index)].accountId);
 }
 
-// A chosen account stands in the id field together with the account-chosen marker.
-template <class Flag>
-void chooseAccount(const Scenario& s, Fields& f, const std::string& key, std::int16_t& id,
-                   Flag& marker) {
-    id = accountRef(s, f, key);
-    if (id != kNoAccount) {
-        marker = static_cast<Flag>(kAccountChosenMarker);
-    }
-}
-
 void addHeader(Scenario& s, Fields& f) {
     ScenarioHeader& h = s.header;
     h.startAge = f.number("start", h.startAge);
@@ -233,97 +226,140 @@ EventRecord& newEvent(Scenario& s, Fields& f, EventType type) {
     e = emptyEvent();
     e.type = static_cast<std::int16_t>(type);
     setFieldText(e.name, f.text("name", ""));
-    e.startAge = f.number("start", 0.0f);
+    e.startAge = e.endAge = f.number("start", 0.0f);
     return e;
 }
 
-// The fields deposits, withdrawals and transfers share.
-EventRecord& newFlow(Scenario& s, Fields& f, EventType type) {
-    EventRecord& e = newEvent(s, f, type);
-    e.endAge = f.number("end", e.startAge);
-    e.oneTime = f.integer<std::uint16_t>("once", 0);
-    e.amount = f.number("amount", 0.0f);
-    e.adjustRate = f.number("adjust", 0.0f);
-    e.inflationAdjust = f.integer<std::int16_t>("inflation", 0);
-    return e;
+// An event key and the field it sets.
+struct Key {
+    const char* key;
+    std::variant<float EventRecord::*, std::int16_t EventRecord::*, std::uint16_t EventRecord::*>
+        field;
+};
+// An account key, the field its id goes to and the field of the account-chosen marker.
+struct Ref {
+    const char* key;
+    std::int16_t EventRecord::*id;
+    std::int16_t EventRecord::*marker = nullptr;
+};
+struct EventKind {
+    const char* word;
+    EventType type;
+    std::vector<Key> keys;
+    std::vector<Ref> refs;
+};
+
+using E = EventRecord;
+const std::vector<Key> kFlowKeys = {{"end", &E::endAge},
+                                    {"once", &E::oneTime},
+                                    {"amount", &E::amount},
+                                    {"adjust", &E::adjustRate},
+                                    {"inflation", &E::inflationAdjust}};
+const std::vector<Key> kDebtKeys = {{"payoff", &E::endAge},   {"down", &E::downPayment},
+                                    {"rate", &E::rate},       {"years", &E::years},
+                                    {"payment", &E::payment}, {"sell", &E::adjustRate}};
+
+std::vector<Key> joined(std::vector<Key> keys, const std::vector<Key>& more) {
+    keys.insert(keys.end(), more.begin(), more.end());
+    return keys;
 }
 
-void addRates(Scenario& s, Fields& f) {
-    EventRecord& e = newEvent(s, f, EventType::Fundamentals);
-    e.startAge = e.endAge = f.number("age", e.startAge);
-    e.amount = f.number("tax", s.header.taxRate);
-    e.downPayment = f.number("inflation", s.header.inflationRate);
-    e.accountId = accountRef(s, f, "account");
-    e.rate = f.number("rate", 0.0f);
+const std::vector<EventKind>& eventKinds() {
+    static const std::vector<EventKind> kinds = {
+        {"rates",
+         EventType::Fundamentals,
+         {{"tax", &E::amount}, {"inflation", &E::downPayment}, {"rate", &E::rate}},
+         {{"account", &E::accountId}}},
+        {"deposit",
+         EventType::Deposit,
+         joined(kFlowKeys, {{"before-tax", &E::fromAccountId}}),
+         {{"to", &E::accountId}}},
+        {"withdrawal", EventType::Withdrawal, kFlowKeys, {{"from", &E::accountId, &E::years}}},
+        {"transfer",
+         EventType::Transfer,
+         joined(kFlowKeys, {{"all", &E::allFunds}}),
+         {{"from", &E::fromAccountId}, {"to", &E::accountId}}},
+        {"loan",
+         EventType::Loan,
+         joined(kDebtKeys, {{"price", &E::amount}, {"appreciation", &E::appreciationRate}}),
+         {{"to", &E::accountId}, {"pay-from", &E::payAccountId, &E::payFromAccountFlag}}},
+        {"card",
+         EventType::Loan,
+         {{"payoff", &E::endAge},
+          {"balance", &E::amount},
+          {"rate", &E::rate},
+          {"payment", &E::payment},
+          {"purchases", &E::propertyTax},
+          {"months", &E::adjustRate},
+          {"pay-years", &E::appreciationRate},
+          {"interest", &E::downPayment}},
+         {{"from", &E::accountId, &E::years}}},
+        {"mortgage",
+         EventType::Mortgage,
+         joined(kDebtKeys, {{"amount", &E::amount},
+                            {"appreciation", &E::appreciationRate},
+                            {"selling", &E::sellingExpenses},
+                            {"tax", &E::propertyTax},
+                            {"tax-inflation", &E::inflationAdjust},
+                            {"closing", &E::closingCosts},
+                            {"keep-down", &E::accountId},
+                            {"extra", &E::extraPrincipal},
+                            {"extra-mode", &E::budgetFlag}}),
+         {{"pay-from", &E::payAccountId, &E::payFromAccountFlag}}},
+        {"old-budget",
+         EventType::Budget,
+         {{"end", &E::endAge}, {"amount", &E::amount}, {"number", &E::oneTime}},
+         {}},
+    };
+    return kinds;
 }
 
-void addDeposit(Scenario& s, Fields& f) {
-    EventRecord& e = newFlow(s, f, EventType::Deposit);
-    e.accountId = accountRef(s, f, "to");
-    e.beforeTax() = f.integer<std::int16_t>("before-tax", 0);
+// The fields an editor fills without being asked, before the line's own keys.
+void presetEvent(const Scenario& s, const std::string& word, EventRecord& e) {
+    if (word == "rates") {
+        e.amount = s.header.taxRate;
+        e.downPayment = s.header.inflationRate;
+    } else if (word == "card") {
+        e.inflationAdjust = kCreditCardMark;
+    } else if (word == "loan") {
+        // The editor keeps the rate the bought-into account had at the time.
+        const int index = findAccountIndex(s.accounts, e.accountId);
+        e.appreciationRate =
+            index < 0 ? 0.0f : s.accounts.accounts[static_cast<std::size_t>(index)].rate;
+    }
 }
 
-void addWithdrawal(Scenario& s, Fields& f) {
-    EventRecord& e = newFlow(s, f, EventType::Withdrawal);
-    chooseAccount(s, f, "from", e.accountId, e.fromAccountFlag());
-}
-
-void addTransfer(Scenario& s, Fields& f) {
-    EventRecord& e = newFlow(s, f, EventType::Transfer);
-    e.fromAccountId = accountRef(s, f, "from");
-    e.accountId = accountRef(s, f, "to");
-    e.allFunds = f.integer<std::uint16_t>("all", 0);
-}
-
-// The fields loans and mortgages share.
-EventRecord& newDebt(Scenario& s, Fields& f, EventType type) {
-    EventRecord& e = newEvent(s, f, type);
-    e.endAge = f.number("payoff", e.startAge);
-    e.downPayment = f.number("down", 0.0f);
-    e.rate = f.number("rate", 0.0f);
-    e.years = f.integer<std::int16_t>("years", 0);
-    e.payment = f.number("payment", 0.0f);
-    e.adjustRate = f.number("sell", 0.0f);
-    chooseAccount(s, f, "pay-from", e.payAccountId, e.payFromAccountFlag);
-    return e;
-}
-
-void addLoan(Scenario& s, Fields& f) {
-    EventRecord& e = newDebt(s, f, EventType::Loan);
-    e.amount = f.number("price", 0.0f);
-    e.accountId = accountRef(s, f, "to");
-    // The editor keeps the rate the bought-into account had at the time.
-    const int index = findAccountIndex(s.accounts, e.accountId);
-    const float rate = index < 0 ? 0.0f : s.accounts.accounts[static_cast<std::size_t>(index)].rate;
-    e.appreciationRate = f.number("appreciation", rate);
-}
-
-void addCard(Scenario& s, Fields& f) {
-    EventRecord& e = newEvent(s, f, EventType::Loan);
-    e.inflationAdjust = kCreditCardMark;
-    e.endAge = f.number("payoff", e.startAge);
-    e.amount = f.number("balance", 0.0f);
-    e.rate = f.number("rate", 0.0f);
-    e.payment = f.number("payment", 0.0f);
-    e.extraPurchases() = f.number("purchases", 0.0f);
-    e.adjustRate = f.number("months", 0.0f);
-    e.appreciationRate = f.number("pay-years", 0.0f);
-    e.downPayment = f.number("interest", 0.0f);
-    e.payAccountId = kNoAccount;
-    chooseAccount(s, f, "from", e.accountId, e.years);
-}
-
-void addMortgage(Scenario& s, Fields& f) {
-    EventRecord& e = newDebt(s, f, EventType::Mortgage);
-    e.amount = f.number("amount", 0.0f);
-    e.appreciationRate = f.number("appreciation", 0.0f);
-    e.sellingExpenses = f.number("selling", 0.0f);
-    e.propertyTax = f.number("tax", 0.0f);
-    e.inflationAdjust = f.integer<std::int16_t>("tax-inflation", 0);
-    e.closingCosts = f.number("closing", 0.0f);
-    e.accountId = f.integer<std::int16_t>("keep-down", 0);
-    e.extraPrincipal = f.number("extra", 0.0f);
-    e.extraPrincipalMode() = f.integer<std::uint16_t>("extra-mode", 0);
+bool addEvent(Scenario& s, Fields& f) {
+    for (const EventKind& kind : eventKinds()) {
+        if (f.word() != kind.word) {
+            continue;
+        }
+        EventRecord& e = newEvent(s, f, kind.type);
+        if (const auto age = f.text("age")) {
+            e.startAge = e.endAge = f.toNumber(*age); // a rate change has one age
+        }
+        if (kind.type == EventType::Loan || kind.type == EventType::Mortgage) {
+            e.payAccountId = kNoAccount;
+        }
+        for (const Ref& ref : kind.refs) {
+            e.*ref.id = accountRef(s, f, ref.key);
+            if (ref.marker != nullptr && e.*ref.id != kNoAccount) {
+                e.*ref.marker = kAccountChosenMarker;
+            }
+        }
+        presetEvent(s, kind.word, e);
+        for (const Key& key : kind.keys) {
+            std::visit(
+                [&](auto member) {
+                    using Value = std::remove_reference_t<decltype(e.*member)>;
+                    e.*member =
+                        static_cast<Value>(f.number(key.key, static_cast<float>(e.*member)));
+                },
+                key.field);
+        }
+        return true;
+    }
+    return false;
 }
 
 Budget& budgetOf(Scenario& s, Fields& f, int number) {
@@ -343,7 +379,8 @@ void addBudget(Scenario& s, Fields& f, int& lastBudget) {
     budget.endAge = f.integer<std::int16_t>("end", budget.startAge);
     budget.active = 1;
     EventRecord& e = newEvent(s, f, EventType::Withdrawal);
-    chooseAccount(s, f, "from", e.accountId, e.fromAccountFlag());
+    e.accountId = accountRef(s, f, "from");
+    e.fromAccountFlag() = e.accountId == kNoAccount ? 0 : kAccountChosenMarker;
     budget.sourceAccountId = e.accountId;
     e.budgetFlag = 1;
     e.budgetNumber = static_cast<std::int16_t>(number);
@@ -376,13 +413,6 @@ void addBudgetItem(Scenario& s, Fields& f, int lastBudget) {
             e.amount = e.currentAmount = budget.yearlyTotal;
         }
     }
-}
-
-void addOldBudget(Scenario& s, Fields& f) {
-    EventRecord& e = newEvent(s, f, EventType::Budget);
-    e.endAge = f.number("end", e.startAge);
-    e.amount = f.number("amount", 0.0f);
-    e.oneTime = f.integer<std::uint16_t>("number", 1);
 }
 
 void addAllocation(Scenario& s, Fields& f) {
@@ -462,31 +492,15 @@ void ScenarioBuilder::addLine(std::string_view line) {
         addRandom(s, f);
     } else if (word == "account") {
         addAccount(s, f);
-    } else if (word == "rates") {
-        addRates(s, f);
-    } else if (word == "deposit") {
-        addDeposit(s, f);
-    } else if (word == "withdrawal") {
-        addWithdrawal(s, f);
-    } else if (word == "transfer") {
-        addTransfer(s, f);
-    } else if (word == "loan") {
-        addLoan(s, f);
-    } else if (word == "card") {
-        addCard(s, f);
-    } else if (word == "mortgage") {
-        addMortgage(s, f);
     } else if (word == "budget") {
         addBudget(s, f, m_lastBudget);
     } else if (word == "item") {
         addBudgetItem(s, f, m_lastBudget);
-    } else if (word == "old-budget") {
-        addOldBudget(s, f);
     } else if (word == "allocation") {
         addAllocation(s, f);
     } else if (word == "rmd") {
         addRmd(s, f);
-    } else {
+    } else if (!addEvent(s, f)) {
         f.fail("unknown line word " + word);
     }
     f.finish();
