@@ -97,6 +97,19 @@ TEST(RunTables, RateChangesLastOnlyForTheRun) {
     EXPECT_EQ(r.account("Bank").rate, 4.0f);
 }
 
+TEST(Birthday, TheFirstYearShowsTheFractionalAgeInThePlotFile) {
+    Sim r;
+    r.clock = FixedClock({2026, 12, 6, 0, 0, 0});
+    r.add("header start=45 end=47\n"
+          "birthday month=9 day=6\n" // 91 days before December 6
+          "account name=Bank kind=taxfree amount=10000 rate=10");
+    ASSERT_EQ(r.run(), 1);
+    EXPECT_FLOAT_EQ(r.scenario.header.startAge, 45.0f + 91 * 0.0027397260273972603f);
+    EXPECT_EQ(r.output.tables.years[0].age, 45.0f);
+    EXPECT_NE(test::readText(r.dir / "plotinf01.tmp").find("\n45.2 0.00 10000.00 "),
+              std::string::npos);
+}
+
 TEST(Birthday, CountsDaysOnA365DayCalendar) {
     const auto days = [](int month, int day, int birthMonth, int birthDay) {
         return yearsSinceBirthday({2026, month, day, 0, 0, 0}, birthMonth, birthDay) * 365.0f;

@@ -127,18 +127,18 @@ dep = f(1000 * yf)
 bal = f(10000 + dep)
 i45 = f(f(f(bal * 10) * F001) * yf)
 bal46 = f(bal + i45)
-dep46 = 1000.0
+dep46 = f(1000 * f(1 + f(3 * F001)))   # grown from the whole amount, not the prorated one
 bal46b = f(bal46 + dep46)
 i46 = f(f(f(bal46b * 10) * F001) * 1.0)
 bal47 = f(bal46b + i46)
 write('birthday', {
  'scenario.txt': ['header start=45 end=47', 'birthday month=9 day=6',
                   'account name=Bank kind=taxfree amount=10000 rate=10',
-                  'deposit name=Pay start=45 end=70 amount=1000 to=Bank'],
+                  'deposit name=Pay start=45 end=70 amount=1000 adjust=3 to=Bank'],
  'run.txt': ['today=2026-12-06T00:00:00'],
  'schedule.txt': [totals(45, tf=10000, agetext='%-5.1f' % start), 'Financial Events:',
    '  Pay - Deposit %s to Bank' % money(dep),
-   totals(46, tf=bal46), 'Financial Events:', '  Pay - Deposit $1,000.00 to Bank',
+   totals(46, tf=bal46), 'Financial Events:', '  Pay - Deposit %s to Bank' % money(dep46),
    totals(47, tf=bal47)]})
 
 # --- rate_change: the table order decides which inflation a deposit grows by.
