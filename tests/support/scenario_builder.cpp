@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <iomanip>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -21,42 +23,18 @@ namespace {
 // The key=value pairs of one line; each key is taken once, and keys left over are mistakes.
 class Fields {
 public:
-    explicit Fields(std::string_view line) {
-        std::size_t at = 0;
-        const auto skipBlanks = [&] {
-            while (at < line.size() && (line[at] == ' ' || line[at] == '\t')) {
-                ++at;
-            }
-        };
-        skipBlanks();
-        while (at < line.size() && line[at] != ' ' && line[at] != '\t') {
-            m_word += line[at++];
-        }
-        for (skipBlanks(); at < line.size(); skipBlanks()) {
-            std::string key;
-            while (at < line.size() && line[at] != '=' && line[at] != ' ') {
-                key += line[at++];
-            }
-            if (at >= line.size() || line[at] != '=') {
-                fail("expected key=value at \"" + key + "\"");
-            }
-            ++at;
-            std::string value;
-            if (at < line.size() && line[at] == '"') {
-                const std::size_t end = line.find('"', at + 1);
-                if (end == std::string_view::npos) {
-                    fail("unclosed quote");
-                }
-                value = line.substr(at + 1, end - at - 1);
-                at = end + 1;
-            } else {
-                while (at < line.size() && line[at] != ' ' && line[at] != '\t') {
-                    value += line[at++];
-                }
-            }
+    explicit Fields(std::string_view line)
+        : m_line(line) {
+        std::istringstream in(m_line);
+        in >> m_word;
+        std::string key;
+        std::string value;
+        while (std::getline(in >> std::ws, key, '=') && in >> std::quoted(value)) {
             m_values[key] = value;
         }
-        m_line = line;
+        if (!key.empty() && !m_values.contains(key)) {
+            fail("expected key=value at \"" + key + "\"");
+        }
     }
 
     const std::string& word() const { return m_word; }
@@ -104,8 +82,8 @@ public:
     }
 
 private:
-    std::string m_word;
     std::string m_line;
+    std::string m_word;
     std::map<std::string, std::string> m_values;
 };
 
@@ -249,15 +227,12 @@ struct EventKind {
     std::vector<Ref> refs;
 };
 
+// clang-format off
 using E = EventRecord;
-const std::vector<Key> kFlowKeys = {{"end", &E::endAge},
-                                    {"once", &E::oneTime},
-                                    {"amount", &E::amount},
-                                    {"adjust", &E::adjustRate},
-                                    {"inflation", &E::inflationAdjust}};
-const std::vector<Key> kDebtKeys = {{"payoff", &E::endAge},   {"down", &E::downPayment},
-                                    {"rate", &E::rate},       {"years", &E::years},
-                                    {"payment", &E::payment}, {"sell", &E::adjustRate}};
+const std::vector<Key> kFlowKeys = {{"end", &E::endAge}, {"once", &E::oneTime},
+    {"amount", &E::amount}, {"adjust", &E::adjustRate}, {"inflation", &E::inflationAdjust}};
+const std::vector<Key> kDebtKeys = {{"payoff", &E::endAge}, {"down", &E::downPayment},
+    {"rate", &E::rate}, {"years", &E::years}, {"payment", &E::payment}, {"sell", &E::adjustRate}};
 
 std::vector<Key> joined(std::vector<Key> keys, const std::vector<Key>& more) {
     keys.insert(keys.end(), more.begin(), more.end());
@@ -266,53 +241,35 @@ std::vector<Key> joined(std::vector<Key> keys, const std::vector<Key>& more) {
 
 const std::vector<EventKind>& eventKinds() {
     static const std::vector<EventKind> kinds = {
-        {"rates",
-         EventType::Fundamentals,
+        {"rates", EventType::Fundamentals,
          {{"tax", &E::amount}, {"inflation", &E::downPayment}, {"rate", &E::rate}},
          {{"account", &E::accountId}}},
-        {"deposit",
-         EventType::Deposit,
-         joined(kFlowKeys, {{"before-tax", &E::fromAccountId}}),
+        {"deposit", EventType::Deposit, joined(kFlowKeys, {{"before-tax", &E::fromAccountId}}),
          {{"to", &E::accountId}}},
         {"withdrawal", EventType::Withdrawal, kFlowKeys, {{"from", &E::accountId, &E::years}}},
-        {"transfer",
-         EventType::Transfer,
-         joined(kFlowKeys, {{"all", &E::allFunds}}),
+        {"transfer", EventType::Transfer, joined(kFlowKeys, {{"all", &E::allFunds}}),
          {{"from", &E::fromAccountId}, {"to", &E::accountId}}},
-        {"loan",
-         EventType::Loan,
+        {"loan", EventType::Loan,
          joined(kDebtKeys, {{"price", &E::amount}, {"appreciation", &E::appreciationRate}}),
          {{"to", &E::accountId}, {"pay-from", &E::payAccountId, &E::payFromAccountFlag}}},
-        {"card",
-         EventType::Loan,
-         {{"payoff", &E::endAge},
-          {"balance", &E::amount},
-          {"rate", &E::rate},
-          {"payment", &E::payment},
-          {"purchases", &E::propertyTax},
-          {"months", &E::adjustRate},
-          {"pay-years", &E::appreciationRate},
-          {"interest", &E::downPayment}},
+        {"card", EventType::Loan,
+         {{"payoff", &E::endAge}, {"balance", &E::amount}, {"rate", &E::rate},
+          {"payment", &E::payment}, {"purchases", &E::propertyTax}, {"months", &E::adjustRate},
+          {"pay-years", &E::appreciationRate}, {"interest", &E::downPayment}},
          {{"from", &E::accountId, &E::years}}},
-        {"mortgage",
-         EventType::Mortgage,
-         joined(kDebtKeys, {{"amount", &E::amount},
-                            {"appreciation", &E::appreciationRate},
-                            {"selling", &E::sellingExpenses},
-                            {"tax", &E::propertyTax},
-                            {"tax-inflation", &E::inflationAdjust},
-                            {"closing", &E::closingCosts},
-                            {"keep-down", &E::accountId},
-                            {"extra", &E::extraPrincipal},
+        {"mortgage", EventType::Mortgage,
+         joined(kDebtKeys, {{"amount", &E::amount}, {"appreciation", &E::appreciationRate},
+                            {"selling", &E::sellingExpenses}, {"tax", &E::propertyTax},
+                            {"tax-inflation", &E::inflationAdjust}, {"closing", &E::closingCosts},
+                            {"keep-down", &E::accountId}, {"extra", &E::extraPrincipal},
                             {"extra-mode", &E::budgetFlag}}),
          {{"pay-from", &E::payAccountId, &E::payFromAccountFlag}}},
-        {"old-budget",
-         EventType::Budget,
-         {{"end", &E::endAge}, {"amount", &E::amount}, {"number", &E::oneTime}},
-         {}},
+        {"old-budget", EventType::Budget,
+         {{"end", &E::endAge}, {"amount", &E::amount}, {"number", &E::oneTime}}, {}},
     };
     return kinds;
 }
+// clang-format on
 
 // The fields an editor fills without being asked, before the line's own keys.
 void presetEvent(const Scenario& s, const std::string& word, EventRecord& e) {
@@ -430,29 +387,21 @@ void addAllocation(Scenario& s, Fields& f) {
 void addRmd(Scenario& s, Fields& f) {
     AccountSlotArrays& slots = s.slots;
     const int table = f.integer("table", 1);
-    const std::string name = f.text("name", "IRA " + std::to_string(table));
-    const auto start = f.integer<std::int32_t>("start", 70);
-    std::array<float, kLifeTableLength>* values = nullptr;
-    if (table == 1) {
-        slots.lifeTable1StartAge = start;
-        setFieldText(slots.lifeTable1Name, name);
-        values = &slots.lifeTable1;
-    } else if (table == 2) {
-        slots.lifeTable2StartAge = start;
-        setFieldText(slots.lifeTable2Name, name);
-        values = &slots.lifeTable2;
-    } else if (table == 3) {
-        slots.lifeTable3StartAge = start;
-        setFieldText(slots.lifeTable3Name, name);
-        values = &slots.lifeTable3;
-    } else {
+    if (table < 1 || table > kLifeTableCount) {
         f.fail("rmd table must be 1 to 3");
     }
-    std::string divisors = f.text("divisors", "");
-    for (std::size_t i = 0; !divisors.empty() && i < values->size(); ++i) {
-        const std::size_t comma = divisors.find(',');
-        (*values)[i] = f.toNumber(divisors.substr(0, comma));
-        divisors = comma == std::string::npos ? "" : divisors.substr(comma + 1);
+    const auto at = static_cast<std::size_t>(table - 1);
+    const std::string name = f.text("name", "IRA " + std::to_string(table));
+    const auto start = f.integer<std::int32_t>("start", 70);
+    *std::array{&slots.lifeTable1StartAge, &slots.lifeTable2StartAge,
+                &slots.lifeTable3StartAge}[at] = start;
+    setFieldText(
+        *std::array{&slots.lifeTable1Name, &slots.lifeTable2Name, &slots.lifeTable3Name}[at], name);
+    auto& values = *std::array{&slots.lifeTable1, &slots.lifeTable2, &slots.lifeTable3}[at];
+    std::istringstream divisors(f.text("divisors", ""));
+    std::string divisor;
+    for (std::size_t i = 0; i < values.size() && std::getline(divisors, divisor, ','); ++i) {
+        values[i] = f.toNumber(divisor);
     }
     slots.rmdTargetAccountId = accountRef(s, f, "to", slots.rmdTargetAccountId);
     s.accounts.rmdDistribution = f.integer("distribution", s.accounts.rmdDistribution);
@@ -477,12 +426,14 @@ ScenarioBuilder& ScenarioBuilder::add(std::string_view lines) {
 }
 
 void ScenarioBuilder::addLine(std::string_view line) {
+    const std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') {
+        return;
+    }
     Fields f(line);
     const std::string& word = f.word();
     Scenario& s = m_scenario;
-    if (word.empty() || word.starts_with("#")) {
-        return;
-    } else if (word == "header") {
+    if (word == "header") {
         addHeader(s, f);
     } else if (word == "birthday") {
         addBirthday(s, f);
