@@ -406,3 +406,168 @@ write('missing_account', {
  'run.txt': [''],
  'schedule.txt': [totals(60, inv=1000), 'Financial Events:',
    '  Pay - The account of this event no longer exists; nothing was booked.', totals(61, inv=1000)]})
+
+# --- loan_to_savings: a loan into a savings account, less its down payment; a one-year term
+# ends the payments without a payoff line.
+r = f(f(6 * F001) / 12)
+p, i = amortize(8000.0, r, 12, 0, 11)
+y = f(p + i)
+write('loan_to_savings', {
+ 'scenario.txt': ['header start=40 end=42 tax=15', 'account name=Broker amount=1000',
+                  'loan name=Car start=40 payoff=41 price=10000 down=2000 rate=6 years=1 to=Broker'],
+ 'run.txt': ['summary'],
+ 'schedule.txt': [totals(40, inv=1000), 'Financial Events:', '  Car - Deposit $10,000.00 to Broker from loan',
+   '  Car - Withdraw $2,000.00 for down payment',
+   '  Car - Withdraw %s for monthly payments - principal=%s interest=%s' % (money(y), money(p), money(i)),
+   'Summary:', '    Total Incoming=$8,000.00', '       Loans=$8,000.00',
+   '    Total Outgoing=%s' % money(i), '       Interest Paid=%s' % money(i),
+   totals(41, inv=f(9000 - y), liab=f(8000 - p)), 'Financial Events:', 'Summary:',
+   '    Total Incoming=$0.00', '    Total Outgoing=$0.00',
+   totals(42, inv=f(9000 - y), liab=f(8000 - p))]})
+
+# --- equity_loan: an interest-free loan into an Equity account sold at its sell age, and
+# one into a savings account paid off at its payoff age.
+pay = '  %s - Withdraw $1,200.00 for monthly payments - principal=$1,200.00 interest=$0.00'
+write('equity_loan', {
+ 'scenario.txt': ['header start=40 end=42 tax=15', 'account name=Shares kind=equity',
+                  'account name=Bank amount=50000',
+                  'loan name=Stake start=40 payoff=60 price=6000 years=5 sell=41 to=Shares',
+                  'loan name=Car start=40 payoff=41 price=6000 years=5 to=Bank'],
+ 'run.txt': [''],
+ 'schedule.txt': [totals(40, inv=50000), 'Financial Events:',
+   '  Stake - Transfer $6,000.00 to Shares from loan', pay % 'Stake',
+   '  Car - Deposit $6,000.00 to Bank from loan', pay % 'Car',
+   totals(41, inv=53600, eq=6000, liab=9600), 'Financial Events:',
+   '  Stake - Sold equity for $6,000.00', '      Deposited $6,000.00 to Bank',
+   '   Paid off loan with $4,800.00', '    Total Principal=$1,200.00 Total Interest=$0.00',
+   '   Car - Paid off loan with $4,800.00', '    Total Principal=$1,200.00 Total Interest=$0.00',
+   totals(42, inv=50000)]})
+
+# --- mortgage_start: down payment and closing costs from the chosen account, the payments
+# too; a down payment kept as equity withdraws nothing and the default funding pays.
+p, i = amortize(240000.0, r, 360, 0, 11)
+y = f(p + i)
+line = '  %s - Withdraw %s for monthly payments - principal=%s interest=%s'
+write('mortgage_start', {
+ 'scenario.txt': ['header start=40 end=41 tax=15', 'account name=Bank amount=100000',
+                  'account name=Savings kind=taxfree amount=100000',
+                  'mortgage name=Home start=40 payoff=70 amount=300000 down=60000 rate=6 years=30 '
+                  'closing=5000 pay-from=Savings',
+                  'mortgage name=Condo start=40 payoff=70 amount=300000 down=60000 rate=6 years=30 '
+                  'keep-down=1'],
+ 'run.txt': [''],
+ 'schedule.txt': [totals(40, inv=100000, tf=100000), 'Financial Events:',
+   '  Home - Withdraw $60,000.00 for down payment', '  Home - Withdraw $5,000.00 for closing costs',
+   line % ('Home', money(y), money(p), money(i)), '  Condo - $60,000.00 to equity.',
+   line % ('Condo', money(y), money(p), money(i)),
+   # In table order: each mortgage books its financed part, then pays its year's principal.
+   totals(41, inv=f(100000 - y), tf=f(35000 - y), asset=f(f(f(240000 - p) + 240000) - p),
+          eq=f(f(f(60000 + p) + 60000) + p), liab=f(f(f(240000 - p) + 240000) - p))]})
+print('loan', loan_payment(8000.0, r, 12), 'mortgage', loan_payment(240000.0, r, 360), y)
+
+# --- card_payoff: a card paid 100 a month for six years, the rest at its payoff age.
+c = 5000.0
+sched = []
+bank = 50000.0
+liab = 5000.0
+for age in range(31, 37):
+    sched += [totals(age, inv=bank, liab=liab), 'Financial Events:']
+    paid = 0.0
+    for month in range(12):
+        i = f(f(f(f(c * 18) * f(1 / 365)) * 30) * F001)
+        pr = f(100 - i)
+        c = f(c - pr)
+        liab = f(liab - pr)
+        paid = f(paid + 100)
+    sched.append('  Card - Withdraw %s to pay off credit card.' % money(paid))
+    bank = f(bank - paid)
+    liab = 0.0 if liab < 1 else liab
+sched += [totals(37, inv=bank, liab=liab), 'Financial Events:',
+          '   Card - Paid off credit card with %s' % money(c)]
+bank = f(bank - c)
+liab = f(liab - c)
+liab = 0.0 if liab < 1 else liab
+sched += [totals(38, inv=bank, liab=liab)]
+write('card_payoff', {
+ 'scenario.txt': ['header start=31 end=38 tax=15', 'account name=Bank amount=50000',
+                  'card name=Card start=31 payoff=37 balance=5000 rate=18 payment=100 months=36 '
+                  'from=Bank'],
+ 'run.txt': [''],
+ 'schedule.txt': sched})
+print('card left', c)
+
+# --- property_taxes: taxes grown by inflation once a year from the start year, flat taxes,
+# and taxes below one dollar that are not charged; three equal mortgages paid from Bank.
+infl = f(1 + f(3 * F001))
+bank = 1000000.0; liab = asset = eq = 0.0
+sched = []
+for k, age in enumerate(range(40, 46)):
+    sched += [totals(age, inv=bank, asset=asset, eq=eq, liab=liab), 'Financial Events:']
+    p, i = amortize(100000.0, r, 360, 12 * k, 12 * k + 11)
+    y = f(p + i)
+    for name, tax in (('Home', True), ('Flat', False), ('Shed', None)):
+        if k == 0:
+            liab = f(liab + 100000); asset = f(asset + 100000)
+        liab = f(liab - p); eq = f(eq + p); asset = f(asset - p)
+        sched.append(line % (name, money(y), money(p), money(i)))
+        bank = f(bank - y)
+        if tax is not None:
+            t = 3000.0
+            if tax:
+                for _ in range(k):
+                    t = f(t * infl)
+            sched.append('  Withdraw %s for property taxes' % money(t))
+            bank = f(bank - t)
+sched.append(totals(46, inv=bank, asset=asset, eq=eq, liab=liab))
+write('property_taxes', {
+ 'scenario.txt': ['header start=40 end=46 tax=15 inflation=3', 'account name=Bank amount=1000000',
+                  'mortgage name=Home start=40 payoff=80 amount=100000 rate=6 years=30 tax=3000 '
+                  'tax-inflation=1',
+                  'mortgage name=Flat start=40 payoff=80 amount=100000 rate=6 years=30 tax=3000',
+                  'mortgage name=Shed start=40 payoff=80 amount=100000 rate=6 years=30 tax=0.99'],
+ 'run.txt': [''],
+ 'schedule.txt': sched})
+
+# --- mortgage_sale: a property appreciating 4 % a year, sold at its sell age before its
+# payoff age: taxes, sale, selling expenses, deposit, payoff of the rest, totals.
+r5 = f(f(5 * F001) / 12)
+broker = 300000.0; liab = asset = 0.0; eq = 0.0; value = 200000.0
+ppaid = ipaid = 0.0
+sched = []
+for k, age in enumerate(range(40, 45)):
+    sched += [totals(age, inv=broker, asset=asset, eq=eq, liab=liab), 'Financial Events:']
+    if k == 0:
+        liab = f(liab + 160000); asset = f(asset + 160000); eq = f(eq + 40000)
+        sched.append('  Home - $40,000.00 to equity.')
+    p, i = amortize(160000.0, r5, 360, 12 * k, 12 * k + 11)
+    ppaid = f(ppaid + p); ipaid = f(ipaid + i)
+    y = f(p + i)
+    liab = f(liab - p); eq = f(eq + p); asset = f(asset - p)
+    sched.append(line % ('Home', money(y), money(p), money(i)))
+    broker = f(broker - y)
+    sched.append('  Withdraw $1,200.00 for property taxes')
+    broker = f(broker - 1200)
+    growth = f(f(f(4 * F001) * value) * 1.0)
+    eq = f(eq + growth)
+    value = f(value + growth)
+sched += [totals(45, inv=broker, asset=asset, eq=eq, liab=liab), 'Financial Events:',
+          '  Withdraw $1,200.00 for property taxes']
+broker = f(broker - 1200)
+c = f(f(6 * F001) * value)
+rest = f(f(160000 - 0) - ppaid)
+liab = f(liab - rest)
+eq = f(eq - f(f(ppaid + 40000) + f(value - 200000)))
+asset = f(asset - rest)
+broker = f(f(broker + value) - c)
+sched += ['  Home - Sold property for %s' % money(value), '     Selling expenses = %s' % money(c),
+          '      Deposited %s to Broker' % money(f(value - c)),
+          '   Paid off mortgage with %s' % money(rest),
+          '    Total Principal=%s Total Interest=%s' % (money(ppaid), money(ipaid))]
+broker = f(broker - rest)
+sched.append(totals(46, inv=broker, asset=asset, eq=eq, liab=liab))
+write('mortgage_sale', {
+ 'scenario.txt': ['header start=40 end=46 tax=15', 'account name=Broker amount=300000',
+                  'mortgage name=Home start=40 payoff=70 amount=200000 down=40000 keep-down=1 rate=5 '
+                  'years=30 appreciation=4 sell=45 selling=6 tax=1200'],
+ 'run.txt': [''],
+ 'schedule.txt': sched})
