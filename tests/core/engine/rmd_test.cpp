@@ -46,33 +46,6 @@ struct Rmd : ::testing::Test, test::EngineFixture {
     }
 };
 
-TEST_F(Rmd, FirstYearMovesBalanceOverDivisorTaxedWithoutPenalty) {
-    AccountRecord& ira = member("IRA", 100000, 1);
-    ira.penaltyApplies = 1;
-    scenario.slots.penaltyAge[ira.slot] = 75;
-    scenario.slots.lifeTable1[0] = 27.4f;
-    switches.detailedResults = true;
-    context.logs.emplace(dir.path(), dialogs);
-
-    distribute(70);
-
-    EXPECT_EQ(moneyText(ira.balance), "$96,350.37");
-    EXPECT_EQ(moneyText(bank->balance), "$3,649.64");
-    EXPECT_EQ(moneyText(context.totals.retirementTotal), "$96,350.37");
-    EXPECT_EQ(moneyText(context.totals.investmentTotal), "$3,649.64");
-    EXPECT_EQ(moneyText(context.flows.taxes), "$729.93");
-    EXPECT_EQ(moneyText(context.flows.withdrawalTaxes), "$729.93");
-    EXPECT_EQ(context.flows.penalties, 0.0f);
-    EXPECT_EQ(shownLines(),
-              (Lines{"  Uniform (using RMD Table 1) -  $3,649.64 Transferred to the Bank account.",
-                     "      $3,649.64 from IRA"}));
-    EXPECT_EQ(output.schedule.lines[0].kind, 7);
-    EXPECT_EQ(output.schedule.lines[1].kind, 7);
-    EXPECT_FALSE(output.redFlags.rmdDepleted.set);
-    context.logs->finish();
-    EXPECT_EQ(test::readText(dir / "outfile.tmp"), " 70.0\tIRA\t      3649.64\nDooone\n");
-}
-
 TEST_F(Rmd, ProportionalSharesFollowBalancesAndOtherAccountsStayOut) {
     scenario.accounts.rmdDistribution = 1;
     bank->kind = static_cast<std::uint16_t>(AccountKind::TaxFreeSavings);

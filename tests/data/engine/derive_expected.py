@@ -298,11 +298,17 @@ write('rmd', {
  'scenario.txt': ['header start=70 end=71 tax=20', 'account name=Bank',
                   'account name=IRA kind=retirement amount=100000 rmd=1 penalty=75',
                   'rmd table=1 start=70 name=Uniform divisors=27.4 to=Bank distribution=3'],
- 'run.txt': [''],
- 'schedule.txt': [totals(70, ret=100000), 'Financial Events:',
+ 'run.txt': ['detailed'],
+ 'schedule.txt': ['Initial Rates:', ' Bank = 0.00%', ' IRA = 0.00%', ' Tax = 20.00%',
+   ' Inflation = 4.00%', ' Appreciation = 0.00%', totals(70, ret=100000), 'Financial Events:',
    '  Uniform (using RMD Table 1) -  %s Transferred to the Bank account.' % money(amt),
-   '  Withdrawal Taxes = %s' % money(tax),
-   totals(71, inv=bank, ret=ira)]})
+   '      %s from IRA' % money(amt),
+   # not penalised although the IRA's penalty age is 75
+   '  Withdrawal Taxes = %s' % money(tax), '      %s from Bank' % money(tax),
+   'Summary:', '    Total Incoming=$0.00', '    Total Outgoing=%s' % money(tax),
+   '       Taxes on withdrawals=%s' % money(tax),
+   totals(71, inv=bank, ret=ira)],
+ 'outfile.txt': ' 70.0\tIRA\t%13.2f\n 70.0\tBank\t%13.2f\nDooone\n' % (amt, tax)})
 
 # --- allocation: equal shares of a withdrawal over the minimum; the short account's lack
 # is carried to the next one. The account summary shows the balances.
