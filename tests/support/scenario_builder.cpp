@@ -465,16 +465,6 @@ AccountRecord& ScenarioBuilder::account(std::string_view name) {
     return m_scenario.accounts.accounts[static_cast<std::size_t>(index)];
 }
 
-EventRecord& ScenarioBuilder::event(std::string_view name) {
-    for (int i = 0; i < m_scenario.usedEventCount(); ++i) {
-        EventRecord& e = m_scenario.events[static_cast<std::size_t>(i)];
-        if (fieldText(e.name) == name) {
-            return e;
-        }
-    }
-    throw std::invalid_argument("no event named " + std::string(name));
-}
-
 Scenario makeScenario(std::string_view lines) {
     Scenario scenario;
     resetScenario(scenario);

@@ -48,7 +48,6 @@ public:
     ScenarioBuilder& add(std::string_view lines);
 
     AccountRecord& account(std::string_view name);
-    EventRecord& event(std::string_view name);
 
 private:
     void addLine(std::string_view line);
