@@ -1,5 +1,6 @@
 #include "editing/scenario_list.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,199 +11,47 @@
 namespace finplan {
 namespace {
 
-EventRecord event(EventType type, float startAge, std::string_view name) {
-    EventRecord e;
-    e.type = static_cast<std::int16_t>(type);
-    e.startAge = startAge;
-    setFieldText(e.name, name);
-    return e;
-}
-
-void addAccount(Scenario& s, std::uint16_t id, std::string_view name, AccountKind kind) {
-    AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(s.accounts.accountCount++)];
-    a.accountId = id;
-    setFieldText(a.name, name);
-    a.kind = static_cast<std::uint16_t>(kind);
-}
-
-void addEvent(Scenario& s, const EventRecord& e) {
-    s.events[static_cast<std::size_t>(s.liveEventCount++)] = e;
-}
-
 // Accounts 1 Checking, 2 Boat (an asset), 3 IRA, 4 Savings; scenario from 55.5 to 90.
-Scenario baseScenario() {
-    Scenario s;
-    s.header.startAge = 55.5f;
-    s.header.endAge = 90.0f;
-    s.header.taxRate = 22.5f;
-    s.header.inflationRate = 3.25f;
-    addAccount(s, 1, "Checking", AccountKind::InvestmentSavings);
-    addAccount(s, 2, "Boat", AccountKind::Asset);
-    addAccount(s, 3, "IRA", AccountKind::RetirementSavings);
-    addAccount(s, 4, "Savings", AccountKind::InvestmentSavings);
-    return s;
+Scenario baseScenario(std::string_view events) {
+    return test::makeScenario("header start=55.5 end=90 tax=22.5 inflation=3.25\n"
+                              "account name=Checking id=1\n"
+                              "account name=Boat kind=asset id=2\n"
+                              "account name=IRA kind=retirement id=3\n"
+                              "account name=Savings id=4\n" +
+                              std::string(events));
 }
 
 // One event of every kind, added out of order so that the list has to sort them.
 Scenario everyKindScenario() {
-    Scenario s = baseScenario();
-    s.accounts.assetAllocationMode = 2;
-    s.accounts.rmdDistribution = 0;
-    s.slots.rmdTargetAccountId = 3;
-
-    EventRecord rmd =
-        event(EventType::Rmd, 70, "Uniform -- RMD withdrawal option in effect using Table 1.");
-    addEvent(s, rmd);
-
-    EventRecord living = event(EventType::Withdrawal, 60, "Living costs");
-    living.endAge = 85;
-    living.amount = 12000;
-    living.adjustRate = 2.5f;
-    living.inflationAdjust = 1;
-    living.accountId = 1;
-    living.fromAccountFlag() = kAccountChosenMarker;
-    addEvent(s, living);
-
-    // One-time: no "/yr.", no adjustments; its account id names no account.
-    EventRecord car = event(EventType::Withdrawal, 65, "Car");
-    car.oneTime = 1;
-    car.amount = 5000;
-    car.adjustRate = 3;
-    car.inflationAdjust = 1;
-    car.accountId = 7;
-    car.fromAccountFlag() = kAccountChosenMarker;
-    addEvent(s, car);
-
-    EventRecord household = event(EventType::Withdrawal, 58, "Household");
-    household.budgetFlag = 1;
-    household.endAge = 80;
-    household.amount = 18250.75f;
-    household.accountId = 4;
-    household.fromAccountFlag() = kAccountChosenMarker;
-    addEvent(s, household);
-
-    EventRecord lastRates = event(EventType::Fundamentals, 68, "Back to start");
-    lastRates.amount = 25;
-    lastRates.downPayment = 3.25f;
-    lastRates.accountId = 9;
-    lastRates.rate = 4;
-    addEvent(s, lastRates);
-
-    EventRecord salary = event(EventType::Deposit, 56, "Salary");
-    salary.endAge = 62;
-    salary.amount = 30000;
-    salary.beforeTax() = 1;
-    salary.adjustRate = -1.5f;
-    salary.accountId = 3;
-    addEvent(s, salary);
-
-    EventRecord inheritance = event(EventType::Deposit, 58, "Inheritance");
-    inheritance.oneTime = 1;
-    inheritance.amount = 10000;
-    inheritance.accountId = 4;
-    addEvent(s, inheritance);
-
-    EventRecord close = event(EventType::Transfer, 65, "Close savings");
-    close.allFunds = 1;
-    close.amount = 999;
-    close.fromAccountId = 4;
-    close.accountId = 1;
-    addEvent(s, close);
-
-    EventRecord save = event(EventType::Transfer, 57, "Save");
-    save.endAge = 61;
-    save.amount = 2400;
-    save.inflationAdjust = 1;
-    save.fromAccountId = 1;
-    save.accountId = 4;
-    addEvent(s, save);
-
-    EventRecord sameRates = event(EventType::Fundamentals, 66, "Same again");
-    sameRates.amount = 25;
-    sameRates.downPayment = 2.75f;
-    sameRates.accountId = -1;
-    addEvent(s, sameRates);
-
-    EventRecord lowerInflation = event(EventType::Fundamentals, 57, "Lower inflation");
-    lowerInflation.amount = 22.5f;
-    lowerInflation.downPayment = 2.75f;
-    lowerInflation.accountId = -1;
-    addEvent(s, lowerInflation);
-
-    EventRecord retireRates = event(EventType::Fundamentals, 63, "Retire rates");
-    retireRates.amount = 25;
-    retireRates.downPayment = 2.75f;
-    retireRates.accountId = 3;
-    retireRates.rate = 6.5f;
-    addEvent(s, retireRates);
-
-    EventRecord boat = event(EventType::Loan, 59, "Boat loan");
-    boat.endAge = 64;
-    boat.amount = 20000;
-    boat.downPayment = 5000;
-    boat.rate = 6;
-    boat.years = 5;
-    boat.payment = 289.99f;
-    boat.adjustRate = 70;
-    boat.accountId = 2;
-    boat.payAccountId = 1;
-    boat.payFromAccountFlag = kAccountChosenMarker;
-    addEvent(s, boat);
-
-    EventRecord visa = event(EventType::Loan, 56, "Visa");
-    visa.inflationAdjust = kCreditCardMark;
-    visa.endAge = 60;
-    visa.amount = 5000;
-    visa.payment = 250;
-    visa.extraPurchases() = 100;
-    visa.rate = 18;
-    visa.appreciationRate = 4.25f;
-    visa.accountId = 1;
-    visa.years = kAccountChosenMarker;
-    addEvent(s, visa);
-
-    EventRecord house = event(EventType::Mortgage, 60, "House");
-    house.endAge = 75;
-    house.amount = 300000;
-    house.downPayment = 60000;
-    house.accountId = 1;
-    house.rate = 4.125f; // printf rounds the tie to even: 4.12
-    house.years = 15;
-    house.payment = 1795.6f;
-    house.extraPrincipalMode() = 2;
-    house.extraPrincipal = 200;
-    house.appreciationRate = 3.5f;
-    house.propertyTax = 4200;
-    house.closingCosts = 3500.5f;
-    house.payAccountId = 4;
-    house.payFromAccountFlag = kAccountChosenMarker;
-    house.adjustRate = 80;
-    house.sellingExpenses = 6;
-    addEvent(s, house);
-
-    EventRecord condo = event(EventType::Mortgage, 64, "Condo");
-    condo.endAge = 94;
-    condo.amount = 150000;
-    condo.downPayment = 30000;
-    condo.rate = 5;
-    condo.years = 30;
-    condo.payment = 644.19f;
-    condo.extraPrincipalMode() = 1;
-    condo.extraPrincipal = 50;
-    condo.appreciationRate = 2;
-    condo.payAccountId = -1;
-    addEvent(s, condo);
-
-    EventRecord allocation =
-        event(EventType::AssetAllocation, 62, "Asset allocation withdrawal option in effect.");
-    allocation.amount = 25000;
-    addEvent(s, allocation);
-
-    EventRecord travel = event(EventType::Budget, 60, "Travel");
-    travel.endAge = 75.5f;
-    travel.amount = 1234.5f;
-    addEvent(s, travel);
-    return s;
+    return baseScenario(
+        "rmd table=1 start=70 name=Uniform to=IRA distribution=0\n"
+        "withdrawal name=\"Living costs\" start=60 end=85 amount=12000 adjust=2.5 inflation=1 "
+        "from=Checking\n"
+        // One-time: no "/yr.", no adjustments; its account id names no account.
+        "withdrawal name=Car start=65 end=0 once=1 amount=5000 adjust=3 inflation=1 from=#7\n"
+        "budget number=1 name=Household start=58 end=80 from=Savings\n"
+        "item amount=18250.75\n"
+        "rates name=\"Back to start\" age=68 tax=25 inflation=3.25 account=#9 rate=4\n"
+        "deposit name=Salary start=56 end=62 amount=30000 before-tax=1 adjust=-1.5 to=IRA\n"
+        "deposit name=Inheritance start=58 end=0 once=1 amount=10000 to=Savings\n"
+        "transfer name=\"Close savings\" start=65 end=0 all=1 amount=999 from=Savings "
+        "to=Checking\n"
+        "transfer name=Save start=57 end=61 amount=2400 inflation=1 from=Checking to=Savings\n"
+        "rates name=\"Same again\" age=66 tax=25 inflation=2.75\n"
+        "rates name=\"Lower inflation\" age=57 tax=22.5 inflation=2.75\n"
+        "rates name=\"Retire rates\" age=63 tax=25 inflation=2.75 account=IRA rate=6.5\n"
+        "loan name=\"Boat loan\" start=59 payoff=64 price=20000 down=5000 rate=6 years=5 "
+        "payment=289.99 sell=70 to=Boat pay-from=Checking\n"
+        "card name=Visa start=56 payoff=60 balance=5000 payment=250 purchases=100 rate=18 "
+        "pay-years=4.25 from=Checking\n"
+        // printf rounds the rate's tie to even: 4.12
+        "mortgage name=House start=60 payoff=75 amount=300000 down=60000 keep-down=1 rate=4.125 "
+        "years=15 payment=1795.6 extra-mode=2 extra=200 appreciation=3.5 tax=4200 "
+        "closing=3500.5 pay-from=Savings sell=80 selling=6\n"
+        "mortgage name=Condo start=64 payoff=94 amount=150000 down=30000 rate=5 years=30 "
+        "payment=644.19 extra-mode=1 extra=50 appreciation=2\n"
+        "allocation start=62 minimum=25000 mode=2\n"
+        "old-budget name=Travel start=60 end=75.5 amount=1234.5 number=0");
 }
 
 const std::vector<std::string> kEveryKindList = {
@@ -290,22 +139,11 @@ TEST(ScenarioList, EachEventRecordsItsFirstLineAndOwnsItsBlock) {
 }
 
 TEST(ScenarioList, AnEventWithoutLinesOwnsNoLine) {
-    Scenario s = baseScenario();
-    s.accounts.assetAllocationMode = 0; // the allocation is off: its event is not shown
-    EventRecord allocation = event(EventType::AssetAllocation, 60, "Allocation");
-    allocation.amount = 1000;
-    addEvent(s, allocation);
-    EventRecord rates = event(EventType::Fundamentals, 60, "Rates");
-    rates.amount = 30;
-    rates.downPayment = 3.25f;
-    rates.accountId = -1;
-    addEvent(s, rates);
-    EventRecord pension = event(EventType::Deposit, 61, "Pension");
-    pension.endAge = 80;
-    pension.amount = 9000;
-    pension.inflationAdjust = 1;
-    pension.accountId = 1;
-    addEvent(s, pension);
+    // The allocation is off: its event is not shown.
+    Scenario s =
+        baseScenario("allocation name=Allocation start=60 minimum=1000 mode=0\n"
+                     "rates name=Rates age=60 tax=30 inflation=3.25\n"
+                     "deposit name=Pension start=61 end=80 amount=9000 inflation=1 to=Checking");
 
     EXPECT_EQ(buildScenarioList(s),
               (std::vector<std::string>{
@@ -321,46 +159,23 @@ TEST(ScenarioList, AnEventWithoutLinesOwnsNoLine) {
 }
 
 TEST(ScenarioList, NoEventsGiveNoLinesNotEvenTheHeader) {
-    Scenario s = baseScenario();
+    Scenario s = baseScenario("");
     EXPECT_TRUE(buildScenarioList(s).empty());
     EXPECT_EQ(eventForListLine(s, 1), -1);
 }
 
 // Debt lines that appear only for some ages and accounts.
 TEST(ScenarioList, DebtLinesFollowAgesAndAccounts) {
-    Scenario s = baseScenario();
-    // Deposited to a non-asset account: no sale shown; paid off at its start: no payoff line.
-    EventRecord loan = event(EventType::Loan, 60, "Piano");
-    loan.endAge = 60;
-    loan.amount = 8000;
-    loan.rate = 7.25f;
-    loan.years = 12;
-    loan.payment = 80;
-    loan.adjustRate = 70;
-    loan.accountId = 4;
-    loan.payAccountId = 1; // without the marker no account was chosen
-    addEvent(s, loan);
-    // Sold after the scenario ends: no sale lines; the payoff is before that sale.
-    EventRecord mortgage = event(EventType::Mortgage, 61, "Cabin");
-    mortgage.endAge = 70;
-    mortgage.amount = 100000;
-    mortgage.downPayment = 0;
-    mortgage.rate = 3;
-    mortgage.years = 9;
-    mortgage.payment = 1000;
-    mortgage.appreciationRate = -0.5f;
-    mortgage.adjustRate = 95;
-    mortgage.sellingExpenses = 5;
-    addEvent(s, mortgage);
-    // Pays off later than its payoff age: no payoff line.
-    EventRecord card = event(EventType::Loan, 62, "Store");
-    card.inflationAdjust = kCreditCardMark;
-    card.endAge = 64;
-    card.amount = 3000;
-    card.payment = 100;
-    card.appreciationRate = 1.5f;
-    card.accountId = -1;
-    addEvent(s, card);
+    Scenario s = baseScenario(
+        // Deposited to a non-asset account: no sale shown; paid off at its start: no payoff.
+        "loan name=Piano start=60 payoff=60 price=8000 rate=7.25 years=12 payment=80 sell=70 "
+        "to=Savings\n"
+        // Sold after the scenario ends: no sale lines; the payoff is before that sale.
+        "mortgage name=Cabin start=61 payoff=70 amount=100000 rate=3 years=9 payment=1000 "
+        "appreciation=-0.5 sell=95 selling=5\n"
+        // Pays off later than its payoff age: no payoff line.
+        "card name=Store start=62 payoff=64 balance=3000 payment=100 pay-years=1.5");
+    s.events[0].payAccountId = 1; // without the marker no account was chosen
 
     EXPECT_EQ(buildScenarioList(s),
               (std::vector<std::string>{

@@ -5,7 +5,7 @@
 #include "engine/run_simulation.h"
 #include "model/derived_totals.h"
 #include "model/scenario_reset.h"
-#include "model/text_field.h"
+#include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -20,6 +20,7 @@ struct EngineFixture {
     EngineFixture() { resetScenario(scenario); }
 
     Scenario scenario;
+    ScenarioBuilder builder{scenario};
     RunOutput output;
     RunSwitches switches;
     ScriptedDialogs dialogs;
@@ -29,30 +30,9 @@ struct EngineFixture {
     // What the engine's steps write when a test calls them directly: the list.
     RunOutputs outputs{&output.schedule};
 
-    AccountRecord& addAccount(std::string_view name, AccountKind kind, float amount, float rate,
-                              std::string_view order = " ") {
-        AccountTable& table = scenario.accounts;
-        const int index = table.accountCount++;
-        AccountRecord& a = table.accounts[static_cast<std::size_t>(index)];
-        setFieldText(a.name, name);
-        setFieldText(a.accessOrder, order);
-        a.kind = static_cast<std::uint16_t>(kind);
-        a.initialAmount = amount;
-        a.balance = amount;
-        a.rate = rate;
-        a.currentRate = rate;
-        a.accountId = static_cast<std::uint16_t>(table.nextAccountId++);
-        return a;
-    }
-
-    EventRecord& addEvent(EventType type, float startAge, float endAge, std::string_view name) {
-        EventRecord& e = scenario.events[static_cast<std::size_t>(scenario.liveEventCount++)];
-        e.type = static_cast<std::int16_t>(type);
-        e.startAge = startAge;
-        e.endAge = endAge;
-        setFieldText(e.name, name);
-        return e;
-    }
+    // Scenario lines, see ScenarioBuilder.
+    ScenarioBuilder& add(std::string_view lines) { return builder.add(lines); }
+    AccountRecord& account(std::string_view name) { return builder.account(name); }
 
     int run() {
         deriveTotals(scenario);
@@ -75,6 +55,15 @@ struct EngineFixture {
             texts.push_back(line.text);
         }
         return texts;
+    }
+    std::vector<std::string> linesWith(std::string_view part) const {
+        std::vector<std::string> found;
+        for (const ScheduleLine& line : output.schedule.lines) {
+            if (line.text.find(part) != std::string::npos) {
+                found.push_back(line.text);
+            }
+        }
+        return found;
     }
 };
 

@@ -12,33 +12,22 @@ struct RandomRun : ::testing::Test, test::EngineFixture {
     RandomSource random{7};
 
     RandomRun() {
-        scenario.header.startAge = 60;
-        scenario.header.endAge = 64;
-        scenario.header.inflationRate = 3.5f;
+        add("header start=60 end=64 inflation=3.5\n"
+            "random distribution=1\n" // uniform: every rate on a 0.01 step
+            "group index=0 name=Bonds min=1 max=5\n"
+            "group index=1 name=Stocks min=-10 max=20");
         environment.random = &random;
         switches.detailedResults = true;
-        setFieldText(scenario.groups.groupNames[0], "Bonds");
-        setFieldText(scenario.groups.groupNames[1], "Stocks");
-        scenario.groups.groupRandomMin[0] = 1;
-        scenario.groups.groupRandomMax[0] = 5;
-        scenario.groups.groupRandomMin[1] = -10;
-        scenario.groups.groupRandomMax[1] = 20;
-        scenario.groups.randomDistribution = 1; // uniform: every rate on a 0.01 step
     }
 
-    long count(std::string_view part) const {
-        const auto lines = shownLines();
-        return std::count_if(lines.begin(), lines.end(), [&](const std::string& text) {
-            return text.find(part) != std::string::npos;
-        });
-    }
+    long count(std::string_view part) const { return static_cast<long>(linesWith(part).size()); }
 };
 
 TEST_F(RandomRun, GroupRatesAreShownOncePerGroupAndSummedUp) {
-    addAccount("A", AccountKind::InvestmentSavings, 1000, 5).group = 1;
-    addAccount("B", AccountKind::TaxFreeSavings, 1000, 5).group = 1;
-    addAccount("C", AccountKind::RetirementSavings, 1000, 5).group = 0;
-    addAccount("Empty", AccountKind::RetirementSavings, 0, 5).group = 2;
+    add("account name=A amount=1000 rate=5 group=1\n"
+        "account name=B kind=taxfree amount=1000 rate=5 group=1\n"
+        "account name=C kind=retirement amount=1000 rate=5 group=0\n"
+        "account name=Empty kind=retirement rate=5 group=2");
     switches.randomGroupRates = true;
     ASSERT_EQ(run(), 1);
     EXPECT_EQ(count("  Uniform random group rates in effect."), 4);
@@ -58,9 +47,7 @@ TEST_F(RandomRun, GroupRatesAreShownOncePerGroupAndSummedUp) {
 }
 
 TEST_F(RandomRun, AccountRatesAreDrawnWithinTheirRangeAndCounted) {
-    AccountRecord& a = addAccount("A", AccountKind::InvestmentSavings, 1000, 5);
-    a.randomMinRate = 2;
-    a.randomMaxRate = 3;
+    AccountRecord& a = add("account name=A amount=1000 rate=5 min=2 max=3").account("A");
     switches.randomAccountRates = true;
     resetAccountRateStats(scenario);
     EXPECT_EQ(a.rateStatMin, 3.0f);
@@ -76,7 +63,7 @@ TEST_F(RandomRun, AccountRatesAreDrawnWithinTheirRangeAndCounted) {
 }
 
 TEST_F(RandomRun, TheSameSeedGivesTheSameRunAndTheGeneratorRunsOn) {
-    addAccount("A", AccountKind::InvestmentSavings, 1000, 5).group = 1;
+    add("account name=A amount=1000 rate=5 group=1");
     switches.randomGroupRates = true;
     ASSERT_EQ(run(), 1);
     const auto first = shownLines();
@@ -88,7 +75,7 @@ TEST_F(RandomRun, TheSameSeedGivesTheSameRunAndTheGeneratorRunsOn) {
 }
 
 TEST_F(RandomRun, RandomRatesNeedTheirSwitch) {
-    addAccount("A", AccountKind::InvestmentSavings, 1000, 5).group = 1;
+    add("account name=A amount=1000 rate=5 group=1");
     const auto before = random.state();
     ASSERT_EQ(run(), 1);
     EXPECT_EQ(random.state(), before);

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <tuple>
 #include <vector>
 
 namespace finplan {
@@ -140,39 +141,28 @@ TEST(RandomUniformRate, FirstValuesForSeedAreSinglePrecisionSums) {
     EXPECT_EQ(reversed.uniformRate(9.0f, 4.0f), 10.2799997f);
 }
 
-TEST(RandomUniformRate, StaysOnHundredthsAndBelowMax) {
-    RandomSource source(1700000000);
-    std::set<long> steps;
-    float lowest = 100.0f;
-    float highest = -100.0f;
-    for (int i = 0; i < 20000; ++i) {
-        const float value = source.uniformRate(4.0f, 9.0f);
-        ASSERT_GE(value, 4.0f);
-        ASSERT_LT(value, 9.0f);
-        const double hundredths = (static_cast<double>(value) - 4.0) * 100.0;
-        ASSERT_NEAR(hundredths, std::round(hundredths), 1e-3);
-        steps.insert(std::lround(hundredths));
-        lowest = std::fmin(lowest, value);
-        highest = std::fmax(highest, value);
+// Reversed bounds count up from the minimum: 9 to 4 gives 9.00 to 13.99.
+TEST(RandomUniformRate, StaysOnHundredthsFromMinBelowItsEnd) {
+    for (const auto& [from, to, seed, highest] :
+         {std::tuple{4.0f, 9.0f, 1700000000u, 8.99}, std::tuple{9.0f, 4.0f, 99u, 13.99}}) {
+        RandomSource source(seed);
+        std::set<long> steps;
+        float lowest = 100.0f;
+        float top = -100.0f;
+        for (int i = 0; i < 20000; ++i) {
+            const float value = source.uniformRate(from, to);
+            ASSERT_GE(value, from);
+            ASSERT_LT(value, from + 5.0f);
+            const double hundredths = (static_cast<double>(value) - from) * 100.0;
+            ASSERT_NEAR(hundredths, std::round(hundredths), 1e-3);
+            steps.insert(std::lround(hundredths));
+            lowest = std::fmin(lowest, value);
+            top = std::fmax(top, value);
+        }
+        EXPECT_EQ(steps.size(), 500u);
+        EXPECT_EQ(lowest, from);
+        EXPECT_NEAR(top, highest, 1e-5);
     }
-    EXPECT_EQ(steps.size(), 500u);
-    EXPECT_EQ(lowest, 4.0f);
-    EXPECT_NEAR(highest, 8.99, 1e-5);
-}
-
-TEST(RandomUniformRate, ReversedBoundsCountUpFromMin) {
-    RandomSource source(99);
-    float lowest = 100.0f;
-    float highest = -100.0f;
-    for (int i = 0; i < 20000; ++i) {
-        const float value = source.uniformRate(9.0f, 4.0f);
-        ASSERT_GE(value, 9.0f);
-        ASSERT_LT(value, 14.0f);
-        lowest = std::fmin(lowest, value);
-        highest = std::fmax(highest, value);
-    }
-    EXPECT_EQ(lowest, 9.0f);
-    EXPECT_NEAR(highest, 13.99, 1e-5);
 }
 
 TEST(RandomUniformRate, StepCountIsTruncatedInSinglePrecision) {

@@ -22,22 +22,21 @@ struct Rmd : ::testing::Test, test::EngineFixture {
     AccountRecord* bank = nullptr;
 
     void SetUp() override {
-        bank = &addAccount("Bank", AccountKind::InvestmentSavings, 0, 1);
-        scenario.slots.rmdTargetAccountId = static_cast<std::int16_t>(bank->accountId);
-        scenario.slots.lifeTable1StartAge = 70;
-        setFieldText(scenario.slots.lifeTable1Name, "Uniform");
-        scenario.accounts.rmdDistribution = 3;
+        add("account name=Bank rate=1\n"
+            "rmd table=1 start=70 name=Uniform to=Bank distribution=3");
+        bank = &account("Bank");
         context.displayStartAge = 60.0f;
         context.rates.taxRate = 20.0f;
     }
 
     // An account whose per-slot flag carries `table` in its tens digit.
-    AccountRecord& member(std::string_view name, float amount, int table,
-                          AccountKind kind = AccountKind::RetirementSavings) {
-        AccountRecord& a = addAccount(name, kind, amount, 5);
-        a.slot = static_cast<std::uint16_t>(scenario.accounts.accountCount - 1);
+    AccountRecord& member(const std::string& name, float amount, int table,
+                          const std::string& kind = "retirement") {
+        AccountRecord& a = add("account name=\"" + name + "\" kind=" + kind +
+                               " rate=5 amount=" + std::to_string(amount))
+                               .account(name);
         scenario.slots.rmdTable[a.slot] = static_cast<std::int16_t>(table * 10 + 2);
-        context.totals.retirementTotal += kind == AccountKind::RetirementSavings ? amount : 0;
+        context.totals.retirementTotal += kind == "retirement" ? amount : 0;
         return a;
     }
 
@@ -47,34 +46,6 @@ struct Rmd : ::testing::Test, test::EngineFixture {
     }
 };
 
-TEST_F(Rmd, FirstYearMovesBalanceOverDivisorTaxedWithoutPenalty) {
-    AccountRecord& ira = member("IRA", 100000, 1);
-    ira.penaltyApplies = 1;
-    scenario.slots.penaltyAge[ira.slot] = 75;
-    scenario.slots.penaltyRate[ira.slot] = 10;
-    scenario.slots.lifeTable1[0] = 27.4f;
-    switches.detailedResults = true;
-    context.logs.emplace(dir.path(), dialogs);
-
-    distribute(70);
-
-    EXPECT_EQ(moneyText(ira.balance), "$96,350.37");
-    EXPECT_EQ(moneyText(bank->balance), "$3,649.64");
-    EXPECT_EQ(moneyText(context.totals.retirementTotal), "$96,350.37");
-    EXPECT_EQ(moneyText(context.totals.investmentTotal), "$3,649.64");
-    EXPECT_EQ(moneyText(context.flows.taxes), "$729.93");
-    EXPECT_EQ(moneyText(context.flows.withdrawalTaxes), "$729.93");
-    EXPECT_EQ(context.flows.penalties, 0.0f);
-    EXPECT_EQ(shownLines(),
-              (Lines{"  Uniform (using RMD Table 1) -  $3,649.64 Transferred to the Bank account.",
-                     "      $3,649.64 from IRA"}));
-    EXPECT_EQ(output.schedule.lines[0].kind, 7);
-    EXPECT_EQ(output.schedule.lines[1].kind, 7);
-    EXPECT_FALSE(output.redFlags.rmdDepleted.set);
-    context.logs->finish();
-    EXPECT_EQ(test::readText(dir / "outfile.tmp"), " 70.0\tIRA\t      3649.64\nDooone\n");
-}
-
 TEST_F(Rmd, ProportionalSharesFollowBalancesAndOtherAccountsStayOut) {
     scenario.accounts.rmdDistribution = 1;
     bank->kind = static_cast<std::uint16_t>(AccountKind::TaxFreeSavings);
@@ -82,8 +53,9 @@ TEST_F(Rmd, ProportionalSharesFollowBalancesAndOtherAccountsStayOut) {
     AccountRecord& otherTable = member("Other", 50000, 2);
     AccountRecord& noTable = member("None", 50000, 0);
     AccountRecord& b = member("B", 10000, 1);
-    AccountRecord& badSlot = addAccount("Bad slot", AccountKind::RetirementSavings, 9000, 5);
-    badSlot.slot = 50;
+    AccountRecord& badSlot =
+        add("account name=\"Bad slot\" kind=retirement amount=9000 rate=5 slot=50")
+            .account("Bad slot");
     scenario.slots.lifeTable1[0] = 10.0f;
     switches.detailedResults = true;
 
@@ -130,7 +102,7 @@ TEST_F(Rmd, EqualSharesCarryWhatOneAccountLacksAndASecondPassTakesTheRest) {
 TEST_F(Rmd, SharesNeverTakeFromAnAccountThatIsNotRetirement) {
     scenario.accounts.rmdDistribution = 1;
     AccountRecord& ira = member("IRA", 30000, 1);
-    AccountRecord& broker = member("Broker", 10000, 1, AccountKind::InvestmentSavings);
+    AccountRecord& broker = member("Broker", 10000, 1, "investment");
     scenario.slots.lifeTable1[0] = 10.0f;
 
     distribute(70);
@@ -192,8 +164,7 @@ TEST_F(Rmd, AnAgeBeforeTheStartDistributesNothing) {
 }
 
 TEST_F(Rmd, EmptyAccountsRaiseTheRedFlagOnceWithTheFirstAge) {
-    scenario.slots.lifeTable3StartAge = 72;
-    setFieldText(scenario.slots.lifeTable3Name, "Joint");
+    add("rmd table=3 start=72 name=Joint");
     scenario.slots.lifeTable3[3] = 20.0f;
     scenario.slots.lifeTable3[4] = 19.0f;
     member("IRA", 0, 3);

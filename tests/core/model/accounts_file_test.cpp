@@ -1,6 +1,7 @@
 #include "model/accounts_file.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -19,19 +20,10 @@ struct AccountsFile : ::testing::Test {
 
     void SetUp() override {
         resetScenario(scenario);
-        addAccount("Savings", 5);
-        addAccount("ira", 2);
-        addAccount("Brokerage", 9);
-        scenario.accounts.nextAccountId = 10;
+        test::ScenarioBuilder(scenario).add("account name=Savings id=5\n"
+                                            "account name=ira id=2\n"
+                                            "account name=Brokerage id=9 rmd=1");
         scenario.slots.penaltyAge[1] = 62.0f;
-        scenario.slots.rmdTable[2] = 10;
-    }
-
-    void addAccount(std::string_view name, std::uint16_t id) {
-        auto& a =
-            scenario.accounts.accounts[static_cast<std::size_t>(scenario.accounts.accountCount++)];
-        setFieldText(a.name, name);
-        a.accountId = id;
     }
 
     std::string path(const std::string& name) { return (dir / name).string(); }

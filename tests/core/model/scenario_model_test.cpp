@@ -5,6 +5,7 @@
 #include "model/scenario_reset.h"
 #include "model/slot_repair.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +21,6 @@ EventRecord event(float startAge, EventType type, std::string_view name) {
     e.type = static_cast<std::int16_t>(type);
     setFieldText(e.name, name);
     return e;
-}
-
-AccountRecord& addAccount(Scenario& s, std::string_view name, AccountKind kind, float amount,
-                          float rate, std::uint16_t id) {
-    AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(s.accounts.accountCount++)];
-    setFieldText(a.name, name);
-    a.kind = static_cast<std::uint16_t>(kind);
-    a.initialAmount = amount;
-    a.rate = rate;
-    a.accountId = id;
-    return a;
 }
 
 std::vector<std::string> eventNames(const Scenario& s) {
@@ -105,10 +95,9 @@ TEST(ClearEvent, EmptiesTheRecordButKeepsListLineAndSold) {
 }
 
 TEST(AccountLookup, FindsOnlyUsedAccountsById) {
-    Scenario s;
-    addAccount(s, "Broker", AccountKind::InvestmentSavings, 0, 0, 7);
-    addAccount(s, "IRA", AccountKind::RetirementSavings, 0, 0, 3);
-    addAccount(s, "Again", AccountKind::Asset, 0, 0, 3);
+    Scenario s = test::makeScenario("account name=Broker id=7\n"
+                                    "account name=IRA id=3\n"
+                                    "account name=Again id=3");
     s.accounts.accounts[5].accountId = 11; // beyond accountCount: not used
     s.accounts.accounts[1].accountId = 0xFFFF;
     EXPECT_EQ(findAccountIndex(s.accounts, 7), 0);
@@ -210,12 +199,12 @@ TEST(EventOrder, SortsAreStableAndNamesCompareAsUnsignedCStrings) {
 }
 
 TEST(DeriveTotals, SumsAndAveragesByKindWithZeroForMissingKinds) {
-    Scenario s;
-    addAccount(s, "A", AccountKind::InvestmentSavings, 1000, 5, 0);
-    addAccount(s, "B", AccountKind::InvestmentSavings, 500, 8, 1);
-    addAccount(s, "C", AccountKind::RetirementSavings, 2500.5f, 7, 2);
-    addAccount(s, "D", AccountKind::Equity, 100000, 3, 3);
+    Scenario s = test::makeScenario("account name=A amount=1000 rate=5\n"
+                                    "account name=B amount=500 rate=8\n"
+                                    "account name=C kind=retirement amount=2500.5 rate=7\n"
+                                    "account name=D kind=equity amount=100000 rate=3");
     s.accounts.accounts[0].balance = 1.0f;
+    s.accounts.accounts[0].currentRate = 0.0f;
     s.header.reserved2 = 5;
     deriveTotals(s);
     EXPECT_EQ(s.header.initialInvestmentSavings, 1500.0f);
@@ -235,8 +224,7 @@ TEST(DeriveTotals, SumsAndAveragesByKindWithZeroForMissingKinds) {
 }
 
 TEST(ResetRunFields, ClearsRunStateByEventType) {
-    Scenario s;
-    addAccount(s, "A", AccountKind::InvestmentSavings, 1000, 5, 0).slot = 12;
+    Scenario s = test::makeScenario("account name=A amount=1000 rate=5 slot=12");
     s.accounts.accounts[0].balance = 3;
     s.slots.firstWithdrawalAge[12] = 61;
     s.events[0] = event(50, EventType::Fundamentals, "Rates");
@@ -275,11 +263,10 @@ TEST(ResetRunFields, ClearsRunStateByEventType) {
 }
 
 TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {
-    Scenario s;
-    addAccount(s, "bank", AccountKind::InvestmentSavings, 1, 0, 0).slot = 30;
-    addAccount(s, "_misc", AccountKind::Asset, 2, 0, 1).slot = 31;
-    addAccount(s, "Apple", AccountKind::Equity, 3, 0, 2).slot = 32;
-    addAccount(s, "BANK", AccountKind::Asset, 4, 0, 3).slot = 33;
+    Scenario s = test::makeScenario("account name=bank amount=1 slot=30\n"
+                                    "account name=_misc amount=2 slot=31\n"
+                                    "account name=Apple amount=3 slot=32\n"
+                                    "account name=BANK amount=4 slot=33");
     sortAccounts(s, AccountSortKey::Name, true);
     EXPECT_EQ(fieldText(s.accounts.accounts[0].name), "Apple");
     EXPECT_EQ(fieldText(s.accounts.accounts[1].name), "bank"); // equal names keep their order
@@ -294,16 +281,10 @@ TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {
 }
 
 TEST(AccountSort, ByAccessOrderAndBySlotValues) {
-    Scenario s;
-    setFieldText(addAccount(s, "X", AccountKind::Asset, 0, 0, 0).accessOrder, "b2");
-    setFieldText(addAccount(s, "Y", AccountKind::Asset, 0, 0, 1).accessOrder, "A9");
-    setFieldText(addAccount(s, "Z", AccountKind::Asset, 0, 0, 2).accessOrder, "B1");
-    for (int i = 0; i < 3; ++i) {
-        s.accounts.accounts[static_cast<std::size_t>(i)].slot = static_cast<std::uint16_t>(i);
-    }
-    s.slots.rmdTable = {};
-    s.slots.rmdTable[0] = 10;
-    s.slots.rmdTable[1] = 39;
+    Scenario s = test::makeScenario("account name=X order=b2 rmd=1\n"
+                                    "account name=Y order=A9\n"
+                                    "account name=Z order=B1 rmd=2");
+    s.slots.rmdTable[1] = 39; // only the tens digit counts
     s.slots.rmdTable[2] = 21;
     sortAccounts(s, AccountSortKey::AccessOrder, true);
     EXPECT_EQ(fieldText(s.accounts.accounts[0].name), "Y");

@@ -18,26 +18,6 @@ AccountRecord& addAccount(Scenario& scenario, std::string_view name) {
     return account;
 }
 
-TEST(ScheduleText, HyphenLines) {
-    EXPECT_EQ(hyphenLine(184), std::string(184, '-'));
-    EXPECT_EQ(hyphenLine(0), "");
-    EXPECT_EQ(hyphenLine(-3), "");
-}
-
-TEST(ScheduleText, TotalsLineHasTabSeparatedRightAlignedFields) {
-    RunTotals totals;
-    totals.investmentTotal = 1234.56f;
-    totals.taxFreeTotal = 0.0f;
-    totals.retirementTotal = 1234567.0f;
-    totals.assetTotal = -5.0f;
-    totals.equityTotal = 100.0f;
-    totals.liabilities = 250000.0f;
-    totals.netWorth = 999.99f;
-    EXPECT_EQ(totalsLine(45.0f, totals), "45.0 \t      $1,234.56\t          $0.00\t  $1,234,567.00"
-                                         "\t         $-5.00\t        $100.00\t    $250,000.00"
-                                         "\t        $999.99");
-}
-
 TEST(ScheduleText, TotalsLineAgeFieldAndOverlongAmounts) {
     RunTotals totals;
     totals.netWorth = -1e15f;
@@ -90,15 +70,6 @@ TEST(ScheduleText, InEffectLines) {
               "  Gaussian Standard Distribution random group rates in effect.");
     EXPECT_EQ(inEffectLine(true, 3), "");
     EXPECT_EQ(inEffectLine(false, -1), "");
-}
-
-TEST(ScheduleText, RateDetailAndPaymentLines) {
-    EXPECT_EQ(rateDetailLine("Savings", 7.5f), "      Savings rate=7.50%");
-    EXPECT_EQ(rateDetailLine("Growth", -12.0f), "      Growth rate=-12.00%");
-    EXPECT_EQ(savingsInterestTaxLine(75.0f), "  Pay $75.00 Tax On Savings Interest");
-    EXPECT_EQ(withdrawalTaxesLine(1234.5f), "  Withdrawal Taxes = $1,234.50");
-    EXPECT_EQ(penaltiesPaidLine(10.0f), "  Penalties Paid = $10.00");
-    EXPECT_EQ(depositTaxesLine(0.5f), "  Deposit Taxes = $0.50");
 }
 
 TEST(ScheduleText, SummaryOfAQuietYearShowsOnlyTheTotals) {
@@ -176,17 +147,6 @@ TEST(ScheduleText, AccountSummaryPadsEachBalanceToTwenty) {
 
     scenario.accounts.accountCount = -4;
     EXPECT_EQ(accountSummaryBlock(scenario.accounts), (Lines{"End Of Year Account Summary:"}));
-}
-
-TEST(ScheduleText, GroupRateStatsTakeRates) {
-    GroupRateStats stats;
-    stats.take(5.0f);
-    EXPECT_EQ(stats.min, 5.0f);
-    EXPECT_EQ(stats.max, 5.0f);
-    stats.take(-3.0f);
-    EXPECT_EQ(stats.count, 2);
-    EXPECT_EQ(stats.sum, 2.0f);
-    EXPECT_EQ(stats.min, -3.0f);
 }
 
 class RateStatistics : public ::testing::Test {
