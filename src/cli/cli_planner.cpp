@@ -3,21 +3,48 @@
 #include "cli/run_command.h"
 
 #include <ostream>
+#include <system_error>
 
 namespace finplan::cli {
 
+bool ensureWorkDir(const CliContext& context, const std::filesystem::path& workDir) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_directory(workDir, ec)) {
+        return true;
+    }
+    if (fs::create_directories(workDir, ec)) {
+        fs::permissions(workDir, fs::perms::owner_all, ec);
+    } else if (!ec) {
+        ec = std::make_error_code(std::errc::not_a_directory);
+    }
+    if (ec) {
+        context.err << "finplan-cli: cannot create the work directory " << workDir.string() << ": "
+                    << ec.message() << '\n';
+        return false;
+    }
+    return true;
+}
+
 std::unique_ptr<CliPlanner> CliPlanner::create(const CliContext& context,
-                                               const CliArguments& arguments) {
+                                               const CliArguments& arguments, ExitCode& status) {
     std::optional<LocalDateTime> today;
     if (const auto text = arguments.value("--today")) {
         today = parseToday(*text);
         if (!today) {
             context.err << "finplan-cli: --today takes YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS, got \""
                         << *text << "\"\n";
+            status = ExitCode::Usage;
             return nullptr;
         }
     }
-    return std::make_unique<CliPlanner>(context, arguments.value("--workdir").value_or("."), today);
+    const std::filesystem::path workDir = arguments.value("--workdir").value_or(".");
+    if (!ensureWorkDir(context, workDir)) {
+        status = ExitCode::WriteFailed;
+        return nullptr;
+    }
+    status = ExitCode::Success;
+    return std::make_unique<CliPlanner>(context, workDir, today);
 }
 
 CliPlanner::CliPlanner(const CliContext& context, std::filesystem::path workDir,

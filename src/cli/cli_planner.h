@@ -10,13 +10,19 @@
 
 namespace finplan::cli {
 
+// Makes a missing work directory for the user alone (its files list the user's scenarios);
+// false after the message naming it when that fails.
+bool ensureWorkDir(const CliContext& context, const std::filesystem::path& workDir);
+
 // The planner of one command: its work directory (--workdir, default the current one), its
 // clock (--today, default the system's) and the command line's dialogs.
 class CliPlanner {
 public:
-    // Empty after a usage message when --today is not a date.
+    // Empty after the message when --today is not a date (`status` Usage) or the work
+    // directory is missing and cannot be created (WriteFailed). A missing work directory is
+    // created for the user alone.
     static std::unique_ptr<CliPlanner> create(const CliContext& context,
-                                              const CliArguments& arguments);
+                                              const CliArguments& arguments, ExitCode& status);
 
     CliPlanner(const CliContext& context, std::filesystem::path workDir,
                std::optional<LocalDateTime> today);

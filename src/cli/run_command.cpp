@@ -3,6 +3,7 @@
 #include "cli/cli_planner.h"
 #include "model/file_io.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <ctime>
@@ -11,6 +12,16 @@
 #include <vector>
 
 namespace finplan::cli {
+
+namespace {
+
+int daysInMonth(int year, int month) {
+    constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[static_cast<std::size_t>(month - 1)];
+}
+
+} // namespace
 
 std::optional<LocalDateTime> parseToday(std::string_view text) {
     LocalDateTime at;
@@ -29,9 +40,9 @@ std::optional<LocalDateTime> parseToday(std::string_view text) {
             return std::nullopt;
         }
     }
-    const bool valid = at.month >= 1 && at.month <= 12 && at.day >= 1 && at.day <= 31 &&
-                       at.hour >= 0 && at.hour < 24 && at.minute >= 0 && at.minute < 60 &&
-                       at.second >= 0 && at.second < 60;
+    const bool valid = at.year >= 1 && at.month >= 1 && at.month <= 12 && at.day >= 1 &&
+                       at.day <= daysInMonth(at.year, at.month) && at.hour >= 0 && at.hour < 24 &&
+                       at.minute >= 0 && at.minute < 60 && at.second >= 0 && at.second < 60;
     return valid ? std::optional(at) : std::nullopt;
 }
 
@@ -127,9 +138,10 @@ ExitCode runRun(const CliContext& context, const CliArguments& arguments) {
         context.err << "finplan-cli: --random-accounts and --random-groups cannot be combined\n";
         return ExitCode::Usage;
     }
-    const auto planner = CliPlanner::create(context, arguments);
+    ExitCode status = ExitCode::Success;
+    const auto planner = CliPlanner::create(context, arguments, status);
     if (!planner) {
-        return ExitCode::Usage;
+        return status;
     }
     if (!(*planner)->load(arguments.files[0])) {
         return ExitCode::ReadFailed;

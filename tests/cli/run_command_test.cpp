@@ -27,11 +27,34 @@ TEST(CliRun, PrintsTheScheduleAndWritesTheFilesInTheWorkDirectory) {
     EXPECT_TRUE(plot.ends_with("Done\n"));
 }
 
+TEST(CliRun, AMissingWorkDirectoryIsMadeForTheUserAloneOrNamedWhenItCannotBe) {
+    TempDir dir;
+    const std::string sample = (dir / "s.RET").string();
+    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+    const auto made = dir / "new" / "work";
+    const CliRun run = runCliWith({"run", sample, "--workdir", made.string()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(std::filesystem::status(made).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
+    EXPECT_EQ(std::filesystem::status(made / "plotinf01.tmp").permissions() &
+                  std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    writeText(dir / "plain", "a file, not a folder");
+    const CliRun blocked = runCliWith({"run", sample, "--workdir", (dir / "plain/work").string()});
+    EXPECT_EQ(blocked.code, 3);
+    EXPECT_EQ(blocked.err, "finplan-cli: cannot create the work directory " +
+                               (dir / "plain/work").string() + ": Not a directory\n");
+    EXPECT_EQ(blocked.out, "");
+}
+
 TEST(CliRun, TodayMustBeADate) {
     EXPECT_TRUE(cli::parseToday("2026-02-28").has_value());
+    EXPECT_TRUE(cli::parseToday("2024-02-29").has_value());
     EXPECT_EQ(cli::parseToday("2026-02-28T23:59:58")->second, 58);
     for (const char* bad :
-         {"2026-13-01", "2026-02-28T24:00:00", "28.02.2026", "2026-02-28x", "2026-02-28T1:2"}) {
+         {"2026-13-01", "2026-02-28T24:00:00", "28.02.2026", "2026-02-28x", "2026-02-28T1:2",
+          "2024-02-31", "2023-02-29", "2026-04-31", "-001-01-01", "0000-01-01"}) {
         EXPECT_FALSE(cli::parseToday(bad).has_value()) << bad;
     }
     const CliRun run = runCliWith({"run", "x.RET", "--today", "yesterday"});

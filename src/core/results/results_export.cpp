@@ -28,13 +28,19 @@ void ResultsExport::row(float age, const AccountTable& accounts, float equityTot
     appendFixed(line, age, 2);
     line += separator;
     float total = 0.0f;
+    float heldEquity = 0.0f;
     for (int i = 0; i < accounts.usedCount(); ++i) {
-        const float balance = accounts.accounts[static_cast<std::size_t>(i)].balance;
-        total += balance;
-        appendFixed(line, balance, 2);
+        const AccountRecord& account = accounts.accounts[static_cast<std::size_t>(i)];
+        total += account.balance;
+        if (account.isKind(AccountKind::Equity)) {
+            heldEquity += account.balance;
+        }
+        appendFixed(line, account.balance, 2);
         line += separator;
     }
-    total += equityTotal;
+    // The equity column holds the Equity accounts' balances too: only the equity no account
+    // holds (from loans and mortgages) is added, so no account counts twice.
+    total += equityTotal - heldEquity;
     appendFixed(line, equityTotal, 2);
     line += separator;
     appendFixed(line, total, 2);
