@@ -7,6 +7,7 @@
 #include "engine/year_record.h"
 #include "model/account_sort.h"
 #include "model/derived_totals.h"
+#include "model/scenario_check.h"
 #include "model/text_field.h"
 #include "results/schedule_text.h"
 #include "results/text_format.h"
@@ -45,7 +46,8 @@ bool validAge(float age) {
 // A scenario read from a damaged or hand-made file may hold ages the result tables have no
 // room for; such a run is refused instead of writing past them.
 bool agesCanRun(const ScenarioHeader& header, UserDialogs& dialogs) {
-    if (validAge(header.startAge) && validAge(header.endAge)) {
+    // A start at or after the end has no year to show.
+    if (validAge(header.startAge) && validAge(header.endAge) && header.startAge < header.endAge) {
         const float first = std::floor(header.startAge);
         if (finalAge(first, header.endAge) - first + 1.0f <= static_cast<float>(kMaxShownYears)) {
             return true;
@@ -296,6 +298,10 @@ void finishRun(RunContext& run, float savedInflation) {
 
 int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& switches,
                   RunEnvironment& environment, const RunOutputs& outputs) {
+    if (const auto problem = firstInvalidValue(scenario)) {
+        environment.dialogs.error(*problem, "VALUE ERROR");
+        return 0;
+    }
     if (!agesCanRun(scenario.header, environment.dialogs)) {
         return 0;
     }

@@ -48,12 +48,6 @@ write('interest_summary', {
   '       Taxes on savings interest=$78.19',
   totals(62, inv=10868.0625)]})
 
-# --- single_age: a scenario that ends where it starts shows only its final age.
-write('single_age', {
- 'scenario.txt': ['header start=70 end=70', 'account name=Broker amount=1000 rate=5'],
- 'run.txt': [''],
- 'schedule.txt': [totals(70, inv=1000)]})
-
 # --- run_files: the run files and the plot file of a two-account run.
 write('run_files', {
  'scenario.txt': ['header start=60 end=61 file=plan.RET', 'account name=Broker amount=1000 rate=10',
