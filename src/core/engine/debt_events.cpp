@@ -8,6 +8,7 @@
 #include "results/money_text.h"
 #include "results/text_format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -444,9 +445,14 @@ void applyDebtYear(RunContext& run, int eventIndex) {
     // A card's adjustRate holds its months to pay off, not a sell age: a card is never sold.
     const float sellAge = card ? 0.0f : event.adjustRate;
     const float before = (whole(run.scenario.header.startAge) - whole(event.startAge)) * 12.0f;
-    const int m0 = before > 0.0f ? static_cast<int>(before) : 0;
-    if (!card && event.startAge + static_cast<float>(event.years) <= age) {
+    // Months before the scenario: never more than a lifetime, whatever a damaged value says.
+    constexpr float kMostMonths = 12.0f * 121.0f;
+    const int m0 = before > 0.0f ? static_cast<int>(std::min(before, kMostMonths)) : 0;
+    if (!card && event.oneTime == 0 && event.startAge + static_cast<float>(event.years) <= age) {
         event.oneTime = 1; // the term is over
+        // Every payment was made: the principal is paid in full, not a float residue short of
+        // it (which would bring a "Total Principal" line at a later sale).
+        event.principalPaid = financed(event);
     }
     if (age != sellAge && age < event.endAge && event.oneTime == 0) {
         if (card) {

@@ -35,7 +35,12 @@ float RandomSource::uniformRate(float min, float max) {
     // depend on it (0 to 0.29 makes 29 steps in float, 28 in double).
     const float scaledMax = max * 100.0f;
     const float scaledMin = min * 100.0f;
-    const int steps = static_cast<int>(scaledMax - scaledMin);
+    const float span = scaledMax - scaledMin;
+    // A damaged range (not a number, or beyond any rate) has no steps to draw from.
+    if (!(std::fabs(span) < 1.0e9f)) {
+        return min;
+    }
+    const int steps = static_cast<int>(span);
     if (steps == 0) {
         return min;
     }

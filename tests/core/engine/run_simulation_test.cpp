@@ -188,3 +188,26 @@ TEST(RunSchedule, AZoomedGraphGetsOnlyTheZoomedYearsInThePlotFile) {
 
 } // namespace
 } // namespace finplan
+
+namespace finplan {
+namespace {
+
+TEST(RunDebts, ALoanThatRanItsWholeTermIsPaidInFullAtItsSale) {
+    // 7 % over 3 years leaves the summed principal a float residue short of 10,000.
+    for (const char* kind : {"asset", "equity"}) {
+        Sim r;
+        r.add(std::string("header start=40 end=50\n"
+                          "account name=Bank amount=100000\n"
+                          "account name=Car kind=") +
+              kind +
+              "\n"
+              "loan name=Car-loan start=40 payoff=60 price=10000 rate=7 years=3 sell=47 to=Car");
+        ASSERT_EQ(r.run(), 1);
+        for (const std::string& line : r.shownLines()) {
+            EXPECT_EQ(line.find("Total Principal"), std::string::npos) << kind << ": " << line;
+        }
+    }
+}
+
+} // namespace
+} // namespace finplan
