@@ -453,7 +453,7 @@ void Planner::emptyList() {
 }
 
 void Planner::emptyPrintWorkFile() {
-    writeFileReplacing(m_workDir / kPrintWorkFile, std::string_view());
+    writeFileReplacing(m_workDir / kPrintWorkFile, std::string_view(), NewFileMode::OwnerOnly);
 }
 
 void Planner::setLoadedTitle() {

@@ -8,11 +8,15 @@ namespace finplan {
 
 bool writeCalculatorFile(const std::filesystem::path& workDir, const CalculatorFile& file,
                          std::string_view bytes, UserDialogs& dialogs) {
-    if (writeFileReplacing(workDir / file.name, bytes)) {
-        return true;
+    // Work files of the program: the user's alone.
+    const WriteResult written =
+        writeFileReplacing(workDir / file.name, bytes, NewFileMode::OwnerOnly);
+    if (!written) {
+        dialogs.error(std::string(file.failureText) + "\n" +
+                          writeFailureText(workDir / file.name, written),
+                      std::string(file.failureTitle));
     }
-    dialogs.error(std::string(file.failureText), std::string(file.failureTitle));
-    return false;
+    return static_cast<bool>(written);
 }
 
 } // namespace finplan

@@ -32,7 +32,9 @@ TEST(CalculatorFiles, WritesInTheWorkDirectoryOrSaysWhichFileFailed) {
         EXPECT_FALSE(writeCalculatorFile(dir / "missing", c.file, "x", dialogs));
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].title, c.title);
-        EXPECT_EQ(dialogs.shown[0].text, c.text);
+        EXPECT_EQ(dialogs.shown[0].text, std::string(c.text) + "\n" +
+                                             (dir / "missing" / c.file.name).string() +
+                                             ": No such file or directory");
     }
 }
 
