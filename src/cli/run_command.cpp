@@ -62,6 +62,11 @@ std::optional<std::uint32_t> randomSeed(const CliArguments& arguments) {
     return seed;
 }
 
+// Whether the last run wrote its run files whole (it said which it could not).
+bool ranFiles(const Planner& planner) {
+    return planner.output().fileFailure.empty();
+}
+
 RunSwitches runSwitches(const CliArguments& arguments) {
     RunSwitches switches;
     switches.detailedResults = arguments.has("--detailed");
@@ -152,7 +157,10 @@ ExitCode runRun(const CliContext& context, const CliArguments& arguments) {
     (*planner)->setFixedSeed(*seed);
     (*planner)->setSwitches(runSwitches(arguments));
     if (!(*planner)->run()) {
-        return ExitCode::ReadFailed;
+        return ranFiles(**planner) ? ExitCode::ReadFailed : ExitCode::WriteFailed;
+    }
+    if (!ranFiles(**planner)) {
+        return ExitCode::WriteFailed;
     }
     const std::vector<ScheduleLine> lines = (*planner)->output().schedule.lines;
     if (const ExitCode exported = writeExports(context, arguments, **planner);
