@@ -29,7 +29,7 @@ std::vector<std::string> temporaryFileNames() {
                                       "TRADE.TMP",    "REF.TMP",
                                       "PPBUDOUT.TMP", "BUDOUT.TMP",
                                       "PBUDOUT.TMP",  "PSCHED.TMP",
-                                      "ptmpsch.dat"};
+                                      "REFPRT.TMP",   "ptmpsch.dat"};
     for (int page = 1; page <= kPrintPages; ++page) {
         names.push_back("page" + std::to_string(page));
     }

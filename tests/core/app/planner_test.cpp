@@ -308,7 +308,7 @@ TEST_F(PlannerTest, SavedResultsHoldTheDescriptionAndTheScheduleAndEmptyThePrint
 
 TEST_F(PlannerTest, FinishWritesTheSettingsAndDeletesOnlyTheTemporaryFiles) {
     startOnSample();
-    for (const char* name : {"PAGE3", "rpage24", "SPAGE1", "TRADE.TMP", "ref.tmp"}) {
+    for (const char* name : {"PAGE3", "rpage24", "SPAGE1", "TRADE.TMP", "ref.tmp", "refprt.tmp"}) {
         writeText(dir / name, "x");
     }
     writeText(dir / "notes.txt", "keep");
@@ -318,8 +318,9 @@ TEST_F(PlannerTest, FinishWritesTheSettingsAndDeletesOnlyTheTemporaryFiles) {
     planner.setWindowPlacement(12, 34, 640, 480);
     planner.finish(true);
 
-    for (const char* name : {"bigfile.tmp", "plotinf01.tmp", "outfile.tmp", "infile.tmp",
-                             "ptmpsch.dat", "PAGE3", "rpage24", "SPAGE1", "TRADE.TMP", "ref.tmp"}) {
+    for (const char* name :
+         {"bigfile.tmp", "plotinf01.tmp", "outfile.tmp", "infile.tmp", "ptmpsch.dat", "PAGE3",
+          "rpage24", "SPAGE1", "TRADE.TMP", "ref.tmp", "refprt.tmp"}) {
         EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
     }
     for (const char* name : {"notes.txt", "page50", "sample.RET", "finance.dat"}) {
