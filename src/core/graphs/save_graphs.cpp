@@ -4,18 +4,24 @@
 #include "model/file_io.h"
 #include "model/group_table.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace finplan {
 
 namespace {
 
-constexpr int kLineLimit = 264;
+constexpr std::size_t kLineLimit = 264;
+// Far beyond the largest plot file a run writes; a longer one counts as ending there.
+constexpr std::uintmax_t kMaxPlotFileBytes = std::uintmax_t{64} << 20;
 constexpr std::string_view kFileError = "FILE ERROR";
 constexpr std::string_view kFileWarning = "FILE WARNING";
 
@@ -28,11 +34,12 @@ void stop(UserDialogs& dialogs, std::string text, std::string_view title) {
     dialogs.error(std::move(text), std::string(title));
 }
 
-// Reads and writes line by line. A line is what fgets gives with the 264-character buffer:
-// up to its newline, or 263 characters of a longer one, whose rest is the next line.
+// Copies line by line. A line is what fgets gives with the 264-character buffer: up to its
+// newline, or 263 characters of a longer one, whose rest is the next line; as a C string it
+// ends at a NUL byte.
 class LineCopy {
 public:
-    LineCopy(std::FILE* from, std::FILE* to)
+    LineCopy(std::span<const Byte> from, std::string& to)
         : m_from(from)
         , m_to(to) {}
 
@@ -40,7 +47,7 @@ public:
     std::optional<std::string> copy() {
         std::optional<std::string> line = read();
         if (line) {
-            std::fputs(line->c_str(), m_to);
+            m_to += *line;
         }
         return line;
     }
@@ -53,24 +60,36 @@ public:
             if (!line || (stopAtDone && line->starts_with("Done"))) {
                 return false;
             }
-            std::fputs(line->c_str(), m_to);
+            m_to += *line;
         }
         return true;
     }
 
-    void finish() { std::fputs("Done\n", m_to); }
+    void finish() { m_to += "Done\n"; }
 
 private:
     std::optional<std::string> read() {
-        char buffer[kLineLimit];
-        if (std::fgets(buffer, kLineLimit, m_from) == nullptr) {
+        if (m_pos >= m_from.size()) {
             return std::nullopt;
         }
-        return std::string(buffer);
+        const std::size_t limit = std::min(m_from.size(), m_pos + kLineLimit - 1);
+        std::size_t end = m_pos;
+        while (end < limit && m_from[end] != '\n') {
+            ++end;
+        }
+        if (end < limit) {
+            ++end; // the newline belongs to the line
+        }
+        std::string line(m_from.begin() + static_cast<std::ptrdiff_t>(m_pos),
+                         m_from.begin() + static_cast<std::ptrdiff_t>(end));
+        m_pos = end;
+        line.resize(std::min(line.size(), line.find('\0')));
+        return line;
     }
 
-    std::FILE* m_from;
-    std::FILE* m_to;
+    std::span<const Byte> m_from;
+    std::size_t m_pos = 0;
+    std::string& m_to;
 };
 
 // The whole number at the start of a line, as sscanf reads it; 0 when there is none.
@@ -124,6 +143,16 @@ bool mayOverwrite(const std::filesystem::path& path, const std::filesystem::path
     return true;
 }
 
+// The whole plot file, up to a size no run writes; nullopt when it cannot be read.
+std::optional<std::vector<Byte>> readPlotFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    return readFileBytes(path, static_cast<std::size_t>(std::min(size, kMaxPlotFileBytes)));
+}
+
 } // namespace
 
 bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
@@ -143,19 +172,29 @@ bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
         stop(dialogs, "Cannot open " + target + " for writing!", kFileError);
         return false;
     }
-    const File in(std::fopen((workDir / kPlotFileName).string().c_str(), "r"));
-    if (!in) {
+    const std::optional<std::vector<Byte>> plot = readPlotFile(workDir / kPlotFileName);
+    if (!plot) {
         stop(dialogs, "Cannot open plotinf for reading!", kFileError);
         return false;
     }
 
-    LineCopy lines(in.get(), out.get());
-    lines.copy(4, false);
-    const std::optional<int> years = plottedYearCount(lines.copy());
-    if (!years) {
+    const GraphFileText text = graphFileText(*plot);
+    std::fwrite(text.text.data(), 1, text.text.size(), out.get());
+    if (!text.complete) {
         // The lines copied so far stay in the graph file.
         stop(dialogs, "Problem saving graphs.\nPlease try again.", kFileError);
         return false;
+    }
+    return true;
+}
+
+GraphFileText graphFileText(std::span<const Byte> plot) {
+    GraphFileText result;
+    LineCopy lines(plot, result.text);
+    lines.copy(4, false);
+    const std::optional<int> years = plottedYearCount(lines.copy());
+    if (!years) {
+        return result;
     }
     const long accounts = leadingCount(lines.copy());
     bool whole = lines.copy(accounts, false);
@@ -166,7 +205,8 @@ bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
         lines.copy(kGroupCount + accounts, false);
     }
     lines.finish();
-    return true;
+    result.complete = true;
+    return result;
 }
 
 } // namespace finplan

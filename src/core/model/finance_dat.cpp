@@ -6,7 +6,6 @@
 #include <cstddef>
 #include <cstdio>
 #include <optional>
-#include <span>
 #include <utility>
 
 namespace finplan {
@@ -93,6 +92,37 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+bool decodeFinanceDat(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    LineReader lines(bytes);
+    auto firstLine = lines.next();
+    if (!firstLine) {
+        return false;
+    }
+    scenario.fileName = std::move(*firstLine);
+    if (const auto counterLine = lines.next()) {
+        scanCounterLine(*counterLine, settings);
+    }
+    for (auto& entry : settings.recentFiles) {
+        entry = lines.next().value_or(std::string());
+    }
+    // The counter names the temporary file of New; it cycles through 0 to 8.
+    if (settings.startCounter >= kCounterLimit) {
+        settings.startCounter = 0.0f;
+    }
+    return true;
+}
+
+std::string financeDatAtStart(const Scenario& scenario, const AppSettings& settings) {
+    // Writing the counter advanced now means a run that never reaches the final write leaves
+    // the next run a different temporary file.
+    std::string content = scenario.fileName + "\n";
+    content += formatCounterLine(settings.startCounter + 1.0f, settings);
+    for (const auto& entry : settings.recentFiles) {
+        content += entry + "\n";
+    }
+    return content;
+}
+
 bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& settings) {
     const fs::path path = workDir / kFinanceDatName;
     const auto bytes = readFileBytes(path, kFinanceDatLines * kMaxLineRead);
@@ -108,31 +138,10 @@ bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& se
         return !writeFileReplacing(path, content);
     }
 
-    LineReader lines(*bytes);
-    auto firstLine = lines.next();
-    if (!firstLine) {
+    if (!decodeFinanceDat(*bytes, scenario, settings)) {
         return false;
     }
-    scenario.fileName = std::move(*firstLine);
-    if (const auto counterLine = lines.next()) {
-        scanCounterLine(*counterLine, settings);
-    }
-    for (auto& entry : settings.recentFiles) {
-        entry = lines.next().value_or(std::string());
-    }
-
-    // The counter names the temporary file of New; it cycles through 0 to 8. Writing it
-    // advanced now means a run that never reaches the final write leaves the next run a
-    // different temporary file.
-    if (settings.startCounter >= kCounterLimit) {
-        settings.startCounter = 0.0f;
-    }
-    std::string content = scenario.fileName + "\n";
-    content += formatCounterLine(settings.startCounter + 1.0f, settings);
-    for (const auto& entry : settings.recentFiles) {
-        content += entry + "\n";
-    }
-    writeFileReplacing(path, content);
+    writeFileReplacing(path, financeDatAtStart(scenario, settings));
     return true;
 }
 

@@ -24,9 +24,7 @@ int clampCorner(int value) {
     return value < 0 || value > kMaxWindowCorner ? 0 : value;
 }
 
-} // namespace
-
-void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings) {
+void setStartDefaults(Scenario& scenario, AppSettings& settings) {
     settings.windowX = kDefaultWindowX;
     settings.windowY = kDefaultWindowY;
     settings.windowWidth = kDefaultWindowWidth;
@@ -37,21 +35,23 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
     settings.hideInfoFolder = 0;
     scenario.fonts = PrintFonts{};
     setFieldText(scenario.fonts[0].faceName, "Lucida");
+}
 
-    if (const auto bytes = readFileBytes(workDir / kPrefFileName, PrefInfo::kSize)) {
-        PrefInfo& prefs = scenario.prefs;
-        overlayRecord(prefs, std::span<const Byte>(*bytes));
-        settings.windowX = prefs.windowX;
-        settings.windowY = prefs.windowY;
-        settings.windowWidth = prefs.windowWidth;
-        settings.windowHeight = prefs.windowHeight;
-        settings.reportColumns = prefs.reportColumns;
-        settings.screenBanding = prefs.screenBanding;
-        settings.reportBanding = prefs.reportBanding;
-        settings.hideInfoFolder = prefs.hideInfoFolder;
-        settings.reportBoxing = prefs.reportBoxing;
-    }
+void takeStoredPrefs(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    PrefInfo& prefs = scenario.prefs;
+    overlayRecord(prefs, bytes);
+    settings.windowX = prefs.windowX;
+    settings.windowY = prefs.windowY;
+    settings.windowWidth = prefs.windowWidth;
+    settings.windowHeight = prefs.windowHeight;
+    settings.reportColumns = prefs.reportColumns;
+    settings.screenBanding = prefs.screenBanding;
+    settings.reportBanding = prefs.reportBanding;
+    settings.hideInfoFolder = prefs.hideInfoFolder;
+    settings.reportBoxing = prefs.reportBoxing;
+}
 
+void settleStartSettings(AppSettings& settings) {
     settings.windowX = clampCorner(settings.windowX);
     settings.windowY = clampCorner(settings.windowY);
     settings.toolbarShown = true;
@@ -61,9 +61,24 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
     }
 }
 
-bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
-                   const AppSettings& settings) {
-    PrefInfo& prefs = scenario.prefs;
+} // namespace
+
+void decodePrefInfo(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    setStartDefaults(scenario, settings);
+    takeStoredPrefs(bytes, scenario, settings);
+    settleStartSettings(settings);
+}
+
+void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings) {
+    if (const auto bytes = readFileBytes(workDir / kPrefFileName, PrefInfo::kSize)) {
+        decodePrefInfo(*bytes, scenario, settings);
+        return;
+    }
+    setStartDefaults(scenario, settings);
+    settleStartSettings(settings);
+}
+
+void storeSettingsInPrefs(PrefInfo& prefs, const AppSettings& settings) {
     prefs.windowX = settings.windowX;
     prefs.windowY = settings.windowY;
     prefs.reportColumns = settings.reportColumns;
@@ -74,7 +89,12 @@ bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
     // A window rectangle may be given with its corners swapped; the record holds sizes.
     prefs.windowWidth = std::abs(settings.windowWidth);
     prefs.windowHeight = std::abs(settings.windowHeight);
-    const auto bytes = encodeRecord(prefs);
+}
+
+bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
+                   const AppSettings& settings) {
+    storeSettingsInPrefs(scenario.prefs, settings);
+    const auto bytes = encodeRecord(scenario.prefs);
     return writeFileReplacing(workDir / kPrefFileName, std::span<const Byte>(bytes));
 }
 
