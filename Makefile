@@ -3,10 +3,13 @@
 
 BUILD_DIR ?= build
 SAN_DIR   ?= build-san
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
-.PHONY: all deps configure build run test test-main test-san bench format clean
+.PHONY: all deps configure build run test test-main test-san bench fuzz fuzz-ci fuzz-build format \
+	clean
 
 all: build
 
@@ -53,8 +56,23 @@ bench: deps
 	build-bench/bench/run_benchmark
 	if [ -x build-bench/bench/gui_benchmark ]; then build-bench/bench/gui_benchmark; fi
 
+# The libFuzzer harnesses of fuzz/, built with clang in a tree of their own. `make fuzz` runs
+# each for FUZZ_SECONDS, `make fuzz-ci` for 20 seconds; either fails on a crash, leak or timeout.
+fuzz-build: deps
+	scripts/install-fuzz-deps
+	$(CMAKE) -S . -B $(FUZZ_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DFINPLAN_FUZZ=ON -DFINPLAN_BUILD_TESTS=OFF \
+		-DFINPLAN_BUILD_GUI=OFF
+	$(CMAKE) --build $(FUZZ_DIR) --target fuzz_harnesses
+
+fuzz: fuzz-build
+	fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-ci: fuzz-build
+	fuzz/run_fuzzers.sh $(FUZZ_DIR) 20
+
 format:
-	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) build-bench
+	rm -rf $(BUILD_DIR) $(SAN_DIR) build-bench $(FUZZ_DIR)
