@@ -5,6 +5,7 @@
 #include "model/text_field.h"
 
 #include <cstdlib>
+#include <limits>
 #include <span>
 
 namespace finplan {
@@ -22,6 +23,13 @@ constexpr int kMinWindowWidth = 600;
 
 int clampCorner(int value) {
     return value < 0 || value > kMaxWindowCorner ? 0 : value;
+}
+
+// The size of an extent given either way round. The most negative int, which only a damaged
+// file holds, has no positive twin: it counts as the largest size.
+int extentSize(int extent) {
+    return extent == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
+                                                     : std::abs(extent);
 }
 
 void setStartDefaults(Scenario& scenario, AppSettings& settings) {
@@ -87,8 +95,8 @@ void storeSettingsInPrefs(PrefInfo& prefs, const AppSettings& settings) {
     prefs.reportBoxing = settings.reportBoxing;
     prefs.reportBanding = settings.reportBanding;
     // A window rectangle may be given with its corners swapped; the record holds sizes.
-    prefs.windowWidth = std::abs(settings.windowWidth);
-    prefs.windowHeight = std::abs(settings.windowHeight);
+    prefs.windowWidth = extentSize(settings.windowWidth);
+    prefs.windowHeight = extentSize(settings.windowHeight);
 }
 
 bool writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
