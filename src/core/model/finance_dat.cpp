@@ -3,6 +3,7 @@
 #include "model/file_io.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <optional>
@@ -105,8 +106,10 @@ bool decodeFinanceDat(std::span<const Byte> bytes, Scenario& scenario, AppSettin
     for (auto& entry : settings.recentFiles) {
         entry = lines.next().value_or(std::string());
     }
-    // The counter names the temporary file of New; it cycles through 0 to 8.
-    if (settings.startCounter >= kCounterLimit) {
+    // The counter names the temporary file of New; it cycles through 0 to 8. Anything else, a
+    // fraction or no number at all, would give that file a malformed name: it starts again.
+    const float counter = settings.startCounter;
+    if (!(counter >= 0.0f && counter < kCounterLimit && counter == std::trunc(counter))) {
         settings.startCounter = 0.0f;
     }
     return true;
