@@ -5,11 +5,13 @@ BUILD_DIR ?= build
 SAN_DIR   ?= build-san
 TSAN_DIR  ?= build-tsan
 NOGUI_DIR ?= build-nogui
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
 .PHONY: all deps configure build run test test-main test-san test-tsan test-nogui format-check \
-	bench format clean
+	bench fuzz fuzz-ci fuzz-build format clean
 
 all: build
 
@@ -36,7 +38,7 @@ run: build
 		$(BUILD_DIR)/src/gui/finplan examples/sample.RET; \
 	fi
 
-test: format-check test-main test-san test-tsan test-nogui
+test: format-check test-main test-san test-tsan test-nogui fuzz-ci
 
 test-main: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
@@ -72,8 +74,28 @@ bench: deps
 	build-bench/bench/run_benchmark
 	if [ -x build-bench/bench/gui_benchmark ]; then build-bench/bench/gui_benchmark; fi
 
-format:
-	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+# The libFuzzer harnesses of fuzz/, built with clang in a tree of their own. `make fuzz` runs
+# each for FUZZ_SECONDS, `make fuzz-ci` for 20 seconds; either fails on a crash, leak or timeout.
+fuzz-build: deps
+	scripts/install-fuzz-deps
+	$(CMAKE) -S . -B $(FUZZ_DIR) -G $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DCMAKE_CXX_COMPILER=clang++ -DFINPLAN_FUZZ=ON -DFINPLAN_BUILD_TESTS=OFF \
+		-DFINPLAN_BUILD_GUI=OFF
+	$(CMAKE) --build $(FUZZ_DIR) --target fuzz_harnesses
 
-clean:
-	rm -rf $(BUILD_DIR) $(SAN_DIR) $(TSAN_DIR) $(NOGUI_DIR) build-bench
+fuzz: fuzz-build
+	fuzz/run_fuzzers.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+fuzz-ci: fuzz-build
+	fuzz/run_fuzzers.sh $(FUZZ_DIR) 20
+
+format:
+TSAN_DIR  ?= build-tsan
+NOGUI_DIR ?= build-nogui
+FUZZ_DIR  ?= build-fuzz
+FUZZ_SECONDS ?= 60
+GENERATOR ?= Ninja
+CMAKE     ?= cmake
+
+.PHONY: all deps configure build run test test-main test-san test-tsan test-nogui format-check \
+	bench fuzz fuzz-ci fuzz-build format clean

@@ -1,38 +1,40 @@
 #include "graphs/save_graphs.h"
 
+#include "results/plot_file.h"
 #include "model/file_io.h"
 #include "model/group_table.h"
-#include "results/plot_file.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 namespace finplan {
 
 namespace {
 
-constexpr int kLineLimit = 264;
+constexpr std::size_t kLineLimit = 264;
+// Far beyond the largest plot file a run writes; a longer one counts as ending there.
+constexpr std::uintmax_t kMaxPlotFileBytes = std::uintmax_t{64} << 20;
 constexpr std::string_view kFileError = "FILE ERROR";
 constexpr std::string_view kFileWarning = "FILE WARNING";
-
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
 
 void stop(UserDialogs& dialogs, std::string text, std::string_view title) {
     dialogs.error(std::move(text), std::string(title));
 }
 
-// Reads and writes line by line. A line is what fgets gives with the 264-character buffer:
-// up to its newline, or 263 characters of a longer one, whose rest is the next line.
+// Copies line by line. A line is what fgets gives with the 264-character buffer: up to its
+// newline, or 263 characters of a longer one, whose rest is the next line; as a C string it
+// ends at a NUL byte.
 class LineCopy {
 public:
-    LineCopy(std::FILE* from, std::string& to)
+    LineCopy(std::span<const Byte> from, std::string& to)
         : m_from(from)
         , m_to(to) {}
 
@@ -62,14 +64,26 @@ public:
 
 private:
     std::optional<std::string> read() {
-        char buffer[kLineLimit];
-        if (std::fgets(buffer, kLineLimit, m_from) == nullptr) {
+        if (m_pos >= m_from.size()) {
             return std::nullopt;
         }
-        return std::string(buffer);
+        const std::size_t limit = std::min(m_from.size(), m_pos + kLineLimit - 1);
+        std::size_t end = m_pos;
+        while (end < limit && m_from[end] != '\n') {
+            ++end;
+        }
+        if (end < limit) {
+            ++end; // the newline belongs to the line
+        }
+        std::string line(m_from.begin() + static_cast<std::ptrdiff_t>(m_pos),
+                         m_from.begin() + static_cast<std::ptrdiff_t>(end));
+        m_pos = end;
+        line.resize(std::min(line.size(), line.find('\0')));
+        return line;
     }
 
-    std::FILE* m_from;
+    std::span<const Byte> m_from;
+    std::size_t m_pos = 0;
     std::string& m_to;
 };
 
@@ -117,33 +131,14 @@ bool mayOverwrite(const std::filesystem::path& path, const std::filesystem::path
     return answer == Answer::Yes;
 }
 
-// The graph file's text copied from the plot file; none (after the message) when the plot
-// file cannot be read or holds no year count a graph file can hold.
-std::optional<std::string> graphFileText(const std::filesystem::path& workDir,
-                                         UserDialogs& dialogs) {
-    const File in(openRegularForReading(workDir / kPlotFileName));
-    if (!in) {
-        stop(dialogs, "Cannot open plotinf for reading!", kFileError);
+// The whole plot file, up to a size no run writes; nullopt when it cannot be read.
+std::optional<std::vector<Byte>> readPlotFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    if (ec) {
         return std::nullopt;
     }
-    std::string text;
-    LineCopy lines(in.get(), text);
-    lines.copy(4, false);
-    const std::optional<int> years = plottedYearCount(lines.copy());
-    if (!years) {
-        stop(dialogs, "Problem saving graphs.\nPlease try again.", kFileError);
-        return std::nullopt;
-    }
-    const long accounts = leadingCount(lines.copy());
-    bool whole = lines.copy(accounts, false);
-    for (int year = 0; whole && year < *years; ++year) {
-        whole = lines.copy(accounts + 1, true);
-    }
-    if (whole) {
-        lines.copy(kGroupCount + accounts, false);
-    }
-    lines.finish();
-    return text;
+    return readFileBytes(path, static_cast<std::size_t>(std::min(size, kMaxPlotFileBytes)));
 }
 
 } // namespace
@@ -155,20 +150,46 @@ bool saveGraphs(const std::filesystem::path& workDir, const std::string& target,
     if (existed && !mayOverwrite(path, workDir, target, dialogs)) {
         return false;
     }
-    const std::optional<std::string> text = graphFileText(workDir, dialogs);
-    if (!text) {
+    const std::optional<std::vector<Byte>> plot = readPlotFile(workDir / kPlotFileName);
+    if (!plot) {
+        stop(dialogs, "Cannot open plotinf for reading!", kFileError);
         return false;
     }
-    // Written whole or not at all: a failed copy never leaves half a graph file.
-    if (const WriteResult written = writeFileReplacing(path, *text); !written) {
-        stop(dialogs,
-             (existed ? "Cannot open " + target + " for writing!"
-                      : std::string("Cannot open file!")) +
-                 "\n" + writeFailureText(path, written),
-             kFileError);
+    const GraphFileText text = graphFileText(*plot);
+    if (!text.complete) {
+        // Nothing is written: never half a graph file.
+        stop(dialogs, "Problem saving graphs.\nPlease try again.", kFileError);
+        return false;
+    }
+    // Written whole or not at all.
+    if (const WriteResult written = writeFileReplacing(path, text.text); !written) {
+        const std::string failure =
+            existed ? "Cannot open " + target + " for writing!" : std::string("Cannot open file!");
+        stop(dialogs, failure + "\n" + writeFailureText(path, written), kFileError);
         return false;
     }
     return true;
+}
+
+GraphFileText graphFileText(std::span<const Byte> plot) {
+    GraphFileText result;
+    LineCopy lines(plot, result.text);
+    lines.copy(4, false);
+    const std::optional<int> years = plottedYearCount(lines.copy());
+    if (!years) {
+        return result;
+    }
+    const long accounts = leadingCount(lines.copy());
+    bool whole = lines.copy(accounts, false);
+    for (int year = 0; whole && year < *years; ++year) {
+        whole = lines.copy(accounts + 1, true);
+    }
+    if (whole) {
+        lines.copy(kGroupCount + accounts, false);
+    }
+    lines.finish();
+    result.complete = true;
+    return result;
 }
 
 } // namespace finplan

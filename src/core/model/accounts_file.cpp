@@ -7,12 +7,6 @@
 
 namespace finplan {
 
-namespace {
-
-constexpr std::size_t kAccountsFileBytes = AccountTable::kSize + AccountSlotArrays::kSize;
-
-} // namespace
-
 bool writeAccountsFile(const Scenario& scenario, const std::string& fileName,
                        UserDialogs& dialogs) {
     if (fileExists(fileName) && dialogs.ask(fileName + " exists - Overwrite anyway?",
@@ -31,23 +25,13 @@ bool writeAccountsFile(const Scenario& scenario, const std::string& fileName,
     return true;
 }
 
-bool readAccountsFile(Scenario& scenario, const std::string& fileName, UserDialogs& dialogs) {
-    const auto bytes = readFileBytes(fileName, kAccountsFileBytes + 1);
-    if (!bytes) {
-        dialogs.error("Cannot read " + fileName + " accounts file!", "Read Error");
-        return false;
-    }
-    const std::span<const Byte> content(*bytes);
+bool decodeAccountsFile(std::span<const Byte> content, Scenario& scenario) {
     const bool withSlots = content.size() == kAccountsFileBytes;
     if (content.size() != AccountTable::kSize && !withSlots) {
-        dialogs.error("The file " + fileName + " does not appear to be a valid accounts file!",
-                      "FILE WARNING");
         return false;
     }
     const auto table = decodeRecord<AccountTable>(content);
     if (table.accountCount < 0 || table.accountCount > kMaxAccounts) {
-        dialogs.error("The file " + fileName + " does not appear to be a valid accounts file!",
-                      "FILE WARNING");
         return false;
     }
     scenario.accounts = table;
@@ -58,6 +42,20 @@ bool readAccountsFile(Scenario& scenario, const std::string& fileName, UserDialo
     }
     // Slots index the slot arrays: a damaged file must not leave one out of range.
     repairSlots(scenario.accounts);
+    return true;
+}
+
+bool readAccountsFile(Scenario& scenario, const std::string& fileName, UserDialogs& dialogs) {
+    const auto bytes = readFileBytes(fileName, kAccountsFileBytes + 1);
+    if (!bytes) {
+        dialogs.error("Cannot read " + fileName + " accounts file!", "Read Error");
+        return false;
+    }
+    if (!decodeAccountsFile(*bytes, scenario)) {
+        dialogs.error("The file " + fileName + " does not appear to be a valid accounts file!",
+                      "FILE WARNING");
+        return false;
+    }
     scenario.modified = true;
     scenario.resultsStale = true;
     return true;

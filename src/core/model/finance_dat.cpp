@@ -3,10 +3,10 @@
 #include "model/file_io.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdio>
 #include <optional>
-#include <span>
 #include <utility>
 
 namespace finplan {
@@ -92,6 +92,39 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
 
 } // namespace
 
+bool decodeFinanceDat(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    LineReader lines(bytes);
+    auto firstLine = lines.next();
+    if (!firstLine) {
+        return false;
+    }
+    scenario.fileName = std::move(*firstLine);
+    if (const auto counterLine = lines.next()) {
+        scanCounterLine(*counterLine, settings);
+    }
+    for (auto& entry : settings.recentFiles) {
+        entry = lines.next().value_or(std::string());
+    }
+    // The counter names the temporary file of New; it cycles through 0 to 8. Anything else, a
+    // fraction or no number at all, would give that file a malformed name: it starts again.
+    const float counter = settings.startCounter;
+    if (!(counter >= 0.0f && counter < kCounterLimit && counter == std::trunc(counter))) {
+        settings.startCounter = 0.0f;
+    }
+    return true;
+}
+
+std::string financeDatAtStart(const Scenario& scenario, const AppSettings& settings) {
+    // Writing the counter advanced now means a run that never reaches the final write leaves
+    // the next run a different temporary file.
+    std::string content = scenario.fileName + "\n";
+    content += formatCounterLine(settings.startCounter + 1.0f, settings);
+    for (const auto& entry : settings.recentFiles) {
+        content += entry + "\n";
+    }
+    return content;
+}
+
 bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& settings) {
     const fs::path path = workDir / kFinanceDatName;
     const auto bytes = readFileBytes(path, kFinanceDatLines * kMaxLineRead);
@@ -107,31 +140,10 @@ bool readFinanceDat(const fs::path& workDir, Scenario& scenario, AppSettings& se
         return !writeFileReplacing(path, content, NewFileMode::OwnerOnly);
     }
 
-    LineReader lines(*bytes);
-    auto firstLine = lines.next();
-    if (!firstLine) {
+    if (!decodeFinanceDat(*bytes, scenario, settings)) {
         return false;
     }
-    scenario.fileName = std::move(*firstLine);
-    if (const auto counterLine = lines.next()) {
-        scanCounterLine(*counterLine, settings);
-    }
-    for (auto& entry : settings.recentFiles) {
-        entry = lines.next().value_or(std::string());
-    }
-
-    // The counter names the temporary file of New; it cycles through 0 to 8. Writing it
-    // advanced now means a run that never reaches the final write leaves the next run a
-    // different temporary file.
-    if (settings.startCounter >= kCounterLimit) {
-        settings.startCounter = 0.0f;
-    }
-    std::string content = scenario.fileName + "\n";
-    content += formatCounterLine(settings.startCounter + 1.0f, settings);
-    for (const auto& entry : settings.recentFiles) {
-        content += entry + "\n";
-    }
-    writeFileReplacing(path, content, NewFileMode::OwnerOnly);
+    writeFileReplacing(path, financeDatAtStart(scenario, settings), NewFileMode::OwnerOnly);
     return true;
 }
 

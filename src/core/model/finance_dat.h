@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/app_settings.h"
+#include "model/byte_io.h"
 #include "model/safe_write.h"
 #include "model/scenario.h"
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +23,14 @@ inline constexpr const char* kFinanceDatName = "finance.dat";
 // settings. Returns whether the scenario named in line 1 should be opened.
 bool readFinanceDat(const std::filesystem::path& workDir, Scenario& scenario,
                     AppSettings& settings);
+
+// Takes line 1, the counter line and the recent files from the settings file's bytes; false for
+// an empty file, which changes nothing.
+bool decodeFinanceDat(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings);
+
+// The settings file as written back at start: line 1, the counter advanced by one, the reserved
+// values and recent files as read.
+std::string financeDatAtStart(const Scenario& scenario, const AppSettings& settings);
 
 // Writes the settings in force at the end of the program; false when the file cannot be
 // written.

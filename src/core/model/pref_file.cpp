@@ -5,6 +5,7 @@
 #include "model/text_field.h"
 
 #include <cstdlib>
+#include <limits>
 #include <span>
 
 namespace finplan {
@@ -23,9 +24,14 @@ int clampCorner(int value) {
     return value < 0 || value > kMaxWindowCorner ? 0 : value;
 }
 
-} // namespace
+// The size of an extent given either way round. The most negative int, which only a damaged
+// file holds, has no positive twin: it counts as the largest size.
+int extentSize(int extent) {
+    return extent == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
+                                                     : std::abs(extent);
+}
 
-void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings) {
+void setStartDefaults(Scenario& scenario, AppSettings& settings) {
     settings.windowX = kDefaultWindowX;
     settings.windowY = kDefaultWindowY;
     settings.windowWidth = kDefaultWindowWidth;
@@ -36,21 +42,23 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
     settings.hideInfoFolder = 0;
     scenario.fonts = PrintFonts{};
     setFieldText(scenario.fonts[0].faceName, "Lucida");
+}
 
-    if (const auto bytes = readFileBytes(workDir / kPrefFileName, PrefInfo::kSize)) {
-        PrefInfo& prefs = scenario.prefs;
-        overlayRecord(prefs, std::span<const Byte>(*bytes));
-        settings.windowX = prefs.windowX;
-        settings.windowY = prefs.windowY;
-        settings.windowWidth = prefs.windowWidth;
-        settings.windowHeight = prefs.windowHeight;
-        settings.reportColumns = prefs.reportColumns;
-        settings.screenBanding = prefs.screenBanding;
-        settings.reportBanding = prefs.reportBanding;
-        settings.hideInfoFolder = prefs.hideInfoFolder;
-        settings.reportBoxing = prefs.reportBoxing;
-    }
+void takeStoredPrefs(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    PrefInfo& prefs = scenario.prefs;
+    overlayRecord(prefs, bytes);
+    settings.windowX = prefs.windowX;
+    settings.windowY = prefs.windowY;
+    settings.windowWidth = prefs.windowWidth;
+    settings.windowHeight = prefs.windowHeight;
+    settings.reportColumns = prefs.reportColumns;
+    settings.screenBanding = prefs.screenBanding;
+    settings.reportBanding = prefs.reportBanding;
+    settings.hideInfoFolder = prefs.hideInfoFolder;
+    settings.reportBoxing = prefs.reportBoxing;
+}
 
+void settleStartSettings(AppSettings& settings) {
     settings.windowX = clampCorner(settings.windowX);
     settings.windowY = clampCorner(settings.windowY);
     settings.toolbarShown = true;
@@ -60,9 +68,24 @@ void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppS
     }
 }
 
-WriteResult writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
-                          const AppSettings& settings) {
-    PrefInfo& prefs = scenario.prefs;
+} // namespace
+
+void decodePrefInfo(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    setStartDefaults(scenario, settings);
+    takeStoredPrefs(bytes, scenario, settings);
+    settleStartSettings(settings);
+}
+
+void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings) {
+    if (const auto bytes = readFileBytes(workDir / kPrefFileName, PrefInfo::kSize)) {
+        decodePrefInfo(*bytes, scenario, settings);
+        return;
+    }
+    setStartDefaults(scenario, settings);
+    settleStartSettings(settings);
+}
+
+void storeSettingsInPrefs(PrefInfo& prefs, const AppSettings& settings) {
     prefs.windowX = settings.windowX;
     prefs.windowY = settings.windowY;
     prefs.reportColumns = settings.reportColumns;
@@ -71,9 +94,14 @@ WriteResult writePrefInfo(const std::filesystem::path& workDir, Scenario& scenar
     prefs.reportBoxing = settings.reportBoxing;
     prefs.reportBanding = settings.reportBanding;
     // A window rectangle may be given with its corners swapped; the record holds sizes.
-    prefs.windowWidth = std::abs(settings.windowWidth);
-    prefs.windowHeight = std::abs(settings.windowHeight);
-    const auto bytes = encodeRecord(prefs);
+    prefs.windowWidth = extentSize(settings.windowWidth);
+    prefs.windowHeight = extentSize(settings.windowHeight);
+}
+
+WriteResult writePrefInfo(const std::filesystem::path& workDir, Scenario& scenario,
+                          const AppSettings& settings) {
+    storeSettingsInPrefs(scenario.prefs, settings);
+    const auto bytes = encodeRecord(scenario.prefs);
     return writeFileReplacing(workDir / kPrefFileName, std::span<const Byte>(bytes),
                               NewFileMode::OwnerOnly);
 }

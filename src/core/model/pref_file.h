@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/app_settings.h"
+#include "model/byte_io.h"
 #include "model/safe_write.h"
 #include "model/scenario.h"
 
 #include <filesystem>
+#include <span>
 
 namespace finplan {
 
@@ -17,6 +19,13 @@ inline constexpr const char* kPrefFileName = "prefinf.dat";
 // the bytes it holds) and puts its placement and switches into force in settings. A missing
 // file leaves the defaults.
 void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings);
+
+// readPrefInfo on the bytes of a present file; fewer than a record's bytes overlay only the
+// fields they reach.
+void decodePrefInfo(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings);
+
+// The window placement and switches in force, as writePrefInfo records them.
+void storeSettingsInPrefs(PrefInfo& prefs, const AppSettings& settings);
 
 // Copies the window placement and switches in force into scenario.prefs and writes the
 // record; margins, print option and font fields go out as held. False when it cannot be

@@ -7,7 +7,6 @@
 #include "model/text_field.h"
 
 #include <algorithm>
-#include <span>
 
 namespace finplan {
 
@@ -170,6 +169,20 @@ bool refuseFile(Scenario& scenario, const std::string& name, UserDialogs& dialog
 
 } // namespace
 
+bool decodeScenario(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings) {
+    resetScenario(scenario);
+    BlockCursor cursor(bytes);
+    if (!readRequiredBlocks(cursor, scenario)) {
+        return false;
+    }
+    readOptionalBlocks(cursor, scenario, settings);
+    settings.toolbarShown = true;
+    settings.screenBanding = 1;
+    checkRandomSettings(scenario.groups);
+    scenario.liveEventCount = scenario.header.eventCount;
+    return true;
+}
+
 bool readScenario(Scenario& scenario, AppSettings& settings, UserDialogs& dialogs) {
     const std::string name = scenario.fileName;
     // Nothing past the largest layout is read: later bytes are ignored anyway.
@@ -177,16 +190,9 @@ bool readScenario(Scenario& scenario, AppSettings& settings, UserDialogs& dialog
     if (!bytes) {
         return false; // the scenario in memory stays as it was
     }
-    resetScenario(scenario);
-    BlockCursor cursor(*bytes);
-    if (!readRequiredBlocks(cursor, scenario)) {
+    if (!decodeScenario(*bytes, scenario, settings)) {
         return refuseFile(scenario, name, dialogs);
     }
-    readOptionalBlocks(cursor, scenario, settings);
-    settings.toolbarShown = true;
-    settings.screenBanding = 1;
-    checkRandomSettings(scenario.groups);
-    scenario.liveEventCount = scenario.header.eventCount;
     scenario.saveName = scenario.fileName;
     scenario.resultsStale = true;
     return true;

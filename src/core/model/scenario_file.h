@@ -1,16 +1,23 @@
 #pragma once
 
 #include "model/app_settings.h"
+#include "model/byte_io.h"
 #include "model/scenario.h"
 #include "platform/user_dialogs.h"
 
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace finplan {
 
 // The name both file names get when a read fails.
 inline constexpr const char* kFailedReadName = "tmp01.ret";
+
+// Decodes a scenario file's bytes into the scenario, with the fallbacks for short files. False
+// when the header, events or account table are cut short or hold impossible counts; the
+// scenario is then partly read and must be reset.
+bool decodeScenario(std::span<const Byte> bytes, Scenario& scenario, AppSettings& settings);
 
 // Reads the file named by scenario.fileName into the scenario, with the fallbacks for short
 // files. A file too short for its header, events or account table, or with impossible counts,

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <span>
 #include <string>
 
 namespace finplan {
@@ -148,6 +149,32 @@ TEST_F(SaveGraphs, LinesAreReadIn264CharacterPieces) {
     writePlot("1\n" + std::string(263, 'x') + "\nDate: d\nTime: t\n2.00\n" + kTwoYears);
     EXPECT_FALSE(save("split.tvp"));
     expectOnlyMessage("Problem saving graphs.\nPlease try again.", "FILE ERROR");
+}
+
+TEST(GraphFileText, DamagedPlotBytes) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string plot;
+        std::string text;
+        bool complete;
+    };
+    const Case cases[] = {
+        {"", "", false},
+        {"1\na\nb\nc\n", "1\na\nb\nc\n", false},
+        {"1\na\nb\nc\nnan\n2\n", "1\na\nb\nc\nnan\n", false},
+        // A fraction above -1 is cut to no years at all.
+        {"1\na\nb\nc\n-0.5\n0\n", "1\na\nb\nc\n-0.5\n0\nDone\n", true},
+        // A line is a C string: its NUL byte ends it, newline included.
+        {"1\na\0x\nb\nc\n0\n1\ns\n"s, "1\nab\nc\n0\n1\ns\nDone\n", true},
+        // An account count past the file's end copies what is there.
+        {"1\na\nb\nc\n5\n2147483647\ns\n", "1\na\nb\nc\n5\n2147483647\ns\nDone\n", true},
+    };
+    for (const Case& c : cases) {
+        const auto* data = reinterpret_cast<const Byte*>(c.plot.data());
+        const GraphFileText graph = graphFileText(std::span<const Byte>(data, c.plot.size()));
+        EXPECT_EQ(graph.text, c.text) << c.plot;
+        EXPECT_EQ(graph.complete, c.complete) << c.plot;
+    }
 }
 
 TEST_F(SaveGraphs, MissingPlotFileOrFolderAreReported) {

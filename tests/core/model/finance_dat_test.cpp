@@ -1,4 +1,5 @@
 #include "model/finance_dat.h"
+#include "model/scenario_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,22 @@ TEST_F(FinanceDatTest, CounterOfNineOrMoreRestartsAtZero) {
 
         EXPECT_EQ(settings.startCounter, 0.0f) << stored;
         EXPECT_EQ(readText(file()), "a.ret\n  1.00" + kZeroCounterTail + "\n\n\n\n\n\n") << stored;
+    }
+}
+
+// Found by fuzzing: New would turn these into an undefined conversion or a name like
+// "temp-31.ret".
+TEST_F(FinanceDatTest, CounterThatIsNoWholeNumberUpToEightRestartsAtZero) {
+    for (const std::string stored :
+         {"nan", "-nan", "inf", "-1e30", "1e30", "-3", "-0.5", "3.00213", "8.999"}) {
+        writeText(file(), "a.ret\n" + stored + kZeroCounterTail);
+        settings.startCounter = 4.0f;
+
+        EXPECT_TRUE(read());
+
+        EXPECT_EQ(settings.startCounter, 0.0f) << stored;
+        EXPECT_EQ(readText(file()), "a.ret\n  1.00" + kZeroCounterTail + "\n\n\n\n\n\n") << stored;
+        EXPECT_EQ(shortScenarioName(settings, "w"), "w/temp01.ret") << stored;
     }
 }
 
