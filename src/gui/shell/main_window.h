@@ -77,6 +77,8 @@ private:
     QAction* makeAction(int id);
     QAction* newAction(int id);
     void updateRecentFiles();
+    // The placement of the preferences, fitted to the screen.
+    void placeAsStored();
     void storePlacement();
 
     Planner& m_planner;
