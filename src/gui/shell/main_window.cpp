@@ -235,6 +235,12 @@ bool MainWindow::endSession() {
     return true;
 }
 
+void MainWindow::finishUnattended() {
+    storePlacement();
+    m_planner.finish(true);
+    m_sessionEnded = true;
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     // What ending the session asked and wrote stands; the window just goes.
     if (m_sessionEnded) {

@@ -61,6 +61,9 @@ public:
     // The session is ending (log-off or shut-down): the save prompt, then the settings, but the
     // temporary files stay. False when the user cancelled.
     bool endSession();
+    // The end of a use nobody attends (--grab): what Exit writes and deletes, but no save
+    // prompt, since nobody is there to answer it and the scenario is never written unasked.
+    void finishUnattended();
 
     void refreshViews(std::optional<Page> page) override;
     void updateTitle() override;
