@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -57,6 +58,11 @@ const GraphFileKind kPdf{
     "pdf", [](const fs::path& path, GraphView& view, const render::GraphScene& scene) {
         return render::writeGraphPdf(path, view, scene, PageMargins{});
     }};
+
+// Test names show the kind, not the bytes of the record.
+void PrintTo(const GraphFileKind& kind, std::ostream* out) {
+    *out << kind.name;
+}
 
 class GraphFileTest : public ::testing::TestWithParam<GraphFileKind> {
 protected:
