@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QString>
 
 #include <array>
 #include <charconv>
@@ -276,18 +275,12 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     GraphView view;
     setUpView(view, *request, year, scene.lastYearIndex);
 
-    bool written = false;
-    std::string path;
-    if (request->png) {
-        path = *request->png;
-        written = render::writeGraphPng(QString::fromStdString(path), view, scene, request->size);
-    } else {
-        path = *request->pdf;
-        written =
-            render::writeGraphPdf(QString::fromStdString(path), view, scene, settings.margins);
-    }
+    const std::string path = request->png ? *request->png : *request->pdf;
+    const WriteResult written = request->png
+                                    ? render::writeGraphPng(path, view, scene, request->size)
+                                    : render::writeGraphPdf(path, view, scene, settings.margins);
     if (!written) {
-        context.err << "Cannot write " << path << '\n';
+        context.err << "Cannot write " << writeFailureText(path, written) << '\n';
         return ExitCode::WriteFailed;
     }
     return ExitCode::Success;

@@ -2,7 +2,10 @@
 
 #include "render/graph_drawing.h"
 #include "render/graph_fonts.h"
+#include "render/picture_file.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -30,27 +33,37 @@ QImage renderGraphImage(GraphView& view, const GraphScene& scene, QSize size) {
     return image;
 }
 
-bool writeGraphPng(const QString& path, GraphView& view, const GraphScene& scene, QSize size) {
-    return renderGraphImage(view, scene, size).save(path, "PNG");
+WriteResult writeGraphPng(const std::filesystem::path& path, GraphView& view,
+                          const GraphScene& scene, QSize size) {
+    return writePngFile(path, renderGraphImage(view, scene, size));
 }
 
-bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene,
-                   const PageMargins& margins) {
-    QPdfWriter writer(path);
-    writer.setResolution(kPdfDotsPerInch);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setTitle(QStringLiteral("Printing Graph"));
-    writer.setCreator(QStringLiteral("Financial Planner"));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
+WriteResult writeGraphPdf(const std::filesystem::path& path, GraphView& view,
+                          const GraphScene& scene, const PageMargins& margins) {
+    QByteArray document;
+    QBuffer buffer(&document);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        // The writer finishes the document when it goes.
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfDotsPerInch);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                         QMarginsF(0, 0, 0, 0)));
+        writer.setTitle(QStringLiteral("Printing Graph"));
+        writer.setCreator(QStringLiteral("Financial Planner"));
+        QPainter painter;
+        if (!painter.begin(&writer)) {
+            return WriteResult::failure("The page could not be made");
+        }
+        const QRect page(0, 0, writer.width(), writer.height());
+        const QMargins device(toDots(margins.left), toDots(margins.top), toDots(margins.right),
+                              toDots(margins.bottom));
+        drawPrintedGraph(painter, page, device, view, scene, printerGraphFont());
+        if (!painter.end()) {
+            return WriteResult::failure("The page could not be made");
+        }
     }
-    const QRect page(0, 0, writer.width(), writer.height());
-    const QMargins device(toDots(margins.left), toDots(margins.top), toDots(margins.right),
-                          toDots(margins.bottom));
-    drawPrintedGraph(painter, page, device, view, scene, printerGraphFont());
-    return painter.end();
+    return writeBytesFile(path, document);
 }
 
 } // namespace finplan::render

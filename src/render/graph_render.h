@@ -2,11 +2,13 @@
 
 #include "graphs/graph_view.h"
 #include "model/app_settings.h"
+#include "model/safe_write.h"
 #include "render/graph_source.h"
 
 #include <QImage>
 #include <QSize>
-#include <QString>
+
+#include <filesystem>
 
 namespace finplan::render {
 
@@ -16,12 +18,13 @@ namespace finplan::render {
 // as for a main window whose client area is that high.
 QImage renderGraphImage(GraphView& view, const GraphScene& scene, QSize size);
 
-// That image as a PNG file. False when the file cannot be written.
-bool writeGraphPng(const QString& path, GraphView& view, const GraphScene& scene, QSize size);
+// That image as a PNG file. On failure the file is as it was.
+WriteResult writeGraphPng(const std::filesystem::path& path, GraphView& view,
+                          const GraphScene& scene, QSize size);
 
 // One PDF page in the printer layout: a Letter page upright, the page setup's margins (in
-// thousandths of an inch). False when the file cannot be written.
-bool writeGraphPdf(const QString& path, GraphView& view, const GraphScene& scene,
-                   const PageMargins& margins);
+// thousandths of an inch). On failure the file is as it was.
+WriteResult writeGraphPdf(const std::filesystem::path& path, GraphView& view,
+                          const GraphScene& scene, const PageMargins& margins);
 
 } // namespace finplan::render

@@ -4,6 +4,7 @@
 #include "graphs/series_colors.h"
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
+#include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
 #include <QColor>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,14 @@ protected:
             }
         }
         return count;
+    }
+
+    static std::set<std::string> namesIn(const std::filesystem::path& folder) {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            names.insert(entry.path().filename().string());
+        }
+        return names;
     }
 
     TempDir dir;
@@ -94,9 +104,48 @@ TEST_F(GraphCommandTest, UnreadableScenarioAndUnwritableOutputHaveTheirStatuses)
     const CliRun missing = runCliWith({"graph", file("none.RET"), "--kind", "1", "--png",
                                        file("a.png"), "--workdir", dir.path().string()});
     EXPECT_EQ(missing.code, 2);
-    const CliRun unwritable = graph({"--kind", "1", "--png", file("no-such-folder/a.png")});
-    EXPECT_EQ(unwritable.code, 3);
-    EXPECT_NE(unwritable.err.find("Cannot write"), std::string::npos);
+    // The pictures go to a folder of their own, apart from the run's files.
+    const std::filesystem::path out = dir / "out";
+    std::filesystem::create_directory(out);
+    writeText(out / "plain", "x");
+    struct Case {
+        const char* format;
+        std::string path;
+        const char* cause;
+    };
+    const std::vector<Case> cases = {
+        {"--png", (out / "no-such-folder/a.png").string(), "No such file or directory"},
+        {"--pdf", (out / "no-such-folder/a.pdf").string(), "No such file or directory"},
+        {"--png", (out / "plain/a.png").string(), "Not a directory"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        const CliRun unwritable = graph({"--kind", "1", c.format, c.path});
+        EXPECT_EQ(unwritable.code, 3);
+        EXPECT_EQ(unwritable.err, "Cannot write " + c.path + ": " + c.cause + "\n");
+        EXPECT_EQ(namesIn(out), std::set<std::string>{"plain"});
+    }
+}
+
+TEST_F(GraphCommandTest, AFailedWriteKeepsTheOldPicture) {
+    const std::filesystem::path out = dir / "out";
+    std::filesystem::create_directory(out);
+    const std::string old(1000, 'o');
+    const std::string target = (out / "old.png").string();
+    writeText(target, old);
+    CliRun run;
+    {
+        // The run's own files fit; a picture of this size does not.
+        const FileSizeLimit limit(48 * 1024);
+        run = graph({"--summary", "--size", "2000x1500", "--png", target});
+    }
+    EXPECT_EQ(run.code, 3);
+    EXPECT_EQ(run.err, "Cannot write " + target + ": File too large\n");
+    EXPECT_EQ(readText(target), old);
+    EXPECT_EQ(namesIn(out), std::set<std::string>{"old.png"});
+    // Without the limit the same picture replaces it.
+    ASSERT_EQ(graph({"--summary", "--size", "2000x1500", "--png", target}).code, 0);
+    EXPECT_EQ(QImage(QString::fromStdString(target)).size(), QSize(2000, 1500));
 }
 
 TEST_F(GraphCommandTest, HelpNamesTheGraphCommand) {

@@ -31,7 +31,8 @@ TEST(GuiOptions, GrabTakesAFolderAndASize) {
 }
 
 TEST(GuiOptions, MistakesAreNamed) {
-    EXPECT_EQ(parseGuiOptions({"--size", "900"}).error, "--size takes WIDTHxHEIGHT, got \"900\"");
+    EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--size", "900"}).error,
+              "--size takes WIDTHxHEIGHT, each from 200 to 8000, got \"900\"");
     EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--tab", "x"}).error,
               "--tab takes a folder number from 0, got \"x\"");
     EXPECT_EQ(parseGuiOptions({"--workdir"}).error, "--workdir needs a value");
@@ -39,6 +40,26 @@ TEST(GuiOptions, MistakesAreNamed) {
     EXPECT_EQ(parseGuiOptions({"a.RET", "b.RET"}).error, "more than one scenario file given");
     EXPECT_EQ(parseGuiOptions({"--tab", "2"}).error, "--tab and --size belong to --grab");
     EXPECT_TRUE(parseGuiOptions({"a.RET", "--help"}).help);
+}
+
+TEST(GuiOptions, PictureSidesRunFromTwoHundredToEightThousand) {
+    struct Case {
+        const char* size;
+        bool taken;
+    };
+    const Case cases[] = {{"200x200", true},   {"8000x8000", true},  {"199x400", false},
+                          {"400x199", false},  {"8001x400", false},  {"400x8001", false},
+                          {"100x100", false},  {"9000x100", false},  {"0x0", false},
+                          {"-300x300", false}, {"300x300x3", false}, {"2147483648x300", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.size);
+        const GuiOptions options = parseGuiOptions({"--grab", "a.png", "--size", c.size});
+        EXPECT_EQ(options.error.empty(), c.taken) << options.error;
+        if (!c.taken) {
+            EXPECT_EQ(options.error, "--size takes WIDTHxHEIGHT, each from 200 to 8000, got \"" +
+                                         std::string(c.size) + "\"");
+        }
+    }
 }
 
 TEST(GuiOptions, QtsOwnOptionsArePassedOver) {

@@ -1,5 +1,7 @@
 #include "gui/platform/qt_user_dialogs.h"
 
+#include "gui/platform/unattended_dialogs.h"
+
 #include <QMessageBox>
 
 namespace finplan::gui {
@@ -39,9 +41,10 @@ Answer QtUserDialogs::show(const Message& message) {
                     QString::fromStdString(message.text), boxButtons(message.buttons), m_parent);
     box.setObjectName(QStringLiteral("messageBox"));
     // Escape answers the way that changes nothing.
-    if (message.buttons == MessageButtons::YesNo) {
+    const Answer careful = carefulAnswer(message.buttons);
+    if (careful == Answer::No) {
         box.setEscapeButton(QMessageBox::No);
-    } else if (message.buttons == MessageButtons::YesNoCancel) {
+    } else if (careful == Answer::Cancel) {
         box.setEscapeButton(QMessageBox::Cancel);
     }
     switch (box.exec()) {
@@ -52,7 +55,7 @@ Answer QtUserDialogs::show(const Message& message) {
     case QMessageBox::Cancel:
         return Answer::Cancel;
     default:
-        return message.buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+        return careful;
     }
 }
 

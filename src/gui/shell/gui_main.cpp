@@ -3,22 +3,26 @@
 #include "app/planner.h"
 #include "gui/platform/qt_file_chooser.h"
 #include "gui/platform/qt_user_dialogs.h"
+#include "gui/platform/unattended_dialogs.h"
 #include "gui/resources/toolbar_icons.h"
 #include "gui/shell/command_ids.h"
 #include "gui/shell/gui_options.h"
 #include "gui/shell/main_window.h"
+#include "gui/shell/work_dir.h"
+#include "model/safe_write.h"
 #include "platform/numeric_locale.h"
+#include "render/picture_file.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFile>
-#include <QPixmap>
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTabWidget>
 
 #include <filesystem>
 #include <iostream>
+#include <optional>
+#include <string>
 
 namespace finplan::gui {
 
@@ -26,6 +30,7 @@ namespace {
 
 constexpr int kUsageStatus = 1;
 constexpr int kFailureStatus = 2;
+constexpr int kUnwritableStatus = 3;
 
 std::filesystem::path chooseWorkDir(const GuiOptions& options) {
     if (options.workDir) {
@@ -35,6 +40,14 @@ std::filesystem::path chooseWorkDir(const GuiOptions& options) {
         .toStdString();
 }
 
+std::optional<std::string> scenarioOf(const GuiOptions& options) {
+    if (!options.scenarioFile) {
+        return std::nullopt;
+    }
+    return std::filesystem::absolute(*options.scenarioFile).string();
+}
+
+// The picture of the window with the chosen folder shown: 0, or the status of what failed.
 int grabWindow(MainWindow& window, const GuiOptions& options) {
     if (options.grabTab >= window.folders()->count()) {
         std::cerr << "finplan: there is no folder " << options.grabTab << " (the folders are 0 to "
@@ -47,12 +60,40 @@ int grabWindow(MainWindow& window, const GuiOptions& options) {
     window.show();
     window.folders()->showFolder(options.grabTab);
     QApplication::processEvents();
-    const QPixmap picture = window.grab();
-    if (!picture.save(QFile::decodeName(options.grabFile->c_str()), "PNG")) {
-        std::cerr << "finplan: cannot write " << *options.grabFile << '\n';
-        return kFailureStatus;
+    const std::filesystem::path file(*options.grabFile);
+    if (const WriteResult written = render::writePngFile(file, window.grab().toImage()); !written) {
+        std::cerr << "finplan: cannot write " << writeFailureText(file, written) << '\n';
+        return kUnwritableStatus;
     }
     return 0;
+}
+
+// --grab: start-up, picture and end with nobody there. Every message box prints its title and
+// text on the error stream and takes the answer that changes nothing. A scenario that cannot
+// be opened or run still gives the picture of the window it leaves, but the status says so.
+int grabPicture(const std::filesystem::path& workDir, const GuiOptions& options,
+                const Clock& clock) {
+    UnattendedDialogs dialogs(std::cerr);
+    UnattendedFileChooser files(std::cerr);
+    Planner planner(workDir, dialogs, clock);
+    planner.prepare(options.switches);
+    MainWindow window(planner, dialogs, files);
+    const std::optional<std::string> scenario = scenarioOf(options);
+    planner.openAtStart(scenario);
+    window.startUp();
+    const bool failed = (scenario && !planner.scenarioLoaded()) ||
+                        (planner.scenarioLoaded() && !planner.hasResults()) ||
+                        dialogs.errorsShown() > 0;
+    const int pictureStatus = grabWindow(window, options);
+    const int errorsBeforeEnd = dialogs.errorsShown();
+    window.finishUnattended();
+    if (failed) {
+        return kFailureStatus;
+    }
+    if (pictureStatus != 0) {
+        return pictureStatus;
+    }
+    return dialogs.errorsShown() > errorsBeforeEnd ? kUnwritableStatus : 0;
 }
 
 } // namespace
@@ -82,32 +123,25 @@ int runGui(int argc, char** argv) {
     QApplication::setWindowIcon(toolbarIcon(command::GraphWindow));
 
     const std::filesystem::path workDir = chooseWorkDir(options);
-    std::error_code error;
-    std::filesystem::create_directories(workDir, error);
-    if (!std::filesystem::is_directory(workDir, error)) {
-        std::cerr << "finplan: cannot use the work directory " << workDir.string() << '\n';
+    if (const std::string problem = makeWorkDir(workDir); !problem.empty()) {
+        std::cerr << "finplan: cannot use the work directory " << workDir.string() << ": "
+                  << problem << '\n';
         return kFailureStatus;
     }
 
+    const SystemClock clock;
+    if (options.grabFile) {
+        return grabPicture(workDir, options, clock);
+    }
     QtUserDialogs dialogs;
     QtFileChooser files;
-    const SystemClock clock;
     Planner planner(workDir, dialogs, clock);
     planner.prepare(options.switches);
     MainWindow window(planner, dialogs, files);
     dialogs.setParentWidget(&window);
     files.setParentWidget(&window);
-    std::optional<std::string> scenario;
-    if (options.scenarioFile) {
-        scenario = std::filesystem::absolute(*options.scenarioFile).string();
-    }
-    if (options.grabFile) {
-        planner.openAtStart(scenario);
-        window.startUp();
-        return grabWindow(window, options);
-    }
     window.show();
-    planner.openAtStart(scenario);
+    planner.openAtStart(scenarioOf(options));
     window.startUp();
     return QApplication::exec();
 }

@@ -36,7 +36,10 @@ bool parseSize(std::string_view text, GuiOptions& options) {
     }
     const auto width = wholeNumber(text.substr(0, x));
     const auto height = wholeNumber(text.substr(x + 1));
-    if (!width || !height || *width <= 0 || *height <= 0) {
+    const auto fits = [](int side) {
+        return side >= kSmallestGrabSide && side <= kLargestGrabSide;
+    };
+    if (!width || !height || !fits(*width) || !fits(*height)) {
         return false;
     }
     options.grabWidth = width;
@@ -77,7 +80,8 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
                 }
                 options.grabTab = *tab;
             } else if (!parseSize(value, options)) {
-                options.error = "--size takes WIDTHxHEIGHT, got \"" + value + "\"";
+                options.error =
+                    "--size takes WIDTHxHEIGHT, each from 200 to 8000, got \"" + value + "\"";
                 return options;
             }
         } else if (arg.starts_with("--")) {

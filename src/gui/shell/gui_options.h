@@ -8,6 +8,10 @@
 
 namespace finplan::gui {
 
+// The sides of a picture --size may ask for, as the command line's graph pictures.
+inline constexpr int kSmallestGrabSide = 200;
+inline constexpr int kLargestGrabSide = 8000;
+
 // What the command line of finplan asks for.
 struct GuiOptions {
     std::optional<std::string> workDir;
@@ -31,7 +35,7 @@ inline constexpr const char* kGuiUsage =
     "                  data folder)\n"
     "  --grab FILE     draw the window offscreen into a PNG file and exit\n"
     "  --tab N         the folder shown in the picture, 0 for the first (default 0)\n"
-    "  --size WxH      the window size of the picture\n"
+    "  --size WxH      the window size of the picture, each side from 200 to 8000\n"
     "\n"
     "SWITCHES are the words IDON, QUIL, LIGHTER, DARKER, SUMMARY, GRAY and DARKYELLOW.\n";
 

@@ -6,11 +6,13 @@
 #include "gui/resources/toolbar_icons.h"
 #include "gui/shell/command_ids.h"
 #include "gui/shell/command_table.h"
+#include "gui/shell/window_placement.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSessionManager>
 #include <QToolBar>
 
@@ -48,14 +50,31 @@ MainWindow::MainWindow(Planner& planner, UserDialogs& dialogs, FileChooser& file
                 });
     }
 
-    const AppSettings& settings = planner.settings();
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    move(settings.windowX, settings.windowY);
-    resize(std::max(settings.windowWidth, kMinimumWidth),
-           std::max(settings.windowHeight, kMinimumHeight));
+    placeAsStored();
 }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::placeAsStored() {
+    const AppSettings& settings = m_planner.settings();
+    const QPoint position(settings.windowX, settings.windowY);
+    const QSize size(settings.windowWidth, settings.windowHeight);
+    const QSize minimum(kMinimumWidth, kMinimumHeight);
+    QScreen* screen = QGuiApplication::screenAt(position);
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        move(position);
+        resize(size.expandedTo(minimum));
+        return;
+    }
+    // The stored position is the frame's, as storePlacement takes it.
+    const QRect fitted = fitWindowToScreen(position, size, minimum, screen->availableGeometry());
+    move(fitted.topLeft());
+    resize(fitted.size());
+}
 
 void MainWindow::startUp() {
     m_folders->setStartupClientHeight(height());
@@ -214,6 +233,12 @@ bool MainWindow::endSession() {
     m_planner.finish(false);
     m_sessionEnded = true;
     return true;
+}
+
+void MainWindow::finishUnattended() {
+    storePlacement();
+    m_planner.finish(true);
+    m_sessionEnded = true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -61,6 +61,9 @@ public:
     // The session is ending (log-off or shut-down): the save prompt, then the settings, but the
     // temporary files stay. False when the user cancelled.
     bool endSession();
+    // The end of a use nobody attends (--grab): what Exit writes and deletes, but no save
+    // prompt, since nobody is there to answer it and the scenario is never written unasked.
+    void finishUnattended();
 
     void refreshViews(std::optional<Page> page) override;
     void updateTitle() override;
@@ -77,6 +80,8 @@ private:
     QAction* makeAction(int id);
     QAction* newAction(int id);
     void updateRecentFiles();
+    // The placement of the preferences, fitted to the screen.
+    void placeAsStored();
     void storePlacement();
 
     Planner& m_planner;

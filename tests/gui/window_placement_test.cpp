@@ -1,0 +1,42 @@
+// A window placement from the preferences file, fitted to the screen it shows on.
+#include "gui/shell/window_placement.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace finplan::gui {
+namespace {
+
+TEST(WindowPlacement, StoredWindowsAreFittedToTheScreen) {
+    const QSize minimum(600, 300);
+    const QRect screen(0, 0, 1920, 1080);
+    struct Case {
+        const char* what;
+        QPoint position;
+        QSize size;
+        QRect available;
+        QRect fitted;
+    };
+    const Case cases[] = {
+        {"fits as it is", {100, 100}, {600, 500}, screen, {100, 100, 600, 500}},
+        {"too large", {100, 100}, {20000, 20000}, screen, {0, 0, 1920, 1080}},
+        {"off to the right and below", {5000, 3000}, {800, 600}, screen, {1120, 480, 800, 600}},
+        {"off to the left and above", {-32000, -32000}, {800, 600}, screen, {0, 0, 800, 600}},
+        {"below the minimum", {10, 20}, {0, -5}, screen, {10, 20, 600, 300}},
+        {"extreme numbers", {INT_MAX, INT_MIN}, {INT_MAX, INT_MAX}, screen, {0, 0, 1920, 1080}},
+        {"a second screen",
+         {2000, 100},
+         {3000, 900},
+         {1920, 0, 1280, 1024},
+         {1920, 100, 1280, 900}},
+        {"a screen below the minimum", {50, 50}, {800, 600}, {0, 0, 500, 200}, {0, 0, 600, 300}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(fitWindowToScreen(c.position, c.size, minimum, c.available), c.fitted);
+    }
+}
+
+} // namespace
+} // namespace finplan::gui
