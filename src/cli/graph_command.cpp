@@ -226,6 +226,9 @@ ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     if (!request) {
         return ExitCode::Usage;
     }
+    if (!ensureWorkDir(context, request->workDir)) {
+        return ExitCode::WriteFailed;
+    }
     CliPlanner planner(context, request->workDir, request->today);
     if (!planner->load(arguments.files[0])) {
         return ExitCode::ReadFailed;

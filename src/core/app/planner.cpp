@@ -93,6 +93,11 @@ void Planner::openAtStart(const std::optional<std::string>& scenarioFile) {
     const bool openLast = readFinanceDat(m_workDir, m_scenario, m_settings);
     if (scenarioFile) {
         m_scenario.fileName = *scenarioFile;
+        // A file the user named that is no readable file (a folder, a FIFO) is told, not
+        // passed over in silence.
+        if (!readFileBytes(*scenarioFile, 0)) {
+            m_dialogs.error("Cannot open " + *scenarioFile, "FILE ERROR");
+        }
     }
     if ((openLast || scenarioFile) && readScenario(m_scenario, m_settings, m_dialogs)) {
         run();
