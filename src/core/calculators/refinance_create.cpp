@@ -23,7 +23,6 @@ struct CreateInputs {
 };
 
 std::optional<CreateInputs> readCreateInputs(FieldReader& in, const EventRecord& mortgage) {
-    CreateInputs c;
     const auto age = in.real("refinance-age", 1.0, 120.0, "AGE ERROR", validationMessage(7));
     if (!age) {
         return std::nullopt;
