@@ -1,8 +1,8 @@
 #include "graphs/save_graphs.h"
 
-#include "results/plot_file.h"
 #include "model/file_io.h"
 #include "model/group_table.h"
+#include "results/plot_file.h"
 
 #include <algorithm>
 #include <cmath>
