@@ -90,12 +90,7 @@ fuzz-ci: fuzz-build
 	fuzz/run_fuzzers.sh $(FUZZ_DIR) 20
 
 format:
-TSAN_DIR  ?= build-tsan
-NOGUI_DIR ?= build-nogui
-FUZZ_DIR  ?= build-fuzz
-FUZZ_SECONDS ?= 60
-GENERATOR ?= Ninja
-CMAKE     ?= cmake
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
-.PHONY: all deps configure build run test test-main test-san test-tsan test-nogui format-check \
-	bench fuzz fuzz-ci fuzz-build format clean
+clean:
+	rm -rf $(BUILD_DIR) $(SAN_DIR) $(TSAN_DIR) $(NOGUI_DIR) $(FUZZ_DIR) build-bench
