@@ -42,6 +42,7 @@ const EffectCase kEffects[] = {
      "message 'Accounts'; message 'Accounts'; modified on; page Scenario"},
     {cmd::PlatformCalculator, nullptr, Answer::No, false, "message 'Execution Error'"},
     {cmd::SummarySwitch, nullptr, Answer::No, false, "summary switch on"},
+    {cmd::SaveGraphs, "graphs.TVP", Answer::No, false, "file dialog 'Save Graphs To a File'"},
 };
 
 // The real window, active, on the Summary page, with an account file to read.

@@ -107,7 +107,8 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::ReadAccounts,
                                  cmd::ReindexAccounts,
                                  cmd::PlatformCalculator,
-                                 cmd::SummarySwitch};
+                                 cmd::SummarySwitch,
+                                 cmd::SaveGraphs};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;

@@ -38,5 +38,25 @@ TEST(WindowPlacement, StoredWindowsAreFittedToTheScreen) {
     }
 }
 
+TEST(WindowPlacement, AFirstStartIsCentredWithinNinetyPercentOfTheScreen) {
+    const QSize minimum(600, 300);
+    struct Case {
+        const char* what;
+        QSize wanted;
+        QRect available;
+        QRect placed;
+    };
+    const Case cases[] = {
+        {"room enough", {1280, 800}, {0, 0, 1600, 1000}, {160, 100, 1280, 800}},
+        {"at most 90 %", {2000, 1200}, {0, 0, 1600, 1000}, {80, 50, 1440, 900}},
+        {"a screen beside the first", {1280, 800}, {1920, 30, 1600, 1000}, {2080, 130, 1280, 800}},
+        {"a small screen keeps the minimum", {1280, 800}, {0, 0, 640, 320}, {20, 10, 600, 300}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(firstStartPlacement(c.wanted, minimum, c.available), c.placed);
+    }
+}
+
 } // namespace
 } // namespace finplan::gui

@@ -38,6 +38,8 @@ struct AppSettings {
     int windowY = 100;
     int windowWidth = 600;
     int windowHeight = 500;
+    // False on a first start (no preferences file yet): the window then picks its own size.
+    bool placementStored = false;
     // Width of the open main window; empty when there is none (command line use), in which
     // case saving keeps the width the scenario file holds.
     std::optional<int> mainWindowWidth;

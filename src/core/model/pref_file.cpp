@@ -79,10 +79,12 @@ void decodePrefInfo(std::span<const Byte> bytes, Scenario& scenario, AppSettings
 void readPrefInfo(const std::filesystem::path& workDir, Scenario& scenario, AppSettings& settings) {
     if (const auto bytes = readFileBytes(workDir / kPrefFileName, PrefInfo::kSize)) {
         decodePrefInfo(*bytes, scenario, settings);
+        settings.placementStored = true;
         return;
     }
     setStartDefaults(scenario, settings);
     settleStartSettings(settings);
+    settings.placementStored = false;
 }
 
 void storeSettingsInPrefs(PrefInfo& prefs, const AppSettings& settings) {

@@ -7,6 +7,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     : m_file(planner, files, frame)
     , m_accounts(planner, files, frame)
     , m_reports(planner)
+    , m_graphs(planner, files)
     , m_tools(dialogs)
     , m_help(frame) {
     m_file.registerWith(dispatcher);

@@ -98,6 +98,16 @@ int grabPicture(const std::filesystem::path& workDir, const GuiOptions& options,
 
 } // namespace
 
+void setUpApplication() {
+    // The application has taken the user's locale; printf and strtof must keep the point.
+    useCNumericLocale();
+    QApplication::setApplicationName(QStringLiteral("finplan"));
+    // No display name: the window system would append it to every title, and the titles are the
+    // program's own ("Financial Planner - FILE").
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(toolbarIcon(command::GraphWindow));
+}
+
 int runGui(int argc, char** argv) {
     // The command line is checked before there is any window, so that help and mistakes need no
     // display.
@@ -110,17 +120,12 @@ int runGui(int argc, char** argv) {
         std::cerr << "finplan: " << options.error << "\n\n" << kGuiUsage;
         return kUsageStatus;
     }
-    // A picture needs no screen.
-    if (options.grabFile) {
+    // A picture needs no screen (an offscreen screen set up by the caller is kept).
+    if (options.grabFile && !qgetenv("QT_QPA_PLATFORM").startsWith("offscreen")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    // The application has taken the user's locale; printf and strtof must keep the point.
-    useCNumericLocale();
-    QApplication::setApplicationName(QStringLiteral("finplan"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Financial Planner"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(toolbarIcon(command::GraphWindow));
+    setUpApplication();
 
     const std::filesystem::path workDir = chooseWorkDir(options);
     if (const std::string problem = makeWorkDir(workDir); !problem.empty()) {

@@ -6,4 +6,8 @@ namespace finplan::gui {
 // picture with --grab). Returns the exit status.
 int runGui(int argc, char** argv);
 
+// What every run of the desktop program sets on the application object once it exists: the
+// numeric locale, names, style and icon.
+void setUpApplication();
+
 } // namespace finplan::gui

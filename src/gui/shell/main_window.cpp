@@ -21,6 +21,9 @@ namespace finplan::gui {
 namespace {
 
 constexpr int kToolbarIconSize = 20;
+// A first start shows at least this much of the Summary page's graphs, where the screen has it;
+// the size hint adds whatever the whole toolbar and every tab need.
+constexpr QSize kFirstStartSize(1280, 800);
 
 QString qs(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -71,7 +74,11 @@ void MainWindow::placeAsStored() {
         return;
     }
     // The stored position is the frame's, as storePlacement takes it.
-    const QRect fitted = fitWindowToScreen(position, size, minimum, screen->availableGeometry());
+    const QRect fitted =
+        settings.placementStored
+            ? fitWindowToScreen(position, size, minimum, screen->availableGeometry())
+            : firstStartPlacement(sizeHint().expandedTo(kFirstStartSize), minimum,
+                                  screen->availableGeometry());
     move(fitted.topLeft());
     resize(fitted.size());
 }

@@ -80,7 +80,8 @@ private:
     QAction* makeAction(int id);
     QAction* newAction(int id);
     void updateRecentFiles();
-    // The placement of the preferences, fitted to the screen.
+    // The placement of the preferences fitted to the screen, or on a first start a size that
+    // shows the whole toolbar and every tab.
     void placeAsStored();
     void storePlacement();
 

@@ -22,4 +22,12 @@ QRect fitWindowToScreen(QPoint position, QSize size, QSize minimum, const QRect&
                  fitSpan(position.y(), height, available.y(), available.height()), width, height);
 }
 
+QRect firstStartPlacement(QSize wanted, QSize minimum, const QRect& available) {
+    const QSize most(available.width() * 9 / 10, available.height() * 9 / 10);
+    const QSize size = wanted.boundedTo(most).expandedTo(minimum);
+    const QPoint centred(available.x() + (available.width() - size.width()) / 2,
+                         available.y() + (available.height() - size.height()) / 2);
+    return fitWindowToScreen(centred, size, minimum, available);
+}
+
 } // namespace finplan::gui

@@ -12,4 +12,8 @@ namespace finplan::gui {
 // the stored placement does not come as a QRect: its corners could overflow).
 QRect fitWindowToScreen(QPoint position, QSize size, QSize minimum, const QRect& available);
 
+// The window of a first start, when no placement is stored: the wanted size (never below the
+// minimum), at most 90 % of the available area, centred on it.
+QRect firstStartPlacement(QSize wanted, QSize minimum, const QRect& available);
+
 } // namespace finplan::gui
