@@ -2,6 +2,7 @@
 
 #include "model/text_field.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -34,15 +35,15 @@ std::string number(float value) {
 // Collects the first problem; later checks are skipped once one is found.
 class Checker {
 public:
-    void value(const std::string& owner, const char* field, float value, Range range) {
+    void value(const std::string& owner, std::string_view field, float value, Range range) {
         if (m_problem) {
             return;
         }
         if (!std::isfinite(value)) {
-            m_problem = owner + ": the " + field + " is not a number.";
+            m_problem = owner + ": the " + std::string(field) + " is not a number.";
         } else if (value < range.low || value > range.high) {
-            m_problem = owner + ": the " + field + " must lie between " + number(range.low) +
-                        " and " + number(range.high) + ".";
+            m_problem = owner + ": the " + std::string(field) + " must lie between " +
+                        number(range.low) + " and " + number(range.high) + ".";
         }
     }
     void whole(const std::string& owner, const char* field, int value, int low, int high) {
@@ -124,6 +125,29 @@ void checkEvent(Checker& check, const EventRecord& e) {
     }
 }
 
+// A budget that a withdrawal pays: its items are what the run grows and withdraws.
+void checkBudget(Checker& check, const Budget& budget) {
+    const std::string owner = "Budget \"" + std::string(fieldText(budget.name)) + "\"";
+    check.whole(owner, "number of items", budget.itemCount, 0, kBudgetItemCount);
+    const int count = std::clamp<int>(budget.itemCount, 0, kBudgetItemCount);
+    for (int i = 0; i < count; ++i) {
+        const auto item = static_cast<std::size_t>(i);
+        const std::string name = "\"" + std::string(fieldText(budget.itemName[item])) + "\"";
+        check.value(owner, "yearly amount of " + name, budget.itemYearly[item], kAmounts);
+        check.value(owner, "apply rate of " + name, budget.itemApplyRate[item], kRates);
+    }
+}
+
+void checkPaidBudgets(Checker& check, const Scenario& s) {
+    for (int i = 0; i < s.usedEventCount(); ++i) {
+        const EventRecord& e = s.events[static_cast<std::size_t>(i)];
+        if (e.is(EventType::Withdrawal) && e.budgetFlag == 1 && e.budgetNumber >= 1 &&
+            e.budgetNumber <= kBudgetCount) {
+            checkBudget(check, s.budgets[static_cast<std::size_t>(e.budgetNumber - 1)]);
+        }
+    }
+}
+
 } // namespace
 
 std::optional<std::string> firstInvalidValue(const Scenario& scenario) {
@@ -136,6 +160,7 @@ std::optional<std::string> firstInvalidValue(const Scenario& scenario) {
             checkEvent(check, event);
         }
     }
+    checkPaidBudgets(check, scenario);
     return check.problem();
 }
 

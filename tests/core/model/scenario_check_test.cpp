@@ -22,7 +22,10 @@ TEST(ScenarioCheck, NamesTheFirstValueNoEditorWouldAccept) {
                              "account name=Bank amount=1000 rate=5\n"
                              "deposit name=Salary start=60 end=65 amount=5000 to=Bank\n"
                              "mortgage name=Home start=61 payoff=90 amount=200000 down=20000 "
-                             "rate=6 years=30\n";
+                             "rate=6 years=30\n"
+                             "budget number=2 name=Living start=60 end=70 from=Bank\n"
+                             "item name=Food amount=6000 apply=2\n"
+                             "item name=Rent amount=12000\n";
     const auto event = [](Scenario& s, int i) -> EventRecord& {
         return s.events[static_cast<std::size_t>(i)];
     };
@@ -55,6 +58,12 @@ TEST(ScenarioCheck, NamesTheFirstValueNoEditorWouldAccept) {
          "The scenario: the birth day must lie between 1 and 29."},
         {"inflation", [](Scenario& s) { s.header.inflationRate = std::nanf(""); },
          "The scenario: the inflation rate is not a number."},
+        {"budget item NaN", [](Scenario& s) { s.budgets[1].itemYearly[1] = std::nanf(""); },
+         "Budget \"Living\": the yearly amount of \"Rent\" is not a number."},
+        {"budget apply rate", [](Scenario& s) { s.budgets[1].itemApplyRate[0] = 1e30f; },
+         "Budget \"Living\": the apply rate of \"Food\" must lie between -200 and 200."},
+        {"budget item count", [](Scenario& s) { s.budgets[1].itemCount = 31; },
+         "Budget \"Living\": the number of items must lie between 0 and 30."},
     };
     for (const Damage& c : cases) {
         Scenario scenario = test::makeScenario(base);
@@ -67,6 +76,13 @@ TEST(ScenarioCheck, NamesTheFirstValueNoEditorWouldAccept) {
                                               "amount=100000000\n");
     edge.events[1].rate = 1000;
     EXPECT_EQ(firstInvalidValue(edge), std::nullopt);
+    // A budget no withdrawal pays is not run, so its damage stops nothing; items past the count
+    // are not run either.
+    Scenario unpaid = test::makeScenario(base);
+    unpaid.budgets[3].itemCount = 2;
+    unpaid.budgets[3].itemYearly[0] = std::nanf("");
+    unpaid.budgets[1].itemYearly[2] = std::nanf("");
+    EXPECT_EQ(firstInvalidValue(unpaid), std::nullopt);
     EXPECT_EQ(firstInvalidValue(makeSampleScenario()), std::nullopt);
 }
 
