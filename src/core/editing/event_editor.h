@@ -103,6 +103,7 @@ private:
     UserDialogs& m_dialogs;
     int m_index = -1;
     bool m_isNew = false;
+    bool m_copy = false;
     FieldTexts m_texts;
     std::map<std::string, std::vector<PickerChoice>, std::less<>> m_choices;
     State m_state;
