@@ -240,6 +240,9 @@ CalcResult EventEditor::submit(const FieldTexts& typed, bool store) {
         if (m_isNew) {
             scenario.liveEventCount = m_index + 1;
         }
+        if (m_index >= 0) {
+            m_stored = scenario.events[static_cast<std::size_t>(m_index)];
+        }
         m_session.commit(commitLabel(form(), m_isNew, m_copy));
     }
     return result;
