@@ -1,6 +1,7 @@
 #include "app/planner.h"
 
 #include "app/temporary_files.h"
+#include "editing/event_table_edits.h"
 #include "editing/scenario_list.h"
 #include "engine/random_draws.h"
 #include "engine/run_simulation.h"
@@ -446,6 +447,87 @@ int Planner::lineToShow() const {
 
 std::vector<std::string> Planner::scenarioList() {
     return buildScenarioList(m_scenario);
+}
+
+bool Planner::mayAddEvent() {
+    if (m_scenario.usedEventCount() < kMaxEvents) {
+        return true;
+    }
+    m_dialogs.show({"Maximum number of events reached!", "Event Warning", MessageIcon::Exclamation,
+                    MessageButtons::Ok});
+    return false;
+}
+
+bool Planner::mayAddAccount() {
+    if (m_scenario.accounts.usedCount() < kMaxAccounts) {
+        return true;
+    }
+    m_dialogs.show({"Maximum number of accounts reached!", "Account Warning",
+                    MessageIcon::Exclamation, MessageButtons::Ok});
+    return false;
+}
+
+std::unique_ptr<EventEditor> Planner::addEvent(EditorKind kind) {
+    if (!isAddable(kind) || !mayAddEvent()) {
+        return nullptr;
+    }
+    return std::make_unique<EventEditor>(m_scenario, kind, EditTarget{}, m_clock, m_dialogs);
+}
+
+std::unique_ptr<EventEditor> Planner::editEvent(int index) {
+    const auto kind = editorForEvent(m_scenario, index);
+    if (!kind || !hasForm(*kind)) {
+        return nullptr;
+    }
+    return std::make_unique<EventEditor>(m_scenario, *kind, EditTarget{index, false}, m_clock,
+                                         m_dialogs);
+}
+
+std::unique_ptr<EventEditor> Planner::editListLine(int line) {
+    if (line == 0) {
+        return editInitialValues();
+    }
+    return editEvent(eventForLine(line));
+}
+
+std::unique_ptr<EventEditor> Planner::editInitialValues() {
+    return std::make_unique<EventEditor>(m_scenario, EditorKind::InitialValues, EditTarget{},
+                                         m_clock, m_dialogs);
+}
+
+std::unique_ptr<EventEditor> Planner::copyEvent(int index) {
+    const auto kind = editorForEvent(m_scenario, index);
+    if (!kind || !hasForm(*kind) || !mayCopyEvent(m_scenario, index) || !mayAddEvent()) {
+        return nullptr;
+    }
+    return std::make_unique<EventEditor>(m_scenario, *kind, EditTarget{index, true}, m_clock,
+                                         m_dialogs);
+}
+
+std::unique_ptr<EventEditor> Planner::copyListLine(int line) {
+    return line == 0 ? nullptr : copyEvent(eventForLine(line));
+}
+
+bool Planner::deleteEvent(int index) {
+    EditSession session(m_scenario);
+    if (!deleteEventAt(m_scenario, index)) {
+        return false;
+    }
+    session.commit("Delete Event");
+    return true;
+}
+
+bool Planner::deleteListLine(int line) {
+    const bool deleted = line != 0 && deleteEvent(eventForLine(line));
+    if (!deleted) {
+        // The list is rebuilt whatever was chosen.
+        buildScenarioList(m_scenario);
+    }
+    return deleted;
+}
+
+int Planner::eventForLine(int line) const {
+    return eventForListLine(m_scenario, line);
 }
 
 std::vector<std::string> Planner::recentFileItems() const {

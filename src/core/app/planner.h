@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/event_editor.h"
 #include "engine/random_source.h"
 #include "engine/run_context.h"
 #include "engine/run_switches.h"
@@ -10,6 +11,7 @@
 #include "results/results_export.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -138,6 +140,34 @@ public:
 
     // The scenario description list (sorts the events, as the list always has).
     std::vector<std::string> scenarioList();
+
+    // Event editing. Each editor works on this planner's scenario and must be closed (or
+    // destroyed) before the next opens; an editor left without OK leaves the scenario as it
+    // was. An empty result means nothing opened (a refusal was shown where one applies).
+
+    // False after "Maximum number of events reached!" when the table has no room for one
+    // more event (Add, Copy, budgets and asset allocation ask this first).
+    bool mayAddEvent();
+    // False after "Maximum number of accounts reached!" when 50 accounts are in use.
+    bool mayAddAccount();
+    // A new event of an addable kind.
+    std::unique_ptr<EventEditor> addEvent(EditorKind kind);
+    // The editor of the event at `index` (its kind from editorForEvent); empty for an event
+    // edited elsewhere (asset allocation, RMD, budget) or no event.
+    std::unique_ptr<EventEditor> editEvent(int index);
+    // A line of the description list as a double-click opens it: line 0 the Initial Values.
+    std::unique_ptr<EventEditor> editListLine(int line);
+    std::unique_ptr<EventEditor> editInitialValues();
+    // Copy: the event is duplicated and its editor opened; cancelling takes the copy away.
+    // Empty (nothing happens) for events that are not copied.
+    std::unique_ptr<EventEditor> copyEvent(int index);
+    std::unique_ptr<EventEditor> copyListLine(int line);
+    // Delete: false when nothing was deleted (the header line, a line no event owns, an RMD
+    // distribution); otherwise the scenario is modified and stale and the list rebuilt.
+    bool deleteEvent(int index);
+    bool deleteListLine(int line);
+    // The event that owns a line of the description list; -1 for none (also line 0).
+    int eventForLine(int line) const;
 
     Scenario& scenario() { return m_scenario; }
     const Scenario& scenario() const { return m_scenario; }
