@@ -140,6 +140,10 @@ QWidget* FormDialog::makeWidget(const FormField& spec) {
         if (spec.kind == FieldKind::Output) {
             edit->setReadOnly(true);
             edit->setFocusPolicy(Qt::ClickFocus);
+            // Shown on the dialog's own colour, so it does not look like a field to type in.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
         }
         widget = edit;
         break;
