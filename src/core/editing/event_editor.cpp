@@ -198,7 +198,8 @@ FieldTexts EventEditor::accountRateTexts(int accountId) const {
 }
 
 CalcResult EventEditor::setAccountRate(int accountId, const FieldTexts& fields) {
-    FieldReader in(cutToFields(editorForm(EditorKind::AccountRate), fields), MessageIcon::Stop);
+    const FieldTexts cut = cutToFields(editorForm(EditorKind::AccountRate), fields);
+    FieldReader in(cut, MessageIcon::Stop);
     if (closed() || accountById(scenario(), accountId) == nullptr) {
         return in.result();
     }
