@@ -98,7 +98,8 @@ bool near(float value, double expected) {
 
 // Every editor: what is typed is stored on OK, with the computed values. The expected figures
 // are worked out by hand: the loan pays 15,000 at 0.5 % a month over 60 months, the mortgage
-// 80,000 at 5/12 % over 360 months (in single precision, as the payment is worked), the card 1,000 x 18 / 365 x 30 x 0.01 in its one month.
+// 80,000 at 5/12 % over 360 months (in single precision, as the payment is worked), the card 1,000
+// x 18 / 365 x 30 x 0.01 in its one month.
 TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
     struct Case {
         int command;
@@ -492,6 +493,8 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
     });
     QListView* list = select(lineOf("Living expenses") + 1);
     const QRect rect = list->visualRect(list->currentIndex());
+    // A double-click is a click and then a second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
     settle();
     ASSERT_EQ(script.opened, std::vector<std::string>{"withdrawalDialog"});
@@ -566,6 +569,7 @@ TEST_F(EventEditorsTest, TheResultsPageOpensTheEditors) {
     gui::ScheduleView* view = page()->view();
     const QModelIndex index = view->model()->index(line, 0);
     view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
     settle();
     EXPECT_EQ(script.opened, std::vector<std::string>{"mortgageDialog"});
