@@ -681,3 +681,31 @@ TEST_F(EventEditorsTest, TheCardPayoffCalculatorStoresNothing) {
 
 } // namespace
 } // namespace finplan::test
+
+namespace finplan::test {
+namespace {
+
+// Add Event opens beside the main window: at its right when there is room, else at its left,
+// and always inside the screen.
+TEST(AddEventPlace, BesideTheWindowInsideTheScreen) {
+    gui::AddEventDialog dialog;
+    const QSize size = dialog.sizeHint();
+    const QRect screen(0, 0, 1920, 1080);
+    struct Case {
+        QRect frame;
+        QPoint expected;
+    };
+    const Case cases[] = {
+        {QRect(100, 100, 800, 600), QPoint(100 + 800 + 8, 100)},
+        {QRect(1000, 50, 900, 600), QPoint(1000 - 8 - size.width(), 50)},
+        {QRect(0, 0, 1920, 1080), QPoint(0, 0)},
+        {QRect(100, 1070, 800, 600), QPoint(908, 1080 - size.height())},
+    };
+    for (const Case& c : cases) {
+        dialog.placeBeside(c.frame, screen);
+        EXPECT_EQ(dialog.pos(), c.expected) << c.frame.x() << "," << c.frame.y();
+    }
+}
+
+} // namespace
+} // namespace finplan::test

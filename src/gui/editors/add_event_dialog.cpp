@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 
 namespace finplan::gui {
@@ -57,13 +58,14 @@ AddEventDialog::AddEventDialog(QWidget* parent)
 
 void AddEventDialog::placeBeside(const QRect& frame, const QRect& screen) {
     const QSize size = sizeHint();
-    int x = frame.right() + kGap;
-    if (x + size.width() > screen.right()) {
-        x = frame.left() - kGap - size.width();
+    const int screenEnd = screen.x() + screen.width();
+    int x = frame.x() + frame.width() + kGap;
+    if (x + size.width() > screenEnd) {
+        x = frame.x() - kGap - size.width();
     }
-    x = std::clamp(x, screen.left(), std::max(screen.left(), screen.right() - size.width()));
-    const int y = std::clamp(frame.top(), screen.top(),
-                             std::max(screen.top(), screen.bottom() - size.height()));
+    x = std::clamp(x, screen.x(), std::max(screen.x(), screenEnd - size.width()));
+    const int y = std::clamp(frame.y(), screen.y(),
+                             std::max(screen.y(), screen.y() + screen.height() - size.height()));
     move(x, y);
 }
 
