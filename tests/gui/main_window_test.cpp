@@ -107,7 +107,16 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::ReadAccounts,
                                  cmd::ReindexAccounts,
                                  cmd::PlatformCalculator,
-                                 cmd::SummarySwitch};
+                                 cmd::SummarySwitch,
+                                 cmd::InitialValues,
+                                 cmd::Withdrawal,
+                                 cmd::Deposit,
+                                 cmd::Loan,
+                                 cmd::Mortgage,
+                                 cmd::Transfer,
+                                 cmd::Fundamentals,
+                                 cmd::CreditCardDebt,
+                                 cmd::CreditCardPayoff};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;
