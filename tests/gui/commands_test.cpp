@@ -43,6 +43,16 @@ const EffectCase kEffects[] = {
     {cmd::PlatformCalculator, nullptr, Answer::No, false, "message 'Execution Error'"},
     {cmd::SummarySwitch, nullptr, Answer::No, false, "summary switch on"},
     {cmd::SaveGraphs, "graphs.TVP", Answer::No, false, "file dialog 'Save Graphs To a File'"},
+    // The editors open; closing them changes nothing.
+    {cmd::InitialValues, nullptr, Answer::No, false, "box 'Initial Values'"},
+    {cmd::Withdrawal, nullptr, Answer::No, false, "box 'Withdrawal'"},
+    {cmd::Deposit, nullptr, Answer::No, false, "box 'Deposit'"},
+    {cmd::Loan, nullptr, Answer::No, false, "box 'Loan'"},
+    {cmd::Mortgage, nullptr, Answer::No, false, "box 'Mortgage'"},
+    {cmd::Transfer, nullptr, Answer::No, false, "box 'Transfer'"},
+    {cmd::Fundamentals, nullptr, Answer::No, false, "box 'Fundamentals'"},
+    {cmd::CreditCardDebt, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
+    {cmd::CreditCardPayoff, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
 };
 
 // The real window, active, on the Summary page, with an account file to read.

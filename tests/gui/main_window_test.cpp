@@ -108,7 +108,16 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::ReindexAccounts,
                                  cmd::PlatformCalculator,
                                  cmd::SummarySwitch,
-                                 cmd::SaveGraphs};
+                                 cmd::SaveGraphs,
+                                 cmd::InitialValues,
+                                 cmd::Withdrawal,
+                                 cmd::Deposit,
+                                 cmd::Loan,
+                                 cmd::Mortgage,
+                                 cmd::Transfer,
+                                 cmd::Fundamentals,
+                                 cmd::CreditCardDebt,
+                                 cmd::CreditCardPayoff};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;
