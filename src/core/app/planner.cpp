@@ -461,6 +461,23 @@ void Planner::emptyPrintWorkFile() {
     writeFileReplacing(m_workDir / kPrintWorkFile, std::string_view(), NewFileMode::OwnerOnly);
 }
 
+bool Planner::writePrintWorkFile() {
+    std::ostringstream text;
+    for (const std::string& line : buildScenarioList(m_scenario)) {
+        text << line << '\n';
+    }
+    if (!runWith({.scheduleFile = &text})) {
+        return false;
+    }
+    const std::filesystem::path path = m_workDir / kPrintWorkFile;
+    const WriteResult written = writeFileReplacing(path, text.str(), NewFileMode::OwnerOnly);
+    if (!written) {
+        m_dialogs.error("Cannot open temporary print file\n" + writeFailureText(path, written),
+                        "FILE ERROR");
+    }
+    return static_cast<bool>(written);
+}
+
 void Planner::setLoadedTitle() {
     m_title = kTitlePrefix + m_scenario.fileName;
 }

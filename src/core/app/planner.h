@@ -118,6 +118,9 @@ public:
     bool saveGraphs(const std::string& path);
     // The print work file, emptied.
     void emptyPrintWorkFile();
+    // The print run: the scenario description and the schedule of a fresh run into the print
+    // work file, for the schedule pages.
+    bool writePrintWorkFile();
 
     // Every run starts its random generator from this seed, so that every file of one command
     // describes the same run; without it the generator runs on from run to run.
