@@ -21,8 +21,8 @@ struct PageLine {
     bool dataRow = false;
 };
 
-// A page file: its first line (the column header), then the other lines up to the end
-// marker.
+// A page file: the cells of its first line (the column header) and all its lines, the first
+// included, up to the end marker.
 struct PageText {
     std::vector<std::string> header;
     std::vector<PageLine> lines;

@@ -2,7 +2,6 @@
 
 #include "model/file_io.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
 
@@ -71,7 +70,6 @@ float leadingFloat(std::string_view text) {
 
 int leadingInt(std::string_view text) {
     const std::string copy(text);
-    errno = 0;
     const long value = std::strtol(copy.c_str(), nullptr, 10);
     if (value > INT_MAX) {
         return INT_MAX;

@@ -14,6 +14,12 @@ constexpr int kScheduleStart = 6;
 constexpr int kHeaderLines = 4;
 constexpr int kParagraphRoom = 55;
 
+constexpr std::string_view kKindsLine = "          \t      Investment\t       Tax-Free\t      "
+                                        "Retirement\t           Asset\t          Equity\n";
+constexpr std::string_view kColumnsLine =
+    "          Age\t       Accounts\t       Accounts\t       Accounts\t       Accounts\t"
+    "       Accounts\t    Liabilities\t       Net Worth\n";
+
 std::string dashes() {
     return std::string(kIndent) + std::string(184, '-') + "\n";
 }
@@ -22,14 +28,12 @@ std::string indented(std::string_view line) {
     return std::string(kIndent) + std::string(line) + "\n";
 }
 
+// The block as it stands in a page's text: its marks are not counted, its four lines are.
 void addHeaderBlock(PageWriter& writer) {
     writer.addUncounted("?BO\n");
     writer.addRow(dashes());
-    writer.addRow(
-        "          \t      Investment\t       Tax-Free\t      Retirement\t           Asset\t"
-        "          Equity\n");
-    writer.addRow("          Age\t       Accounts\t       Accounts\t       Accounts\t       "
-                  "Accounts\t       Accounts\t    Liabilities\t       Net Worth\n");
+    writer.addRow(kKindsLine);
+    writer.addRow(kColumnsLine);
     writer.addRow(dashes());
     writer.addUncounted("?Bo\n");
 }
@@ -37,12 +41,8 @@ void addHeaderBlock(PageWriter& writer) {
 } // namespace
 
 std::string scheduleHeaderBlock() {
-    return "?BO\n" + dashes() +
-           "          \t      Investment\t       Tax-Free\t      Retirement\t           Asset\t"
-           "          Equity\n"
-           "          Age\t       Accounts\t       Accounts\t       Accounts\t       Accounts\t"
-           "       Accounts\t    Liabilities\t       Net Worth\n" +
-           dashes() + "?Bo\n";
+    return "?BO\n" + dashes() + std::string(kKindsLine) + std::string(kColumnsLine) + dashes() +
+           "?Bo\n";
 }
 
 PagesWritten writeSchedulePages(std::string_view scheduleText, const ReportTarget& target) {

@@ -2,6 +2,7 @@
 
 #include "results/fixed_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 
