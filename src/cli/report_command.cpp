@@ -7,7 +7,6 @@
 #include "results/text_format.h"
 
 #include <cstdlib>
-#include <memory>
 #include <ostream>
 
 namespace finplan::cli {
@@ -104,16 +103,12 @@ ExitCode runReport(const CliContext& context, const CliArguments& arguments) {
     if (!planner) {
         return status;
     }
-    // The flows by account position: accounts of one name stay apart.
-    const auto flows = std::make_unique<AccountFlows>();
-    RunOutputs outputs;
-    outputs.runFiles = true;
-    outputs.accountFlows = flows.get();
-    if (const auto failed = loadAndRun(*planner, arguments, outputs)) {
+    if (const auto failed = loadAndRun(*planner, arguments, {.runFiles = true})) {
         return *failed;
     }
+    // The flows by account position: accounts of one name stay apart.
     const ReportSource source =
-        reportSource((*planner)->scenario(), (*planner)->output(), flows.get());
+        reportSource((*planner)->scenario(), (*planner)->output(), &(*planner)->accountFlows());
     const ReportTarget target{(*planner)->workDir(), context.dialogs, arguments.has("--screen")};
     if (selected) {
         return printPages(context, writeSelectedAge(*selectedRow(arguments), source, target));

@@ -303,7 +303,11 @@ bool Planner::runWith(const RunOutputs& outputs) {
         m_random = RandomSource(*m_fixedSeed);
     }
     RunEnvironment environment{m_workDir, m_dialogs, m_clock, &m_random};
-    if (runSimulation(m_scenario, m_output, m_switches, environment, outputs) != 1) {
+    RunOutputs withFlows = outputs;
+    if (withFlows.accountFlows == nullptr) {
+        withFlows.accountFlows = m_accountFlows.get();
+    }
+    if (runSimulation(m_scenario, m_output, m_switches, environment, withFlows) != 1) {
         return false;
     }
     m_hasResults = true;

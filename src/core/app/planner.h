@@ -10,6 +10,7 @@
 #include "results/results_export.h"
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -147,6 +148,9 @@ public:
     AppSettings& settings() { return m_settings; }
     const AppSettings& settings() const { return m_settings; }
     const RunOutput& output() const { return m_output; }
+    // Money into and out of each account by age and position in the last run that did not
+    // collect them itself: what the account-flow reports show.
+    const AccountFlows& accountFlows() const { return *m_accountFlows; }
     const RunSwitches& switches() const { return m_switches; }
     const std::filesystem::path& workDir() const { return m_workDir; }
     const std::string& title() const { return m_title; }
@@ -167,6 +171,7 @@ private:
     Scenario m_scenario;
     AppSettings m_settings;
     RunOutput m_output;
+    std::unique_ptr<AccountFlows> m_accountFlows = std::make_unique<AccountFlows>();
     RunSwitches m_switches;
     RandomSource m_random;
     std::optional<std::uint32_t> m_fixedSeed;
