@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed files of the fuzz corpora: fuzz/make_corpus.py CLI [OUT_DIR].
 
-CLI is a built finplan-cli; its sample scenario and a run of it give the scenario, accounts
-and plot file seeds. The settings files' seeds are written here. OUT_DIR defaults to
+CLI is a built finplan-cli; its sample scenario and a run of it give the scenario, accounts,
+plot file and report file seeds. The settings files' seeds are written here. OUT_DIR defaults to
 fuzz/corpus beside this script.
 """
 
@@ -85,6 +85,29 @@ def plot_seeds(plot):
     return {"sample.plot": plot, "two_years.plot": small.encode()}
 
 
+def report_seeds(cli, work):
+    # The beginnings of the run's report files and of two report pages.
+    cli = str(pathlib.Path(cli).resolve())
+
+    def report(kind):
+        subprocess.run([cli, "report", "sample.RET", kind, "--today", "2024-03-14T09:05:00"],
+                       check=True, cwd=work, stdout=subprocess.DEVNULL)
+        return (work / "rpage1").read_bytes()
+
+    networth = report("networth")
+    report("incoming-events")
+    flow = report("account-flow")
+    return {
+        "networth_page": networth[:1500],
+        "event_log": (work / "bigfile.tmp").read_bytes()[:1500],
+        "event_work": (work / "tmpfile.tmp").read_bytes()[:1200],
+        "account_files": (work / "infile.tmp").read_bytes()[:800] +
+        (work / "outfile.tmp").read_bytes()[:800],
+        "flow_page": flow[:1200],
+        "selected_row": b" 45.0-O",
+    }
+
+
 def write(out, name, seeds):
     folder = out / name
     folder.mkdir(parents=True, exist_ok=True)
@@ -100,12 +123,14 @@ def main():
         pathlib.Path(__file__).resolve().parent / "corpus"
     with tempfile.TemporaryDirectory() as work:
         sample, plot = run_cli(cli, pathlib.Path(work))
+        reports = report_seeds(cli, pathlib.Path(work))
     scenarios, table, slots = scenario_seeds(sample)
     write(out, "scenario_file", scenarios)
     write(out, "accounts_file", accounts_seeds(sample, table, slots))
     write(out, "finance_dat", finance_seeds())
     write(out, "pref_file", pref_seeds())
     write(out, "plot_file", plot_seeds(plot))
+    write(out, "report_pages", reports)
 
 
 if __name__ == "__main__":

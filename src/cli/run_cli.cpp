@@ -9,6 +9,8 @@
 #ifdef FINPLAN_CLI_GRAPHS
 #include "cli/graph_command.h"
 #endif
+#include "cli/print_table_command.h"
+#include "cli/report_command.h"
 #include "cli/resave_command.h"
 #include "cli/run_command.h"
 #include "cli/sample_command.h"
@@ -36,6 +38,10 @@ constexpr std::string_view kUsage =
     "  edit SCENARIO.RET (--out OUT.RET | --dry-run) TARGET [--set KEY=TEXT]...\n"
     "                          add, change, copy or delete an event, or change the initial\n"
     "                          values, with the editors' own checks\n"
+    "  report SCENARIO.RET KIND  write a report's page files and print their names\n"
+    "  print-schedule SCENARIO.RET  write the printed schedule's page files\n"
+    "  print-table KIND FILE   write the print pages of a budget, mortgage, budget-sheet\n"
+    "                          or refinance table file\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
     "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n";
 
@@ -80,6 +86,18 @@ constexpr std::string_view kHelpDetails =
     "  --today DATE, --workdir DIR   as for run\n"
     "edit prints the event's description lines and computed values (\"Monthly Payment:\n"
     "289.99\"). A refused value prints each message as TITLE: text and writes nothing.\n"
+    "Options of report (and the run options --workdir, --today, --seed, --detailed,\n"
+    "--accounts, --summary):\n"
+    "  KIND                    networth, incoming, outgoing, accounts, groups,\n"
+    "                          incoming-events, outgoing-events, account-flow (or 1-8),\n"
+    "                          selected-age\n"
+    "  --screen                write the on-screen page \"spage1\" instead of print pages\n"
+    "  --age A                 selected-age: the age of the account-flow row\n"
+    "  --outgoing              selected-age: the outgoing row (default: incoming)\n"
+    "print-schedule takes the run options; it writes \"ptmpsch.dat\" and \"page1\"...\n"
+    "print-table takes --workdir DIR and --title T; FILE is in the format of\n"
+    "\"pbudout.tmp\", \"psched.tmp\", the budget's \"rpage1\" or \"refprt.tmp\".\n"
+    "Page files go into the work directory; their names are printed one per line.\n"
     "\n"
     "Options of calc (each prints its results as \"key: value\" lines):\n"
     "  mortgage     --amount A --rate R --years Y [--down D]\n"
@@ -137,7 +155,8 @@ constexpr std::string_view kHelpDetails =
     "  2  the scenario could not be read (missing or refused file)\n"
     "  3  the scenario could not be written\n"
     "  4  a value was refused by a check (the message is printed as TITLE: text), or\n"
-    "     edit was refused (a full event table, an event that is not copied)\n";
+    "     edit was refused (a full event table, an event that is not copied), or a\n"
+    "     report, schedule or table has nothing to put on a page\n";
 
 // A command that checks the count of its words itself.
 constexpr std::size_t kOwnArgumentCount = static_cast<std::size_t>(-1);
@@ -171,6 +190,9 @@ const auto kCommands = std::to_array<Command>({
     {"edit", 1, kEditOptions, runEdit},
     {"run", 1, kRunOptions, runRun},
     {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
+    {"report", 2, kReportOptions, runReport},
+    {"print-schedule", 1, kPrintScheduleOptions, runPrintSchedule},
+    {"print-table", 2, kPrintTableOptions, runPrintTable},
 #ifdef FINPLAN_CLI_GRAPHS
     {"graph", 1, kGraphOptions, runGraph},
 #endif
@@ -211,7 +233,7 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
                                           [](const std::string& w) { return !w.starts_with('-'); });
     if (commandWord == words.end()) {
         return words.empty() ? usageError(err, "no command given")
-                             : usageError(err, "unknown option " + quoted(words.front()));
+                             : usageError(err, "unknown option " + cli::quoted(words.front()));
     }
     const std::string name = *commandWord;
     words.erase(commandWord);
@@ -234,7 +256,7 @@ int runCli(std::span<const std::string_view> args, std::ostream& out, std::ostre
         const CliContext context{out, err, dialogs, answerYes};
         return static_cast<int>(command.run(context, arguments));
     }
-    return usageError(err, "unknown command " + quoted(name));
+    return usageError(err, "unknown command " + cli::quoted(name));
 }
 
 } // namespace finplan::cli

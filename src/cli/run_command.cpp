@@ -46,8 +46,6 @@ std::optional<LocalDateTime> parseToday(std::string_view text) {
     return valid ? std::optional(at) : std::nullopt;
 }
 
-namespace {
-
 // The seed of the random rates: the user's, or the clock's seconds as at program start.
 std::optional<std::uint32_t> randomSeed(const CliArguments& arguments) {
     const auto text = arguments.value("--seed");
@@ -62,11 +60,6 @@ std::optional<std::uint32_t> randomSeed(const CliArguments& arguments) {
     return seed;
 }
 
-// Whether the last run wrote its run files whole (it said which it could not).
-bool ranFiles(const Planner& planner) {
-    return planner.output().fileFailure.empty();
-}
-
 RunSwitches runSwitches(const CliArguments& arguments) {
     RunSwitches switches;
     switches.detailedResults = arguments.has("--detailed");
@@ -75,6 +68,13 @@ RunSwitches runSwitches(const CliArguments& arguments) {
     switches.randomAccountRates = arguments.has("--random-accounts");
     switches.randomGroupRates = arguments.has("--random-groups");
     return switches;
+}
+
+namespace {
+
+// Whether the last run wrote its run files whole (it said which it could not).
+bool ranFiles(const Planner& planner) {
+    return planner.output().fileFailure.empty();
 }
 
 // An output file the command may write: a new one, or an existing one after a Yes (--yes).

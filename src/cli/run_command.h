@@ -2,9 +2,11 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
+#include "engine/run_switches.h"
 #include "platform/clock.h"
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -19,6 +21,11 @@ inline constexpr OptionSpec kRunOptions{kRunFlags, kRunValued};
 
 // `run SCENARIO.RET`: simulates the scenario once and prints the lines the results list shows.
 ExitCode runRun(const CliContext& context, const CliArguments& arguments);
+
+// The seed of --seed, or the clock's seconds without it; empty when it is no whole number.
+std::optional<std::uint32_t> randomSeed(const CliArguments& arguments);
+// The run switches the run options set.
+RunSwitches runSwitches(const CliArguments& arguments);
 
 // "YYYY-MM-DD" or "YYYY-MM-DDTHH:MM:SS"; empty when the text is not such a date.
 std::optional<LocalDateTime> parseToday(std::string_view text);

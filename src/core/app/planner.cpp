@@ -304,7 +304,11 @@ bool Planner::runWith(const RunOutputs& outputs) {
         m_random = RandomSource(*m_fixedSeed);
     }
     RunEnvironment environment{m_workDir, m_dialogs, m_clock, &m_random};
-    if (runSimulation(m_scenario, m_output, m_switches, environment, outputs) != 1) {
+    RunOutputs withFlows = outputs;
+    if (withFlows.accountFlows == nullptr) {
+        withFlows.accountFlows = m_accountFlows.get();
+    }
+    if (runSimulation(m_scenario, m_output, m_switches, environment, withFlows) != 1) {
         return false;
     }
     m_hasResults = true;
@@ -541,6 +545,23 @@ void Planner::emptyList() {
 
 void Planner::emptyPrintWorkFile() {
     writeFileReplacing(m_workDir / kPrintWorkFile, std::string_view(), NewFileMode::OwnerOnly);
+}
+
+bool Planner::writePrintWorkFile() {
+    std::ostringstream text;
+    for (const std::string& line : buildScenarioList(m_scenario)) {
+        text << line << '\n';
+    }
+    if (!runWith({.scheduleFile = &text})) {
+        return false;
+    }
+    const std::filesystem::path path = m_workDir / kPrintWorkFile;
+    const WriteResult written = writeFileReplacing(path, text.str(), NewFileMode::OwnerOnly);
+    if (!written) {
+        m_dialogs.error("Cannot open temporary print file\n" + writeFailureText(path, written),
+                        "FILE ERROR");
+    }
+    return static_cast<bool>(written);
 }
 
 void Planner::setLoadedTitle() {

@@ -120,6 +120,9 @@ public:
     bool saveGraphs(const std::string& path);
     // The print work file, emptied.
     void emptyPrintWorkFile();
+    // The print run: the scenario description and the schedule of a fresh run into the print
+    // work file, for the schedule pages.
+    bool writePrintWorkFile();
 
     // Every run starts its random generator from this seed, so that every file of one command
     // describes the same run; without it the generator runs on from run to run.
@@ -174,6 +177,9 @@ public:
     AppSettings& settings() { return m_settings; }
     const AppSettings& settings() const { return m_settings; }
     const RunOutput& output() const { return m_output; }
+    // Money into and out of each account by age and position in the last run that did not
+    // collect them itself: what the account-flow reports show.
+    const AccountFlows& accountFlows() const { return *m_accountFlows; }
     const RunSwitches& switches() const { return m_switches; }
     const std::filesystem::path& workDir() const { return m_workDir; }
     const std::string& title() const { return m_title; }
@@ -194,6 +200,7 @@ private:
     Scenario m_scenario;
     AppSettings m_settings;
     RunOutput m_output;
+    std::unique_ptr<AccountFlows> m_accountFlows = std::make_unique<AccountFlows>();
     RunSwitches m_switches;
     RandomSource m_random;
     std::optional<std::uint32_t> m_fixedSeed;

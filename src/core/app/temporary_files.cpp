@@ -1,5 +1,6 @@
 #include "app/temporary_files.h"
 
+#include "reports/page_cleanup.h"
 #include "results/plot_file.h"
 
 #include <algorithm>
@@ -48,8 +49,10 @@ int deleteTemporaryFiles(const std::filesystem::path& workDir) {
     std::error_code error;
     std::vector<std::filesystem::path> doomed;
     for (const auto& entry : std::filesystem::directory_iterator(workDir, error)) {
+        const std::string name = entry.path().filename().string();
+        // Long reports number their pages past the fixed list: every page file goes.
         if (entry.is_regular_file(error) &&
-            wanted.contains(lowerCase(entry.path().filename().string()))) {
+            (wanted.contains(lowerCase(name)) || isPageFileName(name))) {
             doomed.push_back(entry.path());
         }
     }

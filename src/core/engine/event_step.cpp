@@ -149,9 +149,7 @@ void applyDeposit(RunContext& run, EventRecord& event, int eventIndex) {
             return text;
         },
         eventIndex);
-    if (run.logs) {
-        run.logs->incomingLine(run.age, accountName, deposit);
-    }
+    run.logAccountFlow(true, run.age, *account, deposit);
 }
 
 void applyTransfer(RunContext& run, EventRecord& event, int eventIndex, float amount) {

@@ -66,9 +66,7 @@ float drawFromAccount(RunContext& run, AccountRecord& account, float want, float
             },
             lineKind);
     }
-    if (run.logs) {
-        run.logs->outgoingLine(age, fieldText(account.name), drawn);
-    }
+    run.logAccountFlow(false, age, account, drawn);
     return drawn;
 }
 
@@ -100,9 +98,7 @@ void chargeDepletion(RunContext& run, float amount, float age, int lineKind) {
                 },
                 lineKind);
         }
-        if (run.logs) {
-            run.logs->outgoingLine(age, fieldText(account.name), amount);
-        }
+        run.logAccountFlow(false, age, account, amount);
         return;
     }
 }

@@ -25,9 +25,7 @@ void growSavings(RunContext& run, AccountRecord& account, float rate, float& kin
     account.balance += interest;
     run.flows.incomingTotal += interest;
     (taxed ? run.flows.taxableIncome : run.flows.nonTaxableIncome) += interest;
-    if (run.logs) {
-        run.logs->incomingLine(run.age, fieldText(account.name), interest);
-    }
+    run.logAccountFlow(true, run.age, account, interest);
 }
 
 void growProperty(RunContext& run, AccountRecord& account, float rate, float& kindTotal) {
@@ -39,12 +37,10 @@ void growProperty(RunContext& run, AccountRecord& account, float rate, float& ki
     } else if (rate < 0.0f) {
         run.flows.depreciation += growth;
     }
-    if (run.logs) {
-        if (equity || rate > 0.0f) {
-            run.logs->incomingLine(run.age, fieldText(account.name), growth);
-        } else if (rate < 0.0f) {
-            run.logs->outgoingLine(run.age, fieldText(account.name), -growth);
-        }
+    if (equity || rate > 0.0f) {
+        run.logAccountFlow(true, run.age, account, growth);
+    } else if (rate < 0.0f) {
+        run.logAccountFlow(false, run.age, account, -growth);
     }
     kindTotal += growth;
     account.balance = account.balance * (1.0f + rate * 0.01f * run.yearFraction);

@@ -75,9 +75,7 @@ public:
                 },
                 m_eventIndex);
         }
-        if (m_run.logs) {
-            m_run.logs->outgoingLine(static_cast<float>(m_age), fieldText(from.name), amount);
-        }
+        m_run.logAccountFlow(false, static_cast<float>(m_age), from, amount);
     }
 
 private:

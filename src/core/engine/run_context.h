@@ -4,8 +4,10 @@
 #include "engine/run_switches.h"
 #include "finance/debt_math.h"
 #include "model/scenario.h"
+#include "model/text_field.h"
 #include "platform/clock.h"
 #include "platform/user_dialogs.h"
+#include "results/account_flows.h"
 #include "results/plot_file.h"
 #include "results/results_export.h"
 #include "results/run_logs.h"
@@ -46,6 +48,9 @@ struct RunOutputs {
     bool plotFile = false;
     // The yearly account balances as an export table.
     ResultsExport* exportTo = nullptr;
+    // Money into and out of every account by age and account position, for the account-flow
+    // reports (the run files name accounts, and names may repeat).
+    AccountFlows* accountFlows = nullptr;
 
     // Everything the results page's run leaves: the list and every file of the work directory.
     static RunOutputs display(ScheduleList& schedule) { return {&schedule, nullptr, true, true}; }
@@ -145,6 +150,19 @@ struct RunContext {
     void line(Make&& make, int kind = kPlainLine) {
         if (writesText()) {
             sink.add(make(), kind, age, shownYear());
+        }
+    }
+    // Money into (`in`) or out of an account: the run files and the flows by position.
+    void logAccountFlow(bool in, float atAge, const AccountRecord& account, float amount) {
+        if (logs) {
+            if (in) {
+                logs->incomingLine(atAge, fieldText(account.name), amount);
+            } else {
+                logs->outgoingLine(atAge, fieldText(account.name), amount);
+            }
+        }
+        if (outputs.accountFlows != nullptr) {
+            outputs.accountFlows->add(in, atAge, accountIndex(account.accountId), asLogged(amount));
         }
     }
     // Lines of the run's opening block, shown whatever the ages.

@@ -317,6 +317,10 @@ int runSimulation(Scenario& scenario, RunOutput& output, const RunSwitches& swit
         run.logs.emplace(environment.workDir, environment.dialogs);
         run.logs->accountList(scenario.accounts);
     }
+    if (outputs.accountFlows != nullptr) {
+        *outputs.accountFlows = AccountFlows{};
+        outputs.accountFlows->names = output.accountNames;
+    }
     const float savedInflation = scenario.header.inflationRate;
     for (run.age = run.simStartAge; run.age < run.endAge; run.age += 1.0f) {
         simulateYear(run);

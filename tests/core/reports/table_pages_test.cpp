@@ -1,0 +1,151 @@
+#include "reports/table_pages.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+namespace finplan::test {
+namespace {
+
+constexpr const char* kTableRule = "-----------------------\n";
+
+std::string budgetFile(int count, int items, int start, int end) {
+    std::string text = std::to_string(count) + "\nHouse budget                  \n" +
+                       std::to_string(start) + "\n" + std::to_string(end) + "\n";
+    for (int i = 0; i < items; ++i) {
+        text += "Item" + std::to_string(i) + "\t10.000000\t0\t0\t0.000000\n";
+    }
+    return text + "Dooone";
+}
+
+TEST(TablePages, ABudgetRowShowsEachItemsYearlyAmountAndTheTotal) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const std::string text = "2\nFood                          \n 60\n 61\n"
+                             "Food\t100.000000\t1\t0\t0.000000\n"
+                             "Car\t500.000000\t0\t1\t2.000000\n"
+                             "Dooone";
+    ASSERT_EQ(writeTablePages(TableKind::Budget, text, {dir.path(), dialogs, false}).count(), 1);
+    EXPECT_EQ(readText(dir / "rpage1"), std::string("Age\tFood\tCar\tTotal\t\n") + kTableRule +
+                                            " 60.0\t      1200.00\t       500.00\t      1700.00\t\n"
+                                            " 61.0\t      1200.00\t       500.00\t      1700.00\t\n"
+                                            "Dooone\n");
+}
+
+TEST(TablePages, ABudgetOfOneToThirtyItemsPrintsInSectionsOfEight) {
+    struct Case {
+        int count, items, start, end;
+        std::vector<int> columns; // item columns of each page
+        int rows;                 // rows of each page
+    };
+    const std::vector<Case> cases = {
+        {30, 30, 60, 61, {8, 8, 8, 6}, 2}, // a full budget prints
+        {8, 8, 60, 60, {8}, 1},
+        {9, 9, 60, 60, {8, 1}, 1},
+        {3, 2, 60, 60, {2}, 1},   // fewer item lines than the count says
+        {2, 2, 118, 130, {2}, 2}, // ages end at 119
+        {31, 31, 60, 61, {}, 0},  // too many items
+        {0, 2, 60, 61, {}, 0},    //
+        {2, 2, 62, 61, {2}, 0},   // no ages: the header alone
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        ScriptedDialogs dialogs;
+        const PagesWritten pages =
+            writeTablePages(TableKind::Budget, budgetFile(c.count, c.items, c.start, c.end),
+                            {dir.path(), dialogs, false});
+        ASSERT_EQ(pages.count(), static_cast<int>(c.columns.size())) << c.count;
+        for (std::size_t p = 0; p < c.columns.size(); ++p) {
+            const std::string text = readText(dir / pages.files[p]);
+            const std::string header = text.substr(0, text.find('\n'));
+            const bool last = p + 1 == c.columns.size();
+            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'),
+                      c.columns[p] + (last ? 2 : 1));
+            EXPECT_EQ(header.ends_with("Total\t"), last);
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n') - 3, c.rows) << text;
+        }
+    }
+}
+
+TEST(TablePages, LoanTablesPrintTenNumbersARowAndMarkTheRefinanceCourses) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    std::string longRow;
+    for (int i = 1; i <= 12; ++i) {
+        longRow += std::to_string(i) + "\t";
+    }
+    const std::string schedule = "Age\tPrincipal\tInterest\t\n"
+                                 " 61\t        100.00\t         50.5\t\n" +
+                                 longRow + "\nDooone";
+    ASSERT_EQ(writeTablePages(TableKind::Mortgage, schedule, {dir.path(), dialogs, false}).count(),
+              1);
+    EXPECT_EQ(readText(dir / "rpage1"),
+              std::string("Age\tPrincipal\tInterest\t\n") + kTableRule +
+                  "        61.00\t       100.00\t        50.50\t\n"
+                  "         1.00\t         2.00\t         3.00\t         4.00\t         5.00\t"
+                  "         6.00\t         7.00\t         8.00\t         9.00\t        10.00\t\n"
+                  "Dooone\n");
+
+    const std::string refinance = "Age\tNet Worth\n 60 O\t1\n 60 R\t2\n 61 O\t3\nDooone";
+    ASSERT_EQ(
+        writeTablePages(TableKind::Refinance, refinance, {dir.path(), dialogs, false}).count(), 1);
+    EXPECT_EQ(readText(dir / "rpage1"), std::string("Age\tNet Worth\t\n") + kTableRule +
+                                            "        60.00 O\t         1.00\t\n"
+                                            "        60.00 R\t         2.00\t\n"
+                                            "        61.00 O\t         3.00\t\n"
+                                            "Dooone\n");
+}
+
+TEST(TablePages, LoanTablesHoldFiftySixRowsAPage) {
+    std::string schedule = "Age\tPrincipal\n";
+    for (int i = 0; i < 113; ++i) {
+        schedule += std::to_string(i) + "\t1\n";
+    }
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const PagesWritten pages =
+        writeTablePages(TableKind::Mortgage, schedule + "Dooone", {dir.path(), dialogs, false});
+    ASSERT_EQ(pages.count(), 3);
+    for (const auto& [page, rows] : {std::pair{"rpage1", 56}, {"rpage2", 56}, {"rpage3", 1}}) {
+        const std::string text = readText(dir / page);
+        EXPECT_TRUE(text.starts_with("Age\tPrincipal\t\n-----------------------\n")) << page;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n') - 3, rows) << page;
+    }
+    EXPECT_EQ(
+        writeTablePages(TableKind::Mortgage, "Age\nDooone", {dir.path(), dialogs, false}).count(),
+        0);
+}
+
+TEST(TablePages, TheBudgetSheetIsOnePageAsTheBudgetWroteIt) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const std::string sheet = "Name\tAmount \tMonth\tTrack\tApplied Rate \tYearly Amount\n"
+                              "------------------------\n"
+                              "Food\t       100.00 \tX\t \t   0.000 \t      1200.00 \n"
+                              "\t\t\t\tTotal\t      1200.00\n";
+    const PagesWritten pages =
+        writeTablePages(TableKind::BudgetSheet, sheet + "Dooone", {dir.path(), dialogs, false});
+    ASSERT_EQ(pages.files, std::vector<std::string>{"rpage1"});
+    EXPECT_EQ(readText(dir / "rpage1"), sheet + "Dooone");
+}
+
+TEST(TablePages, AMissingTableFileIsTold) {
+    struct Case {
+        TableKind kind;
+        const char* message;
+    };
+    for (const Case c :
+         {Case{TableKind::Budget, "Cannot open temporary print file - pbudout.tmp"},
+          Case{TableKind::Mortgage, "Cannot open temporary print file - psched.tmp"},
+          Case{TableKind::Refinance, "Cannot open temporary print file - refprt.tmp"}}) {
+        TempDir dir;
+        ScriptedDialogs dialogs;
+        EXPECT_TRUE(writeTablePagesFromFile(c.kind, {dir.path(), dialogs, false}).failed);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].text, c.message);
+        EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
+    }
+}
+
+} // namespace
+} // namespace finplan::test

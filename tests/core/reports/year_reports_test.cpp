@@ -1,0 +1,198 @@
+#include "model/text_field.h"
+#include "reports/year_reports.h"
+#include "results/run_output.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace finplan::test {
+namespace {
+
+constexpr const char* kRule = "---------------------------\n\n";
+
+// Three shown years at 60, 61 and 62 whose fields hold their own field numbers plus 100 per
+// year, and liabilities of 7.25, 8.25 and 9.25 at those ages.
+std::unique_ptr<ResultTables> numberedTables(int shownYears, int accounts) {
+    auto tables = std::make_unique<ResultTables>();
+    tables->shownYears = shownYears;
+    for (int y = 0; y < shownYears; ++y) {
+        YearResult& r = tables->years[static_cast<std::size_t>(y)];
+        const float b = 100.0f * static_cast<float>(y);
+        r = {60.0f + static_cast<float>(y),
+             b + 1,
+             b + 2,
+             b + 3,
+             b + 4,
+             b + 5,
+             b + 6,
+             b + 7,
+             b + 8,
+             b + 9,
+             b + 10,
+             b + 11,
+             b + 12,
+             b + 13,
+             b + 14,
+             b + 15,
+             b + 16,
+             b + 17,
+             b + 18,
+             b + 19};
+        tables->ageTotals[5][static_cast<std::size_t>(60 + y)] = 7.25f + static_cast<float>(y);
+        for (int a = 0; a < accounts; ++a) {
+            tables->accountValues[static_cast<std::size_t>(y)][static_cast<std::size_t>(a)] =
+                b + static_cast<float>(a) + 0.5f;
+        }
+    }
+    return tables;
+}
+
+ReportSource sourceOf(const ResultTables& tables, int accounts) {
+    ReportSource source{tables, {}, {}};
+    for (int a = 0; a < accounts; ++a) {
+        source.accounts.push_back({"A" + std::to_string(a), 2, a % 3});
+    }
+    return source;
+}
+
+TEST(YearReports, ListEveryShownYearButTheLastWithTheColumnsOfTheirKind) {
+    struct Case {
+        YearReport kind;
+        std::string header;
+        std::string firstRow;
+        std::string lastRow;
+    };
+    const std::vector<Case> cases = {
+        {YearReport::NetWorth,
+         " Age\tNet Worth\tInvestment Accounts\tTax-Free Accounts\tRetirement Accounts\tAsset "
+         "Accounts\tEquity Accounts\tLiabilities\n",
+         " 60.0\t         6.00\t         1.00\t         2.00\t         3.00\t         4.00\t"
+         "         5.00\t         7.25\n",
+         " 61.0\t       106.00\t       101.00\t       102.00\t       103.00\t       104.00\t"
+         "       105.00\t         8.25\n"},
+        {YearReport::Incoming,
+         " Age\tTotal Incoming\tDeposits\tInterest From Taxable\tInterest From Non "
+         "Taxable\tLoans\tAssets\tEquity\n",
+         " 60.0\t         7.00\t         8.00\t         9.00\t        10.00\t        16.00\t"
+         "        18.00\t        17.00\n",
+         " 61.0\t       107.00\t       108.00\t       109.00\t       110.00\t       116.00\t"
+         "       118.00\t       117.00\n"},
+        {YearReport::Outgoing,
+         " Age\t Total Outgoing\tWithdrawals\tInterest\tLoan/Mortgage\tTaxes\tPenalties\n",
+         " 60.0\t        11.00\t        12.00\t        14.00\t        19.00\t        13.00\t"
+         "        15.00\n",
+         " 61.0\t       111.00\t       112.00\t       114.00\t       119.00\t       113.00\t"
+         "       115.00\n"},
+    };
+    const auto tables = numberedTables(3, 0);
+    for (const Case& c : cases) {
+        TempDir dir;
+        ScriptedDialogs dialogs;
+        const ReportSource source = sourceOf(*tables, 0);
+        const PagesWritten print = writeYearReport(c.kind, source, {dir.path(), dialogs, false});
+        ASSERT_EQ(print.files, std::vector<std::string>{"rpage1"});
+        EXPECT_EQ(readText(dir / "rpage1"), c.header + kRule + c.firstRow + c.lastRow + "Dooooone");
+        const PagesWritten screen = writeYearReport(c.kind, source, {dir.path(), dialogs, true});
+        ASSERT_EQ(screen.files, std::vector<std::string>{"spage1"});
+        EXPECT_EQ(readText(dir / "spage1"), c.header + c.firstRow + c.lastRow + "Dooooone");
+    }
+}
+
+TEST(YearReports, ARunOfOneYearHasNothingToReport) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const auto tables = numberedTables(1, 3);
+    const ReportSource source = sourceOf(*tables, 3);
+    EXPECT_EQ(writeYearReport(YearReport::NetWorth, source, {dir.path(), dialogs, false}).count(),
+              0);
+    EXPECT_EQ(writeAccountsReport(source, {dir.path(), dialogs, false}).count(), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir / "rpage1"));
+}
+
+TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
+    struct Case {
+        int accounts;
+        bool screen;
+        std::vector<std::string> firstColumns; // first account of each page
+        std::vector<int> columns;              // accounts on each page
+    };
+    const std::vector<Case> cases = {
+        {25, false, {"A0", "A10", "A20"}, {10, 10, 5}},
+        {20, false, {"A0", "A10"}, {10, 10}},
+        {9, false, {"A0"}, {9}},
+        {25, true, {"A0"}, {25}},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        ScriptedDialogs dialogs;
+        const auto tables = numberedTables(3, c.accounts);
+        const PagesWritten pages =
+            writeAccountsReport(sourceOf(*tables, c.accounts), {dir.path(), dialogs, c.screen});
+        ASSERT_EQ(pages.count(), static_cast<int>(c.columns.size())) << c.accounts;
+        for (std::size_t p = 0; p < pages.files.size(); ++p) {
+            const std::string text = readText(dir / pages.files[p]);
+            EXPECT_TRUE(text.starts_with(" Age\t" + c.firstColumns[p] + "\t")) << text;
+            const std::string header = text.substr(0, text.find('\n'));
+            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), c.columns[p] + 1);
+            EXPECT_TRUE(text.ends_with("\nDooooone"));
+        }
+    }
+    // The values of the second section's first row: accounts 10 and up, year 60.
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const auto tables = numberedTables(2, 12);
+    ASSERT_EQ(writeAccountsReport(sourceOf(*tables, 12), {dir.path(), dialogs, false}).count(), 2);
+    EXPECT_EQ(readText(dir / "rpage2"), std::string(" Age\tA10\tA11\t\n") + kRule +
+                                            " 60.0\t        10.50\t        11.50\t\nDooooone");
+}
+
+TEST(GroupReport, ListsGroupsNamedLongerThanOneCharacterWithTheirAccountsSums) {
+    TempDir dir;
+    ScriptedDialogs dialogs;
+    const auto tables = numberedTables(3, 5);
+    ReportSource source{*tables, {}, {}};
+    source.groupNames = {"Bonds", "X", "", "Stocks", "", "", "", "", "", "Yz"};
+    // Accounts 0 and 2 are Bonds, 3 is Stocks, 1 is in the one-letter group, 4 is unknown.
+    source.accounts = {{"a", 2, 0}, {"b", 2, 1}, {"c", 2, 0}, {"d", 2, 3}, {"e", 2, -1}};
+    const PagesWritten pages = writeGroupReport(source, {dir.path(), dialogs, false});
+    ASSERT_EQ(pages.count(), 1);
+    // Year 60: Bonds 0.5 + 2.5, Stocks 3.5, Yz nothing.
+    EXPECT_EQ(readText(dir / "rpage1"),
+              std::string(" Age\tBonds\tStocks\tYz\t\n") + kRule +
+                  " 60.0\t         3.00\t         3.50\t         0.00\t\n"
+                  " 61.0\t       203.00\t       103.50\t         0.00\t\nDooooone");
+    EXPECT_EQ(listedGroups(source), (std::vector<int>{0, 3, 9}));
+}
+
+TEST(ReportSource, KindsAndGroupsOnlyOfAccountsInRangeThatStillMatchTheRun) {
+    Scenario scenario = makeScenario(R"(
+        header start=60 end=63
+        account name=Bank kind=taxfree amount=1 group=2
+        account name=Home kind=asset amount=1 group=9
+        account name=Odd kind=investment amount=1 group=0
+        account name=Later kind=equity amount=1 group=1
+    )");
+    scenario.accounts.accounts[2].kind = 7;
+    scenario.accounts.accounts[2].group = 10;
+    setFieldText(scenario.groups.groupNames[2], "Savings");
+    RunOutput output;
+    output.accountNames = {"Bank", "Home", "Odd", "Sold"};
+    const ReportSource source = reportSource(scenario, output);
+    ASSERT_EQ(source.accounts.size(), 4u);
+    EXPECT_EQ(source.accounts[0].kind, 4);
+    EXPECT_EQ(source.accounts[0].group, 2);
+    EXPECT_EQ(source.accounts[1].kind, 0);
+    EXPECT_EQ(source.accounts[1].group, 9);
+    EXPECT_EQ(source.accounts[2].kind, -1);
+    EXPECT_EQ(source.accounts[2].group, -1);
+    EXPECT_EQ(source.accounts[3].name, "Sold");
+    EXPECT_EQ(source.accounts[3].kind, -1);
+    EXPECT_EQ(source.groupNames[2], "Savings");
+}
+
+} // namespace
+} // namespace finplan::test
