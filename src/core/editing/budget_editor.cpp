@@ -232,23 +232,28 @@ bool BudgetEditor::copyAll() {
 }
 
 bool BudgetEditor::pasteAll() {
+    return pasteFrom(m_workDir / std::string(kBudgetCopyFile)) == PasteResult::Pasted;
+}
+
+BudgetEditor::PasteResult BudgetEditor::pasteFrom(const std::filesystem::path& file) {
     if (closed()) {
-        return false;
+        return PasteResult::Invalid;
     }
-    const auto bytes = readFileBytes(m_workDir / std::string(kBudgetCopyFile), kPasteLimit);
+    const auto bytes = readFileBytes(file, kPasteLimit);
     if (!bytes) {
         m_dialogs.error("Cannot open the budget input file budout.tmp file.", "File Open Error");
-        return false;
+        return PasteResult::Unreadable;
     }
     const std::string text(bytes->begin(), bytes->end());
     const auto pasted = parseBudgetCopy(text, budget());
     if (!pasted) {
         m_dialogs.error("The budget input file budout.tmp doesn't seem to be a valid file.",
                         "Budget File Error");
-        return false;
+        return PasteResult::Invalid;
     }
     budgetRecord() = *pasted;
-    return true;
+    m_session.scenario().modified = true;
+    return PasteResult::Pasted;
 }
 
 bool BudgetEditor::writeSheet() {

@@ -62,6 +62,9 @@ public:
     // the name and ages of the fields); false after the message.
     bool copyAll();
     bool pasteAll();
+    // Paste All from another file (the messages still name the copy file).
+    enum class PasteResult { Pasted, Unreadable, Invalid };
+    PasteResult pasteFrom(const std::filesystem::path& file);
     bool writeSheet();
     bool writeReportInput(const FieldTexts& fields);
 
