@@ -81,12 +81,18 @@ std::optional<std::int16_t> ageOf(std::string_view text) {
     return static_cast<std::int16_t>(*value);
 }
 
+// Limits as the item editor's, both included, on the value as a float holds it, so that
+// whatever is pasted is written and pasted again alike.
 std::optional<float> limited(std::string_view text, double limit) {
     const auto value = parseNumberText(text);
-    if (!value || *value <= -limit || *value >= limit) {
+    if (!value || std::fabs(*value) > limit) {
         return std::nullopt;
     }
-    return static_cast<float>(*value);
+    const auto stored = static_cast<float>(*value);
+    if (std::fabs(static_cast<double>(stored)) > limit) {
+        return std::nullopt;
+    }
+    return stored;
 }
 
 // One item line into the item at `index`; false when the line is no item.
