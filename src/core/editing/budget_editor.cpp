@@ -134,12 +134,17 @@ BudgetEditor::BudgetEditor(Scenario& scenario, int index, std::filesystem::path 
     sortBudgetItems(budget);
     fillBudgetTotals(budget);
     m_choices = accountChoices(scenario, true);
-    m_texts = {{"budget-name", utf8FromLatin1(fieldText(budget.name))},
-               {"start-age", shownWhole("%3d", budget.startAge)},
-               {"end-age", shownWhole("%3d", budget.endAge)},
-               {"withdraw-from-account", pickerText(scenario, budget.sourceAccountId, true, true)},
-               {"activate-this-budget", budget.active != 0 ? "on" : ""},
-               {"yearly-total", yearlyTotalText()}};
+}
+
+FieldTexts BudgetEditor::texts() const {
+    const Budget& shownBudget = budget();
+    return {
+        {"budget-name", utf8FromLatin1(fieldText(shownBudget.name))},
+        {"start-age", shownWhole("%3d", shownBudget.startAge)},
+        {"end-age", shownWhole("%3d", shownBudget.endAge)},
+        {"withdraw-from-account", pickerText(scenario(), shownBudget.sourceAccountId, true, true)},
+        {"activate-this-budget", shownBudget.active != 0 ? "on" : ""},
+        {"yearly-total", yearlyTotalText()}};
 }
 
 Budget& BudgetEditor::budgetRecord() {

@@ -42,8 +42,9 @@ public:
 
     int index() const { return m_index; }
     const Budget& budget() const;
-    // Budget Name, the ages, the picker, the box and the yearly total as shown on opening.
-    const FieldTexts& texts() const { return m_texts; }
+    // Budget Name, the ages, the picker, the box and the yearly total as the budget holds them
+    // now: on opening, and again after Paste All.
+    FieldTexts texts() const;
     const std::vector<PickerChoice>& choices() const { return m_choices; }
     std::vector<BudgetRow> rows() const { return budgetRows(budget()); }
     // "Yearly Total" as shown now.
@@ -85,7 +86,6 @@ private:
     int m_index;
     std::filesystem::path m_workDir;
     UserDialogs& m_dialogs;
-    FieldTexts m_texts;
     std::vector<PickerChoice> m_choices;
 };
 
