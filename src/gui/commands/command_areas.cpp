@@ -9,7 +9,8 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     , m_accounts(planner, files, frame)
     , m_reports(planner)
     , m_tools(dialogs)
-    , m_help(frame) {
+    , m_help(frame)
+    , m_options(planner, dialogs, frame) {
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);
@@ -17,6 +18,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     m_graphs.registerWith(dispatcher);
     m_tools.registerWith(dispatcher);
     m_help.registerWith(dispatcher);
+    m_options.registerWith(dispatcher);
 }
 
 } // namespace finplan::gui
