@@ -1,6 +1,7 @@
 #include "cli/edit_command.h"
 
 #include "cli/cli_planner.h"
+#include "cli/option_edit_command.h"
 #include "editing/editor_kind.h"
 #include "editing/event_editor.h"
 #include "model/byte_io.h"
@@ -404,6 +405,9 @@ ExitCode Edit::run() {
 } // namespace
 
 ExitCode runEdit(const CliContext& context, const CliArguments& arguments) {
+    if (const auto options = runOptionEdit(context, arguments)) {
+        return *options;
+    }
     EditDialogs dialogs(context.err, context.answerYes);
     const CliContext editContext{context.out, context.err, dialogs, context.answerYes};
     return Edit(editContext, arguments).run();

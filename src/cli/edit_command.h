@@ -8,11 +8,12 @@
 
 namespace finplan::cli {
 
-inline constexpr std::array<std::string_view, 3> kEditFlags = {"--dry-run", "--calculate",
-                                                               "--initial-values"};
-inline constexpr std::array<std::string_view, 8> kEditValued = {
-    "--out",   "--today", "--workdir",    "--add",
-    "--event", "--line",  "--copy-event", "--delete-event"};
+inline constexpr std::array<std::string_view, 6> kEditFlags = {
+    "--dry-run", "--calculate",        "--initial-values",
+    "--groups",  "--asset-allocation", "--rmd-options"};
+inline constexpr std::array<std::string_view, 9> kEditValued = {
+    "--out",  "--today",      "--workdir",      "--add",       "--event",
+    "--line", "--copy-event", "--delete-event", "--life-table"};
 inline constexpr std::array<std::string_view, 1> kEditRepeated = {"--set"};
 inline constexpr OptionSpec kEditOptions{kEditFlags, kEditValued, kEditRepeated};
 

@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/budget_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
@@ -42,6 +43,8 @@ constexpr std::string_view kUsage =
     "  print-schedule SCENARIO.RET  write the printed schedule's page files\n"
     "  print-table KIND FILE   write the print pages of a budget, mortgage, budget-sheet\n"
     "                          or refinance table file\n"
+    "  budget SCENARIO.RET N [OUT.RET]  show or change budget N (1 to 5) as the Budget\n"
+    "                          dialog does\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
     "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n";
 
@@ -74,6 +77,12 @@ constexpr std::string_view kHelpDetails =
     "  --initial-values        the Initial Values\n"
     "  --copy-event N          copy event N, then edit the copy's original\n"
     "  --delete-event N        delete event N\n"
+    "  --groups                the group names and random ranges (group-name-1,\n"
+    "                          random-minimum-rate-1, random-maximum-rate-1 ... -10)\n"
+    "  --asset-allocation      the Asset Allocation Withdrawal Options\n"
+    "  --rmd-options           the RMD options (penalty-rate, transfer-funds-to-this-account)\n"
+    "  --life-table T          life expectancy table T (1 to 3): description,\n"
+    "                          withdrawal-start-age, value-1 ... value-30\n"
     "  --set KEY=TEXT          type TEXT into the field KEY (the label in lower case with\n"
     "                          hyphens: start-age, apply-rate, payments-account); pickers\n"
     "                          take an account name, #ID or none, check boxes on or off;\n"
@@ -98,6 +107,22 @@ constexpr std::string_view kHelpDetails =
     "print-table takes --workdir DIR and --title T; FILE is in the format of\n"
     "\"pbudout.tmp\", \"psched.tmp\", the budget's \"rpage1\" or \"refprt.tmp\".\n"
     "Page files go into the work directory; their names are printed one per line.\n"
+    "\n"
+    "Options of budget (applied in this order, then OK; OUT.RET is required when any\n"
+    "of them changes the budget):\n"
+    "  --paste FILE            Paste All from FILE (a budout.tmp file)\n"
+    "  --clear-all             Clear All\n"
+    "  --delete NAME           delete the item NAME (may be repeated)\n"
+    "  --item \"NAME;AMOUNT;RATE;FLAGS\"  Enter an item; FLAGS of m (monthly), t (track),\n"
+    "                          i (apply inflation); may be repeated\n"
+    "  --name TEXT, --start AGE, --end AGE   the budget's name and ages\n"
+    "  --account NAME|#ID|none the account the budget withdraws from\n"
+    "  --activate, --deactivate  the \"Activate this budget\" box\n"
+    "  --copy, --sheet, --report  also write budout.tmp (Copy All), rpage1 (Print) or\n"
+    "                          pbudout.tmp (Print Report) into the work directory\n"
+    "  --workdir DIR, --today DATE   as for run\n"
+    "budget prints the budget's name, ages, account, whether it is active, its items as\n"
+    "the dialog's rows (tab-separated) and the yearly total.\n"
     "\n"
     "Options of calc (each prints its results as \"key: value\" lines):\n"
     "  mortgage     --amount A --rate R --years Y [--down D]\n"
@@ -189,6 +214,7 @@ const auto kCommands = std::to_array<Command>({
      [](const CliContext& c, const CliArguments& a) { return runList(c, a.files[0]); }},
     {"edit", 1, kEditOptions, runEdit},
     {"run", 1, kRunOptions, runRun},
+    {"budget", kOwnArgumentCount, kBudgetOptions, runBudget},
     {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
     {"report", 2, kReportOptions, runReport},
     {"print-schedule", 1, kPrintScheduleOptions, runPrintSchedule},

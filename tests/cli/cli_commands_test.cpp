@@ -30,6 +30,8 @@ constexpr const char* kUsageText =
     "  print-schedule SCENARIO.RET  write the printed schedule's page files\n"
     "  print-table KIND FILE   write the print pages of a budget, mortgage, budget-sheet\n"
     "                          or refinance table file\n"
+    "  budget SCENARIO.RET N [OUT.RET]  show or change budget N (1 to 5) as the Budget\n"
+    "                          dialog does\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
     "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
     "\n"

@@ -186,6 +186,9 @@ EditorForm makeForm(EditorKind kind) {
     case EditorKind::AssetAllocation:
     case EditorKind::Rmd:
     case EditorKind::Budget:
+    case EditorKind::Groups:
+    case EditorKind::LifeTable:
+    case EditorKind::Preferences:
         break;
     }
     return {kind, {}, {}, {}};

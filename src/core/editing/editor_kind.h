@@ -23,6 +23,10 @@ enum class EditorKind {
     AssetAllocation,
     Rmd,
     Budget,
+    // Option dialogs that edit no event.
+    Groups,
+    LifeTable,
+    Preferences,
 };
 
 // The editor that edits the event at `index`; empty for an index past the events or an

@@ -43,6 +43,9 @@ FormSteps stepsOf(EditorKind kind) {
     case EditorKind::AssetAllocation:
     case EditorKind::Rmd:
     case EditorKind::Budget:
+    case EditorKind::Groups:
+    case EditorKind::LifeTable:
+    case EditorKind::Preferences:
         break;
     }
     return {};

@@ -10,7 +10,8 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     , m_reports(planner)
     , m_graphs(planner, files)
     , m_tools(dialogs)
-    , m_help(frame) {
+    , m_help(frame)
+    , m_options(planner, dialogs, frame) {
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);
@@ -18,6 +19,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     m_graphs.registerWith(dispatcher);
     m_tools.registerWith(dispatcher);
     m_help.registerWith(dispatcher);
+    m_options.registerWith(dispatcher);
 }
 
 } // namespace finplan::gui

@@ -5,6 +5,7 @@
 #include "gui/commands/file_commands.h"
 #include "gui/commands/graph_commands.h"
 #include "gui/commands/help_commands.h"
+#include "gui/commands/option_commands.h"
 #include "gui/commands/report_commands.h"
 #include "gui/commands/tool_commands.h"
 
@@ -26,6 +27,7 @@ public:
 
     FileCommands& file() { return m_file; }
     EventCommands& events() { return m_events; }
+    OptionCommands& options() { return m_options; }
 
 private:
     FileCommands m_file;
@@ -35,6 +37,7 @@ private:
     GraphCommands m_graphs;
     ToolCommands m_tools;
     HelpCommands m_help;
+    OptionCommands m_options;
 };
 
 } // namespace finplan::gui

@@ -47,6 +47,9 @@ inline constexpr int ReportOptions = 405;
 inline constexpr int PageSetup = 406;
 inline constexpr int ExportTab = 446;
 inline constexpr int ExportComma = 447;
+// Budget 1 to 5 of the Budgets submenu.
+inline constexpr int Budget1 = 461;
+inline constexpr int Budget5 = 465;
 inline constexpr int CreditCardDebt = 466;
 inline constexpr int CreditCardPayoff = 467;
 inline constexpr int GraphWindow = 501;

@@ -1,6 +1,7 @@
 #include "gui/shell/main_window.h"
 
 #include "app/planner.h"
+#include "editing/budget_editor.h"
 #include "gui/commands/command_areas.h"
 #include "gui/platform/file_chooser.h"
 #include "gui/resources/toolbar_icons.h"
@@ -141,6 +142,9 @@ void MainWindow::buildMenus() {
                 menu->addAction(makeAction(entry));
             }
         }
+        if (menuSpec.title == "Add Event") {
+            addBudgetsMenu(*menu);
+        }
     }
     for (const int id : keyOnlyCommands()) {
         addAction(makeAction(id));
@@ -148,6 +152,29 @@ void MainWindow::buildMenus() {
     for (int id = command::RecentFile1; id <= command::RecentFile6; ++id) {
         m_recentActions.push_back(newAction(id));
     }
+}
+
+// The five budgets under their names, checked when active, as they stand when the menu opens.
+void MainWindow::addBudgetsMenu(QMenu& parent) {
+    QMenu* budgets = parent.addMenu(QStringLiteral("Budgets"));
+    budgets->setObjectName(QStringLiteral("BudgetsMenu"));
+    std::vector<QAction*> actions;
+    for (int number = 1; number <= kBudgetCount; ++number) {
+        QAction* action = newAction(command::Budget1 + number - 1);
+        action->setCheckable(true);
+        action->setEnabled(m_dispatcher.handles(command::Budget1 + number - 1));
+        budgets->addAction(action);
+        actions.push_back(action);
+    }
+    const auto refresh = [this, actions] {
+        const std::vector<BudgetMenuItem> items = budgetMenuItems(m_planner.scenario());
+        for (std::size_t i = 0; i < actions.size() && i < items.size(); ++i) {
+            actions[i]->setText(QString::fromStdString(items[i].text));
+            actions[i]->setChecked(items[i].checked);
+        }
+    };
+    refresh();
+    connect(budgets, &QMenu::aboutToShow, this, refresh);
 }
 
 void MainWindow::buildToolbar() {

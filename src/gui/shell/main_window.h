@@ -77,6 +77,7 @@ protected:
 private:
     void buildMenus();
     void buildToolbar();
+    void addBudgetsMenu(QMenu& parent);
     QAction* makeAction(int id);
     QAction* newAction(int id);
     void updateRecentFiles();

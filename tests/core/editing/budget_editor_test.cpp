@@ -1,0 +1,419 @@
+#include "editing/budget_editor.h"
+#include "editing/budget_files.h"
+#include "engine/run_simulation.h"
+#include "model/derived_totals.h"
+#include "model/scenario_reset.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+using test::ScriptedDialogs;
+
+std::string dataFile(const std::string& name) {
+    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
+    return test::readText(std::string(source != nullptr ? source : ".") + "/tests/data/budgets/" +
+                          name);
+}
+
+FieldTexts item(const std::string& name, const std::string& amount, const std::string& rate,
+                bool monthly, bool track, bool inflation) {
+    const auto box = [](bool on) { return std::string(on ? "on" : ""); };
+    return {{"name", name},        {"amount", amount},
+            {"apply-rate", rate},  {"monthly", box(monthly)},
+            {"track", box(track)}, {"apply-inflation-rate-to-withdrawal", box(inflation)}};
+}
+
+std::string cells(const BudgetRow& row) {
+    const auto trim = [](const std::string& text) {
+        const auto first = text.find_first_not_of(' ');
+        return first == std::string::npos
+                   ? std::string(text.empty() ? "" : " ")
+                   : text.substr(first, text.find_last_not_of(' ') - first + 1);
+    };
+    return trim(row.name) + "|" + trim(row.amount) + "|" + trim(row.monthly) + "|" +
+           trim(row.appliedRate) + "|" + trim(row.yearly) + "|" + trim(row.track);
+}
+
+// The example household: a new scenario 62 to 65 with one account.
+struct Household {
+    Household() {
+        scenario = test::makeScenario("header start=62 end=65 tax=15 inflation=4\n"
+                                      "account name=Cash kind=investment amount=1000000 rate=0");
+    }
+
+    // Budget 2 filled as the example types it and confirmed.
+    void enterExample() {
+        BudgetEditor editor(scenario, 1, dir.path(), dialogs);
+        ASSERT_TRUE(editor.enter(item("rent", "1500", "0", true, true, true)).accepted());
+        ASSERT_TRUE(editor.enter(item("Travel", "5000", "5", false, false, false)).accepted());
+        ASSERT_TRUE(
+            editor.enter(item("Car Insurance", "99.99", "2", true, false, true)).accepted());
+        ASSERT_TRUE(editor.enter(item("Gifts", "1200", "0", false, false, false)).accepted());
+        ASSERT_TRUE(editor.enter(item("RENT", "1600", "0", true, true, true)).accepted());
+        FieldTexts fields = editor.texts();
+        fields["budget-name"] = "Household";
+        fields["start-age"] = "62";
+        fields["end-age"] = "90";
+        fields["withdraw-from-account"] = "-1";
+        fields["activate-this-budget"] = "on";
+        rowsBeforeOk.clear();
+        for (const BudgetRow& row : editor.rows()) {
+            rowsBeforeOk.push_back(cells(row));
+        }
+        totalBeforeOk = editor.yearlyTotalText();
+        ASSERT_TRUE(editor.ok(fields).accepted());
+    }
+
+    Scenario scenario;
+    ScriptedDialogs dialogs;
+    test::TempDir dir;
+    std::vector<std::string> rowsBeforeOk;
+    std::string totalBeforeOk;
+};
+
+TEST(BudgetExample, RowsTotalAndEvent) {
+    Household h;
+    h.enterExample();
+    EXPECT_EQ(h.rowsBeforeOk, (std::vector<std::string>{
+                                  "RENT|1600.00|X|Inflation|19200.00|X",
+                                  "Travel|5000.00| |5.00|5000.00| ",
+                                  "Car Insurance|99.99|X|Inf.+  2.00|1199.88| ",
+                                  "Gifts|1200.00| |0.00|1200.00| ",
+                              }));
+    EXPECT_EQ(h.totalBeforeOk, "26599.88     ");
+    const Budget& budget = h.scenario.budgets[1];
+    EXPECT_EQ(fieldText(budget.name), "Household");
+    EXPECT_EQ(budget.active, 1);
+    EXPECT_EQ(budget.sourceAccountId, -1);
+    ASSERT_EQ(h.scenario.liveEventCount, 1);
+    const EventRecord& event = h.scenario.events[0];
+    EXPECT_EQ(event.type, 6);
+    EXPECT_EQ(event.budgetFlag, 1);
+    EXPECT_EQ(event.budgetNumber, 2);
+    EXPECT_EQ(fieldText(event.name), "Household");
+    EXPECT_FLOAT_EQ(event.amount, 26599.88f);
+    EXPECT_FLOAT_EQ(event.currentAmount, 26599.88f);
+    EXPECT_EQ(event.accountId, -1);
+    EXPECT_EQ(event.years, 0);
+    EXPECT_EQ(event.startAge, 62.0f);
+    EXPECT_EQ(event.endAge, 90.0f);
+    EXPECT_TRUE(h.scenario.modified);
+    EXPECT_TRUE(h.scenario.resultsStale);
+}
+
+TEST(BudgetExample, ReopenedSortedCopySheetAndReportFiles) {
+    Household h;
+    h.enterExample();
+    BudgetEditor editor(h.scenario, 1, h.dir.path(), h.dialogs);
+    std::vector<std::string> names;
+    for (const BudgetRow& row : editor.rows()) {
+        names.push_back(row.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Car Insurance", "Gifts", "RENT", "Travel"}));
+    ASSERT_TRUE(editor.copyAll());
+    ASSERT_TRUE(editor.writeSheet());
+    ASSERT_TRUE(editor.writeReportInput(editor.texts()));
+    EXPECT_EQ(test::readText(h.dir / "budout.tmp"), dataFile("worked/budout.tmp"));
+    EXPECT_EQ(test::readText(h.dir / "pbudout.tmp"), dataFile("worked/budout.tmp"));
+    EXPECT_EQ(test::readText(h.dir / "rpage1"), dataFile("worked/rpage1"));
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST(BudgetExample, ScheduleOfThreeYears) {
+    Household h;
+    h.enterExample();
+    ScriptedDialogs runDialogs;
+    FixedClock clock{LocalDateTime{2026, 12, 6, 9, 30, 5}};
+    RunEnvironment environment{h.dir.path(), runDialogs, clock};
+    RunOutput output;
+    deriveTotals(h.scenario);
+    runSimulation(h.scenario, output, RunSwitches{}, environment,
+                  RunOutputs::display(output.schedule));
+    std::vector<std::string> budgetLines;
+    for (const ScheduleLine& line : output.schedule.lines) {
+        if (line.text.find("Budget") != std::string::npos ||
+            line.text.find("RENT") != std::string::npos ||
+            line.text.find("Tracking") != std::string::npos) {
+            budgetLines.push_back(line.text);
+        }
+    }
+    EXPECT_EQ(budgetLines, (std::vector<std::string>{
+                               "  Budget - Household - Withdraw $26,599.88",
+                               "           Tracking budget item(s):",
+                               "                RENT - $19,200.00",
+                               "  Budget - Household - Withdraw $27,689.87",
+                               "           Tracking budget item(s):",
+                               "                RENT - $19,968.00",
+                               "  Budget - Household - Withdraw $28,827.40",
+                               "           Tracking budget item(s):",
+                               "                RENT - $20,766.72",
+                           }));
+}
+
+TEST(BudgetItems, EnterUpdateDeleteAndClear) {
+    Household h;
+    BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
+    // A monthly 100 counts 1200 a year, a yearly 100 counts 100.
+    editor.enter(item("Monthly", "100", "0", true, false, false));
+    editor.enter(item("Yearly", "100", "0", false, false, false));
+    EXPECT_EQ(editor.yearlyTotalText(), "1300.00      ");
+    // A name differing only in case updates the item.
+    editor.enter(item("MONTHLY", "50", "0", true, false, false));
+    ASSERT_EQ(editor.rows().size(), 2u);
+    EXPECT_EQ(editor.rows()[0].name, "MONTHLY");
+    EXPECT_EQ(editor.yearlyTotalText(), "700.00       ");
+    // Deleting the second of three keeps the third item's inflation flag with it.
+    editor.enter(item("Third", "1", "0", false, false, true));
+    EXPECT_TRUE(editor.deleteItem({{"name", "yearly"}}));
+    ASSERT_EQ(editor.rows().size(), 2u);
+    EXPECT_EQ(cells(editor.rows()[1]), "Third|1.00| |Inflation|1.00| ");
+    EXPECT_FALSE(editor.deleteItem({{"name", "nothing"}}));
+    editor.clearAll();
+    EXPECT_TRUE(editor.rows().empty());
+    EXPECT_EQ(editor.yearlyTotalText(), "0.00         ");
+    // Selecting a row shows the item as the editor's fields.
+    editor.enter(item("Rent", "1600", "2.5", true, true, true));
+    EXPECT_EQ(editor.itemTexts(0), (FieldTexts{{"name", "Rent"},
+                                               {"amount", "1600.00      "},
+                                               {"monthly", "on"},
+                                               {"track", "on"},
+                                               {"apply-inflation-rate-to-withdrawal", "on"},
+                                               {"apply-rate", "2.50  "}}));
+}
+
+TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
+    struct Case {
+        FieldTexts typed;
+        std::string title;
+        std::string text;
+    };
+    const std::vector<Case> cases = {
+        {item("Big", "100000001", "0", false, false, false), "AMOUNT ERROR",
+         "This amount must be greater than -100000000.00 and less than 100000000.00."},
+        {item("Big", "-1e9", "0", false, false, false), "AMOUNT ERROR",
+         "This amount must be greater than -100000000.00 and less than 100000000.00."},
+        {item("Steep", "10", "200.5", false, false, false), "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+        {item("Steep", "10", "-1e300", false, false, false), "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+    };
+    for (const Case& c : cases) {
+        Household h;
+        BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
+        EXPECT_FALSE(editor.enter(c.typed).accepted());
+        ASSERT_EQ(h.dialogs.shown.size(), 1u);
+        EXPECT_EQ(h.dialogs.shown[0].title, c.title);
+        EXPECT_EQ(h.dialogs.shown[0].text, c.text);
+        EXPECT_TRUE(editor.rows().empty());
+    }
+    Household h;
+    BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
+    for (int i = 0; i < 30; ++i) {
+        ASSERT_TRUE(editor.enter(item("Item " + std::to_string(i), "1", "0", false, false, false))
+                        .accepted());
+    }
+    // Full: refused even for a name that exists.
+    EXPECT_FALSE(editor.enter(item("Item 3", "2", "0", false, false, false)).accepted());
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "Budget Warning");
+    EXPECT_EQ(h.dialogs.shown[0].text,
+              "You have reached the maximum number of items for this budget");
+    EXPECT_EQ(editor.rows().size(), 30u);
+    // A tab in a name becomes a blank; an empty name does nothing.
+    Household other;
+    BudgetEditor named(other.scenario, 0, other.dir.path(), other.dialogs);
+    named.enter(item("Tab\there", "1", "0", false, false, false));
+    named.enter(item("", "5", "0", false, false, false));
+    ASSERT_EQ(named.rows().size(), 1u);
+    EXPECT_EQ(named.rows()[0].name, "Tab here");
+}
+
+TEST(BudgetOk, PickerFirstCancelAndEventRules) {
+    Household h;
+    test::ScenarioBuilder(h.scenario).add("account name=Pool kind=investment allocation=1");
+    h.scenario.budgets[0].itemCount = 1;
+    setFieldText(h.scenario.budgets[0].itemName[0], "Old");
+    const Scenario before = h.scenario;
+    {
+        BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
+        editor.enter(item("New", "10", "0", false, false, false));
+        FieldTexts fields = editor.texts();
+        fields["budget-name"] = "Refused";
+        fields["activate-this-budget"] = "on";
+        int pool = -1;
+        for (const PickerChoice& choice : editor.choices()) {
+            pool = choice.name == "Pool" ? choice.accountId : pool;
+        }
+        fields["withdraw-from-account"] = std::to_string(pool);
+        EXPECT_FALSE(editor.ok(fields).accepted());
+        EXPECT_EQ(h.dialogs.shown.back().text,
+                  "You cannot select an account that is part of an Asset Allocation!");
+        // Nothing of the refused OK is stored.
+        EXPECT_EQ(fieldText(editor.budget().name), fieldText(before.budgets[0].name));
+        EXPECT_EQ(editor.budget().active, 0);
+    }
+    // Closed without OK: the budget, items included, is as it was.
+    EXPECT_EQ(h.scenario.budgets[0].itemCount, 1);
+    EXPECT_EQ(fieldText(h.scenario.budgets[0].itemName[0]), "Old");
+    EXPECT_EQ(h.scenario.liveEventCount, before.liveEventCount);
+}
+
+TEST(BudgetOk, FullTableDamagedDuplicatesAndScratchRecord) {
+    // At 149 events, activating is refused and the budget stays inactive.
+    Household full;
+    full.scenario.liveEventCount = kMaxEvents;
+    {
+        BudgetEditor editor(full.scenario, 0, full.dir.path(), full.dialogs);
+        FieldTexts fields = editor.texts();
+        fields["activate-this-budget"] = "on";
+        EXPECT_FALSE(editor.ok(fields).accepted());
+        EXPECT_EQ(full.dialogs.shown.back().title, "Event Warning");
+        EXPECT_EQ(full.dialogs.shown.back().text, "Maximum number of events reached!");
+    }
+    EXPECT_EQ(full.scenario.budgets[0].active, 0);
+    EXPECT_EQ(full.scenario.liveEventCount, kMaxEvents);
+
+    // A scratch record left by a cancelled editor does not leak into the new event.
+    Household scratch;
+    scratch.scenario.events[0].rate = 7.5f;
+    scratch.scenario.events[0].propertyTax = 99.0f;
+    {
+        BudgetEditor editor(scratch.scenario, 2, scratch.dir.path(), scratch.dialogs);
+        FieldTexts fields = editor.texts();
+        fields["activate-this-budget"] = "on";
+        ASSERT_TRUE(editor.ok(fields).accepted());
+    }
+    EXPECT_EQ(scratch.scenario.events[0].rate, 0.0f);
+    EXPECT_EQ(scratch.scenario.events[0].propertyTax, 0.0f);
+    // An empty name gets its default, as the menu shows it.
+    EXPECT_EQ(fieldText(scratch.scenario.budgets[2].name), "Budget 3");
+
+    // Two events of one budget (a damaged file): OK keeps one; deactivating removes all.
+    for (const bool activate : {true, false}) {
+        SCOPED_TRACE(activate ? "activate" : "deactivate");
+        Household twice;
+        test::ScenarioBuilder(twice.scenario)
+            .add("deposit name=Pay start=62 end=65 amount=10 to=Cash\n"
+                 "withdrawal name=A start=62 end=63 amount=1\n"
+                 "withdrawal name=B start=62 end=63 amount=2");
+        for (const int i : {1, 2}) {
+            twice.scenario.events[static_cast<std::size_t>(i)].budgetFlag = 1;
+            twice.scenario.events[static_cast<std::size_t>(i)].budgetNumber = 1;
+        }
+        twice.scenario.budgets[0].active = 1;
+        {
+            BudgetEditor editor(twice.scenario, 0, twice.dir.path(), twice.dialogs);
+            FieldTexts fields = editor.texts();
+            fields["activate-this-budget"] = activate ? "on" : "";
+            ASSERT_TRUE(editor.ok(fields).accepted());
+        }
+        EXPECT_EQ(budgetEvents(twice.scenario, 1).size(), activate ? 1u : 0u);
+        EXPECT_EQ(twice.scenario.liveEventCount, activate ? 2 : 1);
+    }
+}
+
+TEST(BudgetPaste, CopyFromOneBudgetPasteIntoAnother) {
+    Household h;
+    h.enterExample();
+    // Budget 1 has inflation flags of its own at the first two places.
+    h.scenario.budgets[0].itemInflation[0] = 0;
+    h.scenario.budgets[0].itemInflation[1] = 1;
+    {
+        BudgetEditor from(h.scenario, 1, h.dir.path(), h.dialogs);
+        ASSERT_TRUE(from.copyAll());
+    }
+    BudgetEditor into(h.scenario, 0, h.dir.path(), h.dialogs);
+    ASSERT_TRUE(into.pasteAll());
+    const Budget& pasted = into.budget();
+    // The padded name, cut to the 29 characters a name holds.
+    EXPECT_EQ(fieldText(pasted.name), "Household                    ");
+    EXPECT_EQ(pasted.startAge, 62);
+    EXPECT_EQ(pasted.endAge, 90);
+    ASSERT_EQ(pasted.itemCount, 4);
+    EXPECT_EQ(fieldText(pasted.itemName[2]), "RENT");
+    EXPECT_FLOAT_EQ(pasted.itemAmount[0], 99.99f);
+    EXPECT_EQ(pasted.itemInflation[0], 0);
+    EXPECT_EQ(pasted.itemInflation[1], 1);
+    EXPECT_FLOAT_EQ(pasted.yearlyTotal, 26599.88f);
+}
+
+TEST(BudgetPaste, InvalidFilesChangeNothing) {
+    const std::vector<std::string> names = {
+        "bad_age_beyond_16_bits.tmp", "bad_count_31.tmp",    "bad_count_text.tmp",
+        "bad_count_zero.tmp",         "bad_empty.tmp",       "bad_four_fields.tmp",
+        "bad_huge_amount.tmp",        "bad_marker_late.tmp", "bad_nan_rate.tmp",
+        "bad_no_end_marker.tmp",      "bad_truncated.tmp"};
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        Household h;
+        h.enterExample();
+        test::writeText(h.dir / "budout.tmp", dataFile("paste/" + name));
+        const Budget before = h.scenario.budgets[1];
+        BudgetEditor editor(h.scenario, 1, h.dir.path(), h.dialogs);
+        EXPECT_FALSE(editor.pasteAll());
+        ASSERT_FALSE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.dialogs.shown.back().title, "Budget File Error");
+        EXPECT_EQ(h.dialogs.shown.back().text,
+                  "The budget input file budout.tmp doesn't seem to be a valid file.");
+        EXPECT_EQ(editor.budget().itemCount, before.itemCount);
+        EXPECT_EQ(fieldText(editor.budget().name), fieldText(before.name));
+    }
+    Household missing;
+    BudgetEditor editor(missing.scenario, 0, missing.dir.path(), missing.dialogs);
+    EXPECT_FALSE(editor.pasteAll());
+    EXPECT_EQ(missing.dialogs.shown.back().text,
+              "Cannot open the budget input file budout.tmp file.");
+    EXPECT_EQ(missing.dialogs.shown.back().title, "File Open Error");
+}
+
+TEST(BudgetPaste, ParserReadsEarlyMarkerThirtyItemsAndKeepsBlanks) {
+    Budget current;
+    current.itemInflation[0] = 1;
+    const auto early =
+        parseBudgetCopy("3\nShort list   \n 60\n 70\nFood\t10\t1\t1\t1.5\nDooone", current);
+    ASSERT_TRUE(early.has_value());
+    EXPECT_EQ(early->itemCount, 1);
+    EXPECT_EQ(fieldText(early->name), "Short list   ");
+    EXPECT_EQ(early->itemInflation[0], 1);
+    EXPECT_FLOAT_EQ(early->yearlyTotal, 120.0f);
+    // A full budget of thirty items, as the report reads it.
+    std::string thirty = "30\nFull\n 60\n 70\n";
+    for (int i = 0; i < 30; ++i) {
+        thirty += "Item" + std::to_string(i) + "\t1.000000\t0\t0\t0.000000\n";
+    }
+    const auto full = parseBudgetCopy(thirty + "Dooone", current);
+    ASSERT_TRUE(full.has_value());
+    EXPECT_EQ(full->itemCount, 30);
+    EXPECT_EQ(fieldText(full->itemName[29]), "Item29");
+    // A name longer than 20 characters is cut; control characters become blanks.
+    const auto cut = parseBudgetCopy(
+        "1\nX\x01Y\n 60\n 70\nAbcdefghijklmnopqrstuvwxyz\t1\t0\t0\t0\nDooone", current);
+    ASSERT_TRUE(cut.has_value());
+    EXPECT_EQ(fieldText(cut->itemName[0]), "Abcdefghijklmnopqrst");
+    EXPECT_EQ(fieldText(cut->name), "X Y");
+}
+
+TEST(BudgetMenu, NamesAndChecks) {
+    Household h;
+    h.enterExample();
+    const std::vector<BudgetMenuItem> items = budgetMenuItems(h.scenario);
+    ASSERT_EQ(items.size(), 5u);
+    EXPECT_EQ(items[0].text, "Budget 1");
+    EXPECT_FALSE(items[0].checked);
+    EXPECT_EQ(items[1].text, "Household");
+    EXPECT_TRUE(items[1].checked);
+    EXPECT_EQ(items[4].text, "Budget 5");
+}
+
+} // namespace
+} // namespace finplan

@@ -1,0 +1,337 @@
+#include "editing/font_choice.h"
+#include "editing/option_editor.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+using test::ScriptedDialogs;
+
+std::vector<std::string> messages(const ScriptedDialogs& dialogs) {
+    std::vector<std::string> texts;
+    for (const Message& message : dialogs.shown) {
+        texts.push_back(message.title + ": " + message.text);
+    }
+    return texts;
+}
+
+Scenario twoAccounts() {
+    return test::makeScenario("header start=62 end=90 tax=15 inflation=4\n"
+                              "account name=Cash kind=investment amount=1000 rmd=1\n"
+                              "account name=Roth kind=taxfree amount=1000");
+}
+
+TEST(GroupsEditor, RowsCheckedBeforeAnyIsStored) {
+    struct Case {
+        const char* what;
+        FieldTexts typed;
+        std::string refusal; // empty when accepted
+    };
+    const std::vector<Case> cases = {
+        {"one character keeps its name, rates 0",
+         {{"group-name-1", "A"}, {"random-minimum-rate-1", "5"}, {"random-maximum-rate-1", "9"}},
+         ""},
+        {"limits and equal rates",
+         {{"group-name-1", "Stocks"},
+          {"random-minimum-rate-1", "-50"},
+          {"random-maximum-rate-1", "100"},
+          {"group-name-2", "Flat"},
+          {"random-minimum-rate-2", "3"},
+          {"random-maximum-rate-2", "3"}},
+         ""},
+        {"below -50, which no file keeps",
+         {{"group-name-1", "Ok"},
+          {"random-minimum-rate-1", "1"},
+          {"random-maximum-rate-1", "2"},
+          {"group-name-2", "Wild"},
+          {"random-minimum-rate-2", "-150"},
+          {"random-maximum-rate-2", "200"}},
+         "Rate Error: The rate must be between -50.00% and 100.00%."},
+        {"above 100",
+         {{"group-name-3", "High"},
+          {"random-minimum-rate-3", "150"},
+          {"random-maximum-rate-3", "160"}},
+         "Rate Error: The rate must be between -50.00% and 100.00%."},
+        {"minimum above maximum",
+         {{"group-name-10", "Upside"},
+          {"random-minimum-rate-10", "9"},
+          {"random-maximum-rate-10", "8"}},
+         "Rate Error: The minimum rate must be less than the maximum rate."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Scenario scenario = twoAccounts();
+        ScriptedDialogs dialogs;
+        const auto editor = openGroupsEditor(scenario, dialogs);
+        const bool accepted = editor->ok(c.typed).accepted();
+        EXPECT_EQ(accepted, c.refusal.empty());
+        if (!accepted) {
+            EXPECT_EQ(messages(dialogs), std::vector<std::string>{c.refusal});
+            EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+            // Not even the rows before the refused one are stored.
+            EXPECT_EQ(fieldText(scenario.groups.groupNames[0]), "");
+        }
+    }
+    Scenario scenario = twoAccounts();
+    ScriptedDialogs dialogs;
+    openGroupsEditor(scenario, dialogs)
+        ->ok({{"group-name-1", "A"},
+              {"random-minimum-rate-1", "5"},
+              {"random-maximum-rate-1", "9"},
+              {"group-name-2", "Bonds"},
+              {"random-minimum-rate-2", "-2.5"},
+              {"random-maximum-rate-2", "7"}});
+    EXPECT_EQ(fieldText(scenario.groups.groupNames[0]), "A");
+    EXPECT_EQ(scenario.groups.groupRandomMin[0], 0.0f);
+    EXPECT_EQ(scenario.groups.groupRandomMax[0], 0.0f);
+    EXPECT_EQ(scenario.groups.groupRandomMin[1], -2.5f);
+    EXPECT_TRUE(scenario.modified && scenario.resultsStale);
+    const auto reopened = openGroupsEditor(scenario, dialogs);
+    EXPECT_EQ(reopened->texts().at("random-minimum-rate-2"), "-2.500   ");
+    EXPECT_EQ(reopened->texts().count("group-name-3"), 0u);
+}
+
+TEST(AssetAllocationEditor, NewEventChecksAndFullTable) {
+    Scenario scenario = twoAccounts();
+    ScriptedDialogs dialogs;
+    const auto editor = openAssetAllocationEditor(scenario, dialogs);
+    EXPECT_EQ(editor->texts().at("age-to-start-withdrawals"), "0.0");
+    FieldTexts fields = editor->texts();
+    fields["proportional-asset-allocation-withdrawal"] = "on";
+    editor->click("proportional-asset-allocation-withdrawal", fields);
+    fields["equal-asset-allocation-withdrawal"] = "on";
+    editor->click("equal-asset-allocation-withdrawal", fields);
+    EXPECT_EQ(fields["proportional-asset-allocation-withdrawal"], "");
+    fields["age-to-start-withdrawals"] = "70.8";
+    fields["minimum-withdrawal-amount"] = "2500.75";
+    ASSERT_TRUE(editor->ok(fields).accepted());
+    EXPECT_EQ(scenario.accounts.assetAllocationMode, 2);
+    EXPECT_EQ(scenario.accounts.aaStartAge, 70.0f);
+    EXPECT_EQ(scenario.accounts.aaMinimumWithdrawal, 2500.0f);
+    ASSERT_EQ(scenario.liveEventCount, 1);
+    const EventRecord& event = scenario.events[0];
+    EXPECT_EQ(event.type, 7);
+    EXPECT_EQ(event.startAge, 70.0f);
+    EXPECT_EQ(event.endAge, 120.0f);
+    EXPECT_FLOAT_EQ(event.amount, 2500.75f);
+    EXPECT_EQ(fieldText(event.name), "Asset allocation withdrawal option in effect.");
+
+    struct Case {
+        FieldTexts typed;
+        std::string refusal;
+    };
+    const std::vector<Case> refusals = {
+        {{{"age-to-start-withdrawals", "0.5"}, {"minimum-withdrawal-amount", "1"}},
+         "START AGE ERROR: This age must be between 1.0 and 120.0."},
+        {{{"age-to-start-withdrawals", "121"}, {"minimum-withdrawal-amount", "1"}},
+         "START AGE ERROR: This age must be between 1.0 and 120.0."},
+        {{{"age-to-start-withdrawals", "65"}, {"minimum-withdrawal-amount", "100000001"}},
+         "AMOUNT ERROR: This amount must be greater than -100000000.00 and less than "
+         "100000000.00."},
+    };
+    for (const Case& c : refusals) {
+        Scenario again = twoAccounts();
+        ScriptedDialogs shown;
+        EXPECT_FALSE(openAssetAllocationEditor(again, shown)->ok(c.typed).accepted());
+        EXPECT_EQ(messages(shown), std::vector<std::string>{c.refusal});
+        EXPECT_EQ(again.liveEventCount, 0);
+    }
+    // Editing keeps the one event; a full table refuses a new one.
+    ScriptedDialogs more;
+    openAssetAllocationEditor(scenario, more)
+        ->ok({{"age-to-start-withdrawals", "66"}, {"minimum-withdrawal-amount", "0"}});
+    EXPECT_EQ(scenario.liveEventCount, 1);
+    EXPECT_EQ(scenario.accounts.assetAllocationMode, 0);
+    Scenario full = twoAccounts();
+    full.liveEventCount = kMaxEvents;
+    ScriptedDialogs fullDialogs;
+    EXPECT_FALSE(openAssetAllocationEditor(full, fullDialogs)
+                     ->ok({{"age-to-start-withdrawals", "66"}})
+                     .accepted());
+    EXPECT_EQ(messages(fullDialogs),
+              std::vector<std::string>{"Event Warning: Maximum number of events reached!"});
+}
+
+TEST(RmdOptionsEditor, PenaltyTargetWarningAndEvents) {
+    Scenario scenario = twoAccounts();
+    setFieldText(scenario.slots.lifeTable1Name, "IRA");
+    scenario.slots.lifeTable1StartAge = 72;
+    ScriptedDialogs dialogs;
+    auto editor = openRmdOptionsEditor(scenario, dialogs);
+    EXPECT_EQ(editor->texts().at("penalty-rate"), "50.0");
+    EXPECT_EQ(editor->texts().at("account-order-withdrawal"), "on");
+    FieldTexts fields = editor->texts();
+    fields["penalty-rate"] = "100.5";
+    EXPECT_FALSE(editor->ok(fields).accepted());
+    EXPECT_EQ(messages(dialogs),
+              std::vector<std::string>{
+                  "RATE ERROR: This rate must be greater than 0.00 and less than 100.00."});
+    dialogs.shown.clear();
+    int roth = -1;
+    for (const PickerChoice& choice : editor->choices("transfer-funds-to-this-account")) {
+        roth = choice.name == "Roth" ? choice.accountId : roth;
+    }
+    fields["penalty-rate"] = "25";
+    fields["transfer-funds-to-this-account"] = std::to_string(roth);
+    fields["equal-asset-allocation-withdrawal"] = "on";
+    editor->click("equal-asset-allocation-withdrawal", fields);
+    EXPECT_EQ(fields["account-order-withdrawal"], "");
+    ASSERT_TRUE(editor->ok(fields).accepted());
+    EXPECT_EQ(messages(dialogs),
+              std::vector<std::string>{"Probable RMD Account Error: You probably cannot transfer "
+                                       "RMD funds to another Tax Free or Retirement account.\n"
+                                       "Please check the RMD regulations."});
+    EXPECT_EQ(scenario.slots.rmdTargetAccountId, roth);
+    EXPECT_EQ(scenario.slots.rmdPenaltyRate, 25.0f);
+    EXPECT_EQ(scenario.accounts.rmdDistribution, 2);
+    // Table 1 is used by Cash: one RMD event; confirming again adds no second one.
+    ASSERT_EQ(scenario.liveEventCount, 1);
+    EXPECT_EQ(scenario.events[0].type, -1);
+    EXPECT_EQ(scenario.events[0].fromAccountId, 1);
+    EXPECT_EQ(scenario.events[0].startAge, 72.0f);
+    EXPECT_EQ(scenario.events[0].endAge, 120.0f);
+    EXPECT_EQ(fieldText(scenario.events[0].name),
+              "IRA -- RMD withdrawal option in effect using Table 1.");
+    openRmdOptionsEditor(scenario, dialogs)->ok({{"penalty-rate", "10"}});
+    EXPECT_EQ(scenario.liveEventCount, 1);
+    // With no account to choose, the stored target stays.
+    Scenario empty = test::makeScenario("header start=62 end=90");
+    empty.slots.rmdTargetAccountId = 7;
+    ScriptedDialogs none;
+    const auto blank = openRmdOptionsEditor(empty, none);
+    ASSERT_TRUE(blank->ok(blank->texts()).accepted());
+    EXPECT_EQ(empty.slots.rmdTargetAccountId, 7);
+    EXPECT_EQ(empty.accounts.rmdDistribution, 3);
+}
+
+TEST(LifeTableEditor, ExampleMessagesZeroProblemAndRefusals) {
+    Scenario scenario = twoAccounts();
+    ScriptedDialogs dialogs;
+    auto editor = openLifeTableEditor(scenario, 2, dialogs);
+    EXPECT_EQ(editor->texts().at("description"), "IRA");
+    EXPECT_EQ(editor->texts().at("table-number"), "Table  2");
+    EXPECT_EQ(editor->texts().at("value-1"), "27.4");
+    EXPECT_EQ(editor->texts().at("value-30"), "6.7 ");
+    FieldTexts fields = editor->texts();
+    fields["withdrawal-start-age"] = "70";
+    fields["value-5"] = "55";
+    ASSERT_TRUE(editor->ok(fields).accepted());
+    EXPECT_EQ(messages(dialogs),
+              (std::vector<std::string>{
+                  "Probable RMD Value Error: The value 55.0 for age 74 seems out of range. Please "
+                  "check your Life Expectancy Tables.",
+                  "Probable RMD Value Error: Possible incorrect value 24.7 at age 73.\nPlease "
+                  "check the IRS RMD Life Expectancy Tables."}));
+    EXPECT_EQ(scenario.slots.lifeTable2[4], 55.0f);
+    EXPECT_EQ(scenario.slots.lifeTable2StartAge, 70);
+    EXPECT_FALSE(lifeTableHasZeroProblem(*editor));
+
+    // A zero in row 30: one message naming it, and the editor opens once more.
+    ScriptedDialogs zeroDialogs;
+    auto zero = openLifeTableEditor(scenario, 1, zeroDialogs);
+    FieldTexts zeroFields = zero->texts();
+    zeroFields["withdrawal-start-age"] = "72";
+    zeroFields["value-30"] = "0";
+    ASSERT_TRUE(zero->ok(zeroFields).accepted());
+    EXPECT_EQ(messages(zeroDialogs),
+              std::vector<std::string>{"Probable RMD Value Error: Possible incorrect value 0.0 at "
+                                       "age 101.\nPlease check the IRS RMD Life Expectancy "
+                                       "Tables."});
+    EXPECT_TRUE(lifeTableHasZeroProblem(*zero));
+
+    struct Case {
+        std::string key;
+        std::string text;
+        std::string refusal;
+    };
+    const std::vector<Case> refusals = {
+        {"withdrawal-start-age", "0",
+         "AGE ERROR: This rate must be greater than 1.000 and less than 120.000."},
+        {"withdrawal-start-age", "121",
+         "AGE ERROR: This rate must be greater than 1.000 and "
+         "less than 120.000."},
+        {"value-3", "inf",
+         "Probable RMD Value Error: The value inf for age 72 seems out of "
+         "range. Please check your Life Expectancy Tables."},
+        {"value-4", "1e39",
+         "Probable RMD Value Error: The value 1e39 for age 73 seems out of "
+         "range. Please check your Life Expectancy Tables."},
+    };
+    for (const Case& c : refusals) {
+        SCOPED_TRACE(c.text);
+        Scenario fresh = twoAccounts();
+        fresh.slots.lifeTable3StartAge = 70;
+        ScriptedDialogs shown;
+        auto table = openLifeTableEditor(fresh, 3, shown);
+        FieldTexts typed = table->texts();
+        typed[c.key] = c.text;
+        EXPECT_FALSE(table->ok(typed).accepted());
+        EXPECT_EQ(messages(shown), std::vector<std::string>{c.refusal});
+        EXPECT_EQ(fresh.slots.lifeTable3[0], 0.0f);
+    }
+}
+
+TEST(PreferencesEditor, BoxesAndFontButtons) {
+    Scenario scenario = twoAccounts();
+    scenario.prefs.useDefaultFonts = 1;
+    ScriptedDialogs dialogs;
+    auto editor = openPreferencesEditor(scenario, dialogs);
+    EXPECT_EQ(editor->disabledFields(editor->texts()),
+              (std::set<std::string>{"select-results-value-fonts",
+                                     "select-scenario-results-folder-fonts"}));
+    ASSERT_TRUE(editor
+                    ->ok({{"use-color-banding-on-accounts-and-schedules", "on"},
+                          {"hide-the-tarvel-software-folder", "on"}})
+                    .accepted());
+    EXPECT_EQ(scenario.prefs.screenBanding, 1);
+    EXPECT_EQ(scenario.prefs.hideInfoFolder, 1);
+    EXPECT_EQ(scenario.prefs.useDefaultFonts, 0);
+    EXPECT_EQ(scenario.prefs.scheduleDefaultFonts, 0);
+    EXPECT_TRUE(scenario.modified);
+}
+
+TEST(FontChoice, RecordLayoutAndClamps) {
+    struct Case {
+        FontRole role;
+        int points;
+        std::int32_t height;
+        float fontScale;
+    };
+    // Heights are -round(pt x 96 / 72): 10 pt is -13, 6 pt -8, 78 pt -104, 14 pt -19.
+    const std::vector<Case> cases = {
+        {FontRole::Report, 10, -13, 0.0f},  {FontRole::Report, 2, -8, 0.0f},
+        {FontRole::Report, 99, -104, 0.0f}, {FontRole::ResultValue, 20, -16, 0.0f},
+        {FontRole::Folder, 30, -19, 2.0f},  {FontRole::Folder, 9, -12, 0.5f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points);
+        Scenario scenario = twoAccounts();
+        storeFontChoice(scenario, c.role,
+                        {"A face name far longer than thirty-one bytes", c.points, true, true});
+        const PrintFont& font = scenario.fonts[static_cast<std::size_t>(c.role)];
+        EXPECT_EQ(font.height, c.height);
+        EXPECT_EQ(font.weight, 700);
+        EXPECT_EQ(font.italic, 1);
+        EXPECT_EQ(fieldText(font.faceName), "A face name far longer than thi");
+        EXPECT_EQ(scenario.prefs.fontScale, c.fontScale);
+        EXPECT_TRUE(scenario.modified);
+        const FontChoice back = fontChoiceOf(font);
+        EXPECT_TRUE(back.bold);
+        EXPECT_EQ(back.face, "A face name far longer than thi");
+    }
+    PrintFont plain;
+    plain.height = -16;
+    plain.weight = 400;
+    EXPECT_EQ(fontChoiceOf(plain).points, 12);
+    EXPECT_FALSE(fontChoiceOf(plain).bold);
+}
+
+} // namespace
+} // namespace finplan
