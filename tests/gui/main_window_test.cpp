@@ -10,6 +10,7 @@
 #include "gui_fixture.h"
 #include "model/scenario_file.h"
 #include "model/scenario_image.h"
+#include "support/case_file.h"
 
 #include <QAction>
 #include <QDialog>
@@ -132,30 +133,10 @@ TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
             tooltips[action->data().toInt()] = action->toolTip().toStdString();
         }
     }
-    const std::map<int, std::string> expected = {{1, "Create a New Scenario"},
-                                                 {2, "Open a Scenario"},
-                                                 {3, "Save the Scenario"},
-                                                 {4, "Save Scenario Under a Different Name"},
-                                                 {6, "About the Financial Planner"},
-                                                 {8, "Write Accounts To a File"},
-                                                 {9, "Read Accounts From a File"},
-                                                 {11, "Save Graphs To a File"},
-                                                 {12, "Export Accounts"},
-                                                 {13, "Import Accounts"},
-                                                 {104, "Help"},
-                                                 {177, "Inflation Calculator"},
-                                                 {178, "Compare Scenarios"},
-                                                 {179, "Trade-off Analysis"},
-                                                 {180, "Tax/Inflation/Investment Analysis"},
-                                                 {401, "Print the Results"},
-                                                 {403, "Print Current Graph"},
-                                                 {467, "Calculate Credit Card Debt Payoff"},
-                                                 {501, "Open A Graph Window"},
-                                                 {881, "Mortgage Calculator"},
-                                                 {882, "Refinance Mortgage Calculator"},
-                                                 {883, "Accelerated Mortgage Calculator"},
-                                                 {884, "Open Window's Calculator"},
-                                                 {886, "Effective Interest Rate Calculator"}};
+    std::map<int, std::string> expected;
+    for (const CaseLine& c : readCases("gui/toolbar_tooltips.txt")) {
+        expected[std::stoi(c.input("id"))] = c.input("text");
+    }
     EXPECT_EQ(tooltips, expected);
 }
 

@@ -3,6 +3,7 @@
 #include "model/scenario_image.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -176,20 +177,12 @@ TEST_F(ScenarioFileRead, FullPrefsPutTheirMarginsAndSwitchesInForce) {
 }
 
 TEST_F(ScenarioFileRead, GroupRangesAndSpreadFactorsAreChecked) {
-    Scenario written;
-    resetScenario(written);
-    auto& g = written.groups;
-    g.groupRandomMin[0] = -60;
-    g.groupRandomMax[0] = 20;
-    g.groupRandomMin[1] = 30;
-    g.groupRandomMax[1] = 20;
-    g.groupRandomMin[2] = 20;
-    g.groupRandomMax[2] = 20;
-    g.groupRandomMin[3] = 5;
-    g.groupRandomMax[3] = 101;
-    g.randomDistribution = 0;
-    g.rangeSpreadFactor = 12;
-    g.stdSpreadFactor = -3; // not checked under distribution 0
+    Scenario written = test::makeScenario("group index=0 min=-60 max=20\n"
+                                          "group index=1 min=30 max=20\n"
+                                          "group index=2 min=20 max=20\n"
+                                          "group index=3 min=5 max=101\n"
+                                          // std-spread is not checked under distribution 0
+                                          "random distribution=0 range-spread=12 std-spread=-3");
     test::writeAll(path("g.RET"), encodeScenarioImage(written));
     ASSERT_TRUE(read(path("g.RET")));
     // Group 3 reads 5..0 after the maximum is cleared.
