@@ -2,14 +2,14 @@
 #include "model/app_settings.h"
 #include "model/scenario_file.h"
 #include "model/scenario_image.h"
-#include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
+#include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,8 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 fs::path dataDir() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return fs::path(source != nullptr ? source : ".") / "tests" / "data" / "calculators";
+    return testData("calculators");
 }
 
 std::vector<std::string> words(const std::string& text) {
@@ -189,27 +188,11 @@ TEST(CalcCommand, UnreadableInputExitsTwoUnwritableOutputThree) {
 class CalcWithScenario : public ::testing::Test {
 protected:
     void SetUp() override {
-        Scenario s;
-        resetScenario(s);
-        s.header.startAge = 43.0f;
-        s.header.inflationRate = 3.0f;
-        EventRecord& m = s.events[0];
-        m.type = static_cast<std::int16_t>(EventType::Mortgage);
-        setFieldText(m.name, "House");
-        m.startAge = 40.0f;
-        m.endAge = 0.0f;
-        m.adjustRate = 46.0f;
-        m.amount = 150000.0f;
-        m.downPayment = 30000.0f;
-        m.rate = 5.5f;
-        m.years = 30;
-        m.appreciationRate = 3.0f;
-        m.extraPrincipal = 100.0f;
-        m.extraPrincipalMode() = 2;
-        m.sellingExpenses = 6.0f;
-        s.liveEventCount = 1;
-        s.header.eventCount = 1;
-        writeAll(m_file, encodeScenarioImage(s));
+        writeAll(m_file, encodeScenarioImage(makeScenario(
+                             "header start=43 inflation=3\n"
+                             "mortgage name=House start=40 payoff=0 sell=46 amount=150000 "
+                             "down=30000 rate=5.5 years=30 appreciation=3 extra=100 extra-mode=2 "
+                             "selling=6")));
     }
 
     TempDir m_dir;

@@ -4,6 +4,7 @@
 #include "graphs/series_colors.h"
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
+#include "render/graph_test_data.h"
 #include "support/file_size_limit.h"
 #include "support/temp_dir.h"
 
@@ -34,24 +35,6 @@ protected:
         return runCliWith(words);
     }
 
-    static int pixelsOf(const QImage& image, const QColor& color) {
-        int count = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                count += image.pixelColor(x, y) == color ? 1 : 0;
-            }
-        }
-        return count;
-    }
-
-    static std::set<std::string> namesIn(const std::filesystem::path& folder) {
-        std::set<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-            names.insert(entry.path().filename().string());
-        }
-        return names;
-    }
-
     TempDir dir;
 };
 
@@ -63,7 +46,7 @@ TEST_F(GraphCommandTest, DrawsTheRequestedGraphIntoAPngOfTheGivenSize) {
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.size(), QSize(640, 480));
     // Net worth bars fill a good part of the picture in the first series colour.
-    EXPECT_GT(pixelsOf(image, QColor(0, 0, 255)), 5000);
+    EXPECT_GT(countPixels(image, QColor(0, 0, 255)), 5000);
     // The run behind it wrote its plot file into the work directory.
     EXPECT_TRUE(std::filesystem::exists(dir / "plotinf01.tmp"));
 }
@@ -75,7 +58,7 @@ TEST_F(GraphCommandTest, DrawsTheBreakdownOfAChosenYearAndTheFourGraphView) {
     const QImage four(QString::fromStdString(file("four.png")));
     EXPECT_EQ(pie.size(), QSize(1024, 768));
     // The sample's net worth at 70 is mostly retirement savings: the pie is mostly purple.
-    EXPECT_GT(pixelsOf(pie, QColor(170, 0, 255)), 100000);
+    EXPECT_GT(countPixels(pie, QColor(170, 0, 255)), 100000);
     EXPECT_NE(pie, four);
 }
 

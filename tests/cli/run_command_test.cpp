@@ -7,10 +7,16 @@
 namespace finplan::test {
 namespace {
 
-TEST(CliRun, PrintsTheScheduleAndWritesTheFilesInTheWorkDirectory) {
+// A work directory holding the sample scenario.
+class CliRunTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(runCliWith({"sample", sample}).code, 0); }
+
     TempDir dir;
     const std::string sample = (dir / "s.RET").string();
-    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+};
+
+TEST_F(CliRunTest, PrintsTheScheduleAndWritesTheFilesInTheWorkDirectory) {
     const CliRun run = runCliWith({"run", sample, "--workdir", dir.path().string(), "--today",
                                    "2026-12-06T10:11:12", "--summary"});
     ASSERT_EQ(run.code, 0) << run.err;
@@ -27,10 +33,7 @@ TEST(CliRun, PrintsTheScheduleAndWritesTheFilesInTheWorkDirectory) {
     EXPECT_TRUE(plot.ends_with("Done\n"));
 }
 
-TEST(CliRun, AMissingWorkDirectoryIsMadeForTheUserAloneOrNamedWhenItCannotBe) {
-    TempDir dir;
-    const std::string sample = (dir / "s.RET").string();
-    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+TEST_F(CliRunTest, AMissingWorkDirectoryIsMadeForTheUserAloneOrNamedWhenItCannotBe) {
     const auto made = dir / "new" / "work";
     const CliRun run = runCliWith({"run", sample, "--workdir", made.string()});
     ASSERT_EQ(run.code, 0) << run.err;
@@ -63,10 +66,7 @@ TEST(CliRun, TodayMustBeADate) {
               "finplan-cli: --today takes YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS, got \"yesterday\"\n");
 }
 
-TEST(CliRun, WritesScheduleExportsAndGraphCopyAndReplacesThemOnlyWithYes) {
-    TempDir dir;
-    const std::string sample = (dir / "s.RET").string();
-    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+TEST_F(CliRunTest, WritesScheduleExportsAndGraphCopyAndReplacesThemOnlyWithYes) {
     const std::string sch = (dir / "s.sch").string();
     const std::string csv = (dir / "e.csv").string();
     const std::string tve = (dir / "e.tve").string();
@@ -96,10 +96,7 @@ TEST(CliRun, WritesScheduleExportsAndGraphCopyAndReplacesThemOnlyWithYes) {
     EXPECT_TRUE(readText(csv).starts_with("Age,"));
 }
 
-TEST(CliRun, RandomGroupRatesAreReproducibleBySeed) {
-    TempDir dir;
-    const std::string sample = (dir / "s.RET").string();
-    ASSERT_EQ(runCliWith({"sample", sample}).code, 0);
+TEST_F(CliRunTest, RandomGroupRatesAreReproducibleBySeed) {
     const std::vector<std::string> args = {
         "run",     sample,       "--workdir",       dir.path().string(),
         "--today", "2026-12-06", "--random-groups", "--seed",

@@ -57,20 +57,14 @@ TEST_F(AccountsPageTest, ListsEveryAccountInItsFormatsSortedByName) {
                                                  "Min Random Rate", "Max Random Rate"}));
     EXPECT_EQ(column(0), (std::vector<std::string>{"Brokerage Account", "Car", "Employer 401(k)",
                                                    "Family Home", "Roth IRA", "Traditional IRA"}));
-    const int ira = 5;
-    const auto cell = [&](int c) {
-        return page->model()->index(ira, c).data().toString().toStdString();
-    };
-    EXPECT_EQ(cell(1), "Stock Funds");
-    EXPECT_EQ(cell(2), "x");
-    EXPECT_EQ(cell(3), std::string(accountKindLabel(3)));
-    EXPECT_EQ(cell(4), "   7.000");
-    EXPECT_EQ(cell(5), "    210000.00");
-    EXPECT_EQ(cell(6), "3");
-    EXPECT_EQ(cell(7), " 59.00");
-    EXPECT_EQ(cell(8), "  10.000");
-    EXPECT_EQ(cell(9), "  -8.000");
-    EXPECT_EQ(cell(10), "  20.000");
+    std::vector<std::string> ira;
+    for (int c = 0; c < 11; ++c) {
+        ira.push_back(page->model()->index(5, c).data().toString().toStdString());
+    }
+    EXPECT_EQ(ira, (std::vector<std::string>{"Traditional IRA", "Stock Funds", "x",
+                                             std::string(accountKindLabel(3)), "   7.000",
+                                             "    210000.00", "3", " 59.00", "  10.000", "  -8.000",
+                                             "  20.000"}));
     // Without the penalty the penalty columns stay blank.
     EXPECT_EQ(page->model()->index(2, 2).data().toString(), QStringLiteral(" "));
     EXPECT_EQ(page->model()->index(2, 7).data().toString(), QStringLiteral(" "));

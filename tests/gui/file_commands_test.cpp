@@ -15,23 +15,14 @@ namespace {
 
 namespace cmd = gui::command;
 
-gui::FileRequest scenarioRequest(const char* title, gui::FileRequest::Mode mode,
-                                 const std::string& directory) {
+gui::FileRequest fileRequest(const char* title, gui::FileRequest::Mode mode,
+                             const std::string& directory, bool accounts = false) {
     gui::FileRequest request;
     request.title = title;
-    request.filters = {"Scenario Files (*.RET)"};
-    request.defaultExtension = "ret";
-    request.mode = mode;
-    request.startDirectory = directory;
-    return request;
-}
-
-gui::FileRequest accountsRequest(const char* title, gui::FileRequest::Mode mode,
-                                 const std::string& directory) {
-    gui::FileRequest request;
-    request.title = title;
-    request.filters = {"Account Files (*.ACC)", "All Files (*.*)"};
-    request.defaultExtension = "acc";
+    request.filters = accounts
+                          ? std::vector<std::string>{"Account Files (*.ACC)", "All Files (*.*)"}
+                          : std::vector<std::string>{"Scenario Files (*.RET)"};
+    request.defaultExtension = accounts ? "acc" : "ret";
     request.mode = mode;
     request.startDirectory = directory;
     return request;
@@ -56,8 +47,8 @@ TEST_F(GuiTest, OpenAsksForAScenarioAndShowsItsEvents) {
     files.answers = {other};
     window->handleCommand(cmd::Open);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0], scenarioRequest("Open a Scenario", gui::FileRequest::Mode::Open,
-                                                 dir.path().string()));
+    EXPECT_EQ(files.requests[0],
+              fileRequest("Open a Scenario", gui::FileRequest::Mode::Open, dir.path().string()));
     EXPECT_EQ(title(), qs("Financial Planner - " + other));
     EXPECT_EQ(window->folders()->currentIndex(), 2);
     EXPECT_NE(qobject_cast<gui::ScenarioPage*>(window->currentPage()), nullptr);
@@ -95,9 +86,8 @@ TEST_F(GuiTest, ASavedScenarioReopensAndSavesAgainByteForByte) {
     files.answers = {first};
     window->handleCommand(cmd::SaveAs);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0],
-              scenarioRequest("Save Scenario With a New Name", gui::FileRequest::Mode::Save,
-                              dir.path().string()));
+    EXPECT_EQ(files.requests[0], fileRequest("Save Scenario With a New Name",
+                                             gui::FileRequest::Mode::Save, dir.path().string()));
     EXPECT_EQ(title(), qs("Financial Planner - " + first));
     ASSERT_EQ(readAll(first).size(),
               14450u + 160u * static_cast<std::size_t>(planner.scenario().liveEventCount));
@@ -129,15 +119,15 @@ TEST_F(GuiTest, AccountsGoToAFileAndComeBack) {
     files.answers = {accounts};
     window->handleCommand(cmd::SaveAccounts);
     ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0],
-              accountsRequest("Write Accounts", gui::FileRequest::Mode::Save, dir.path().string()));
+    EXPECT_EQ(files.requests[0], fileRequest("Write Accounts", gui::FileRequest::Mode::Save,
+                                             dir.path().string(), true));
     EXPECT_EQ(readAll(accounts).size(), 6062u);
 
     planner.scenario().accounts.accountCount = 2;
     files.answers = {accounts};
     window->handleCommand(cmd::ReadAccounts);
-    EXPECT_EQ(files.requests[1],
-              accountsRequest("Read Accounts", gui::FileRequest::Mode::Open, dir.path().string()));
+    EXPECT_EQ(files.requests[1], fileRequest("Read Accounts", gui::FileRequest::Mode::Open,
+                                             dir.path().string(), true));
     EXPECT_EQ(planner.scenario().accounts.accountCount, 6);
     EXPECT_TRUE(planner.scenario().modified);
     EXPECT_EQ(window->folders()->currentIndex(), 1);
@@ -164,19 +154,6 @@ TEST_F(GuiTest, AccountFileDialogsStartInTheWorkDirectoryWithQuil) {
     ASSERT_EQ(files.requests.size(), 2u);
     EXPECT_EQ(files.requests[0].startDirectory, dir.path().string());
     EXPECT_EQ(files.requests[1].startDirectory, elsewhere.string());
-}
-
-TEST_F(GuiTest, ReIndexAsksAndShowsTheScenario) {
-    openSample();
-    dialogs.answers = {Answer::Yes};
-    window->handleCommand(cmd::ReindexAccounts);
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(
-        dialogs.shown[0].text,
-        "This may change the account assignments in your scenario!\nDo you wish to continue?");
-    EXPECT_EQ(dialogs.shown[1].icon, MessageIcon::Exclamation);
-    EXPECT_EQ(window->folders()->currentIndex(), 2);
-    EXPECT_EQ(planner.scenario().accounts.accounts[1].accountId, 1);
 }
 
 } // namespace

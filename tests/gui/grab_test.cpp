@@ -83,14 +83,6 @@ runFinplan(const std::vector<std::string>& args,
     return run;
 }
 
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 // A message box line: an upper-case title, a colon and the text.
 const std::regex kBoxLine("[A-Z][A-Z ]*[A-Z]: .+");
 

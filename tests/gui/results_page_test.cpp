@@ -7,6 +7,8 @@
 #include "gui/shell/schedule_model.h"
 #include "gui/shell/schedule_view.h"
 #include "gui_fixture.h"
+#include "render/graph_test_data.h"
+#include "support/case_file.h"
 
 #include <QAbstractItemModelTester>
 #include <QCheckBox>
@@ -21,15 +23,6 @@
 
 namespace finplan::test {
 namespace {
-
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
 
 class ResultsPageTest : public GuiTest {
 protected:
@@ -82,7 +75,7 @@ TEST_F(ResultsPageTest, ListsExactlyTheLinesTheCommandLineRunPrints) {
     const CliRun cli = runCliWith(
         {"run", samplePath(), "--workdir", other.path().string(), "--today", kGuiTodayText});
     ASSERT_EQ(cli.code, 0) << cli.err;
-    const auto expected = splitLines(cli.out);
+    const auto expected = linesOf(cli.out);
     ASSERT_GT(expected.size(), 100u);
     EXPECT_EQ(listed(), expected);
 }
@@ -140,9 +133,7 @@ TEST_F(ResultsPageTest, GoToShowsTheAgeOrTheEndsAndRefusesAbsurdAges) {
     goTo("60");
     dialogs.shown.clear();
     goTo("121");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "This age must be between 1.0 and 120.0.");
-    EXPECT_EQ(dialogs.shown[0].title, "AGE ERROR");
+    EXPECT_EQ(dialogs.transcript(), "AGE ERROR|This age must be between 1.0 and 120.0.");
     EXPECT_EQ(topRow(), rowStartingWith("60.0 "));
     EXPECT_EQ(child<QLineEdit>("ageField")->maxLength(), 5);
 
@@ -300,16 +291,6 @@ protected:
         return image;
     }
 
-    static int count(const QImage& image, const QColor& color) {
-        int found = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x) {
-                found += image.pixelColor(x, y) == color ? 1 : 0;
-            }
-        }
-        return found;
-    }
-
     ScheduleList schedule;
     gui::ScheduleModel model{schedule};
     gui::ScheduleDelegate delegate{std::nullopt};
@@ -317,18 +298,18 @@ protected:
 
 TEST_F(DelegatePaint, RedLinesAreRedAndSelectedLinesWhiteOnTheHighlight) {
     const QImage plain = paint(0, 0, false);
-    EXPECT_EQ(count(plain, Qt::green), 0) << "the whole row is filled";
-    EXPECT_GT(count(plain, Qt::black), 0);
-    EXPECT_EQ(count(plain, Qt::red), 0);
+    EXPECT_EQ(countPixels(plain, Qt::green), 0) << "the whole row is filled";
+    EXPECT_GT(countPixels(plain, Qt::black), 0);
+    EXPECT_EQ(countPixels(plain, Qt::red), 0);
 
     const QImage red = paint(1, 0, false);
-    EXPECT_GT(count(red, Qt::red), 0);
-    EXPECT_EQ(count(red, Qt::black), 0);
+    EXPECT_GT(countPixels(red, Qt::red), 0);
+    EXPECT_EQ(countPixels(red, Qt::black), 0);
 
     const QImage selected = paint(1, 0, true);
-    EXPECT_GT(count(selected, gui::selectionColor()), 1000);
-    EXPECT_GT(count(selected, Qt::white), 0);
-    EXPECT_EQ(count(selected, Qt::red), 0);
+    EXPECT_GT(countPixels(selected, gui::selectionColor()), 1000);
+    EXPECT_GT(countPixels(selected, Qt::white), 0);
+    EXPECT_EQ(countPixels(selected, Qt::red), 0);
 
     // A column of a totals line ends with its rule.
     const QImage cell = paint(2, 3, false);

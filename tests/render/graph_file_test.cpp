@@ -36,14 +36,6 @@ GraphView netWorthView(int lastYearIndex) {
     return view;
 }
 
-std::set<std::string> namesIn(const fs::path& dir) {
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        names.insert(entry.path().filename().string());
-    }
-    return names;
-}
-
 // One way of writing the graph to a file, as the command line offers them.
 struct GraphFileKind {
     const char* name;

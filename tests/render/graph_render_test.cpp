@@ -213,13 +213,7 @@ TEST(GraphRender, SmallTotalsListTheSharesWithoutAPie) {
 }
 
 int inkIn(const QImage& image, const render::FrameRect& area, const QColor& color) {
-    int count = 0;
-    for (int y = area.top; y < area.bottom; ++y) {
-        for (int x = area.left; x < area.right; ++x) {
-            count += image.pixelColor(x, y) == color ? 1 : 0;
-        }
-    }
-    return count;
+    return countPixels(image, color, area.left, area.top, area.right, area.bottom);
 }
 
 TEST(GraphRender, SummaryAmountsAreRedWhenNegativeAndDarkerTextsDrawnTwice) {

@@ -88,6 +88,18 @@ inline QColor pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
+// How many pixels of an image, or of the part [left, right) x [top, bottom) of it, have a colour.
+inline int countPixels(const QImage& image, const QColor& color, int left = 0, int top = 0,
+                       int right = -1, int bottom = -1) {
+    int count = 0;
+    for (int y = top; y < (bottom < 0 ? image.height() : bottom); ++y) {
+        for (int x = left; x < (right < 0 ? image.width() : right); ++x) {
+            count += image.pixelColor(x, y) == color ? 1 : 0;
+        }
+    }
+    return count;
+}
+
 inline QColor rgb(RgbColor c) {
     return {c.red, c.green, c.blue};
 }

@@ -3,6 +3,7 @@
 #include "platform/user_dialogs.h"
 
 #include <deque>
+#include <string>
 #include <vector>
 
 namespace finplan::test {
@@ -25,6 +26,15 @@ public:
         const Answer answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+
+    // Every message shown so far as "TITLE|text", one a line, for one exact comparison.
+    std::string transcript() const {
+        std::string all;
+        for (const Message& message : shown) {
+            all += (all.empty() ? "" : "\n") + message.title + "|" + message.text;
+        }
+        return all;
     }
 };
 

@@ -48,4 +48,12 @@ void writeText(const fs::path& path, const std::string& text) {
     out << text;
 }
 
+std::set<std::string> namesIn(const fs::path& dir) {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) {
+        names.insert(entry.path().filename().string());
+    }
+    return names;
+}
+
 } // namespace finplan::test

@@ -3,6 +3,7 @@
 #include "model/byte_io.h"
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,5 +28,7 @@ std::vector<Byte> readAll(const std::filesystem::path& path);
 void writeAll(const std::filesystem::path& path, const std::vector<Byte>& bytes);
 std::string readText(const std::filesystem::path& path);
 void writeText(const std::filesystem::path& path, const std::string& text);
+// The names of the entries of a directory.
+std::set<std::string> namesIn(const std::filesystem::path& dir);
 
 } // namespace finplan::test

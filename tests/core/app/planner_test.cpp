@@ -118,9 +118,8 @@ TEST_F(PlannerTest, SavePromptAsksOnlyAboutChangesAndSavesOnYes) {
     planner.scenario().header.taxRate = 33.0f;
     dialogs.answers = {Answer::No};
     EXPECT_EQ(planner.askToSave(), Answer::No);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Do you wish to save the file " + samplePath() + "?");
-    EXPECT_EQ(dialogs.shown[0].title, "Tarvel Financial Planner");
+    ASSERT_EQ(dialogs.transcript(),
+              "Tarvel Financial Planner|Do you wish to save the file " + samplePath() + "?");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(readAll(samplePath()), before);
@@ -259,9 +258,7 @@ TEST_F(PlannerTest, GoToFindsTheTotalsLineOfAnAgeOrTheEnds) {
     for (const char* bad : {"121", "0.5", "abc", ""}) {
         dialogs.shown.clear();
         EXPECT_FALSE(planner.goToAge(bad)) << bad;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << bad;
-        EXPECT_EQ(dialogs.shown[0].text, "This age must be between 1.0 and 120.0.");
-        EXPECT_EQ(dialogs.shown[0].title, "AGE ERROR");
+        EXPECT_EQ(dialogs.transcript(), "AGE ERROR|This age must be between 1.0 and 120.0.") << bad;
         EXPECT_EQ(planner.chosenAge(), 60) << "a refused age changes nothing";
     }
     planner.showFirstLine();

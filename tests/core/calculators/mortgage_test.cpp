@@ -1,5 +1,4 @@
 #include "calc_test_support.h"
-#include "calculators/mortgage_calculator.h"
 #include "calculators/mortgage_schedule.h"
 #include "support/temp_dir.h"
 
@@ -9,66 +8,6 @@
 
 namespace finplan {
 namespace {
-
-using test::refusalOf;
-
-TEST(MortgageCalculator, ChecksRateAmountDownPaymentYearsInThatOrder) {
-    struct Case {
-        FieldTexts fields;
-        std::string refusal;
-    };
-    const std::string rate =
-        "rate|RATE ERROR|Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.";
-    const std::string amount =
-        "amount|AMOUNT ERROR|This amount must be greater than 0.00 and less than 99999999.00.";
-    const Case cases[] = {
-        {{{"rate", "0.5"}, {"amount", "0"}, {"down-payment", "-1"}, {"years", "0"}}, rate},
-        {{{"rate", "1000.01"}}, rate},
-        {{{"rate", "6"}, {"amount", "0.99"}, {"down-payment", "-1"}, {"years", "0"}}, amount},
-        {{{"rate", "6"}, {"amount", "100000001"}, {"years", "30"}}, amount},
-        {{{"rate", "6"}, {"amount", "1000"}, {"down-payment", "-1"}, {"years", "0"}},
-         "down-payment|DOWN PAYMENT ERROR|This amount must be greater than 0.00 and less than "
-         "99999999.00."},
-        {{{"rate", "6"}, {"amount", "1000"}, {"down-payment", "1000.01"}, {"years", "0"}},
-         "down-payment|DOWN PAYMENT ERROR|The down payment must not be greater than the amount."},
-        {{{"rate", "6"}, {"amount", "1000"}, {"years", "0"}},
-         "years|NO OF YEARS ERROR|The number of years must be between 1 and 100."},
-        {{{"rate", "6"}, {"amount", "1000"}, {"years", "101"}},
-         "years|NO OF YEARS ERROR|The number of years must be between 1 and 100."},
-        {{{"rate", "abc"}, {"amount", "1000"}, {"years", "10"}}, rate},
-    };
-    for (const Case& c : cases) {
-        const CalcResult result = calculateMortgage(c.fields);
-        EXPECT_EQ(refusalOf(result), c.refusal);
-        ASSERT_FALSE(result.accepted());
-        EXPECT_EQ(result.refusal->icon, MessageIcon::Stop);
-        EXPECT_TRUE(result.outputs.empty());
-    }
-}
-
-TEST(MortgageCalculator, PaymentTextsAreNeverCut) {
-    struct Case {
-        FieldTexts fields;
-        std::string payment;
-    };
-    const Case cases[] = {
-        {{{"rate", "6"}, {"amount", "100000"}, {"years", "30"}}, "599.55   "},
-        {{{"rate", "6"}, {"amount", "$20,000"}, {"down-payment", "5000"}, {"years", "5"}},
-         "289.99   "},
-        // Down payment equal to the amount leaves nothing to pay.
-        {{{"rate", "6"}, {"amount", "5000"}, {"down-payment", "5000"}, {"years", "5"}},
-         "0.00     "},
-        // Eleven characters.
-        {{{"rate", "1000"}, {"amount", "100000000"}, {"years", "1"}}, "83391176.00"},
-    };
-    for (const Case& c : cases) {
-        const CalcResult result = calculateMortgage(c.fields);
-        ASSERT_TRUE(result.accepted()) << refusalOf(result);
-        ASSERT_EQ(result.outputs.size(), 1u);
-        EXPECT_EQ(result.outputs[0].key, "monthly-payment");
-        EXPECT_EQ(result.outputs[0].text, c.payment);
-    }
-}
 
 EventRecord mortgage(float start, float amount, float down, float rate, int years) {
     EventRecord m;

@@ -2,8 +2,8 @@
 #include "calculators/refinance_analysis.h"
 #include "calculators/refinance_create.h"
 #include "calculators/refinance_files.h"
-#include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -32,19 +32,14 @@ TEST(RefinanceAnalysis, KnownOutputsAndFiles) {
     RefinanceAnalysis analysis;
     const CalcResult result = runRefinanceAnalysis(state, &analysis);
     ASSERT_TRUE(result.accepted()) << refusalOf(result);
-    const std::vector<std::pair<std::string, std::string>> expected = {
-        {"existing-payment", "$990.05"},
-        {"refinanced-amount", "34064.73    "},
-        {"refinanced-payment", "$663.04"},
-        {"refinanced-amount-after-costs", "$35,564.73"},
-        {"total-mortgage-costs", "$1,855.65"},
-        {"months-to-break-even", "Never"},
-        {"months-compared", "60"}};
-    ASSERT_EQ(result.outputs.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(result.outputs[i].key, expected[i].first);
-        EXPECT_EQ(result.outputs[i].text, expected[i].second) << expected[i].first;
-    }
+    EXPECT_EQ(test::outputsOf(result),
+              (test::KeyValues{{"existing-payment", "$990.05"},
+                               {"refinanced-amount", "34064.73    "},
+                               {"refinanced-payment", "$663.04"},
+                               {"refinanced-amount-after-costs", "$35,564.73"},
+                               {"total-mortgage-costs", "$1,855.65"},
+                               {"months-to-break-even", "Never"},
+                               {"months-compared", "60"}}));
     EXPECT_EQ(refinanceReportText(analysis),
               test::readText(test::calculatorData("refinance/refprt.tmp")));
     EXPECT_EQ(refinanceGraphText(analysis),
@@ -109,58 +104,22 @@ TEST(RefinanceAnalysis, LeavingAFieldRecomputesOnlyWhenItsInputsPass) {
 }
 
 TEST(RefinanceAnalysis, ChecksInTheDialogsOrder) {
-    struct Case {
-        std::string key;
-        std::string text;
-        std::string refusal;
-        MessageIcon icon;
-    };
-    const auto stop = MessageIcon::Stop;
-    const auto box = MessageIcon::Exclamation;
-    const Case cases[] = {
-        {"start-age", "121", "start-age|AGE ERROR|This age must be between 1.0 and 120.0.", stop},
-        {"amount", "0",
-         "amount|AMOUNT ERROR|This amount must be greater than 0.00 and less than "
-         "99999999.00.",
-         stop},
-        {"years", "0", "years|Number of Years Error!|The number of years be greater than 0.", box},
-        {"years", "51", "years|Number of Years Error!|The number of years be less than 50.", box},
-        {"refinance-age", "39",
-         "refinance-age|Age Error!|The age at refinancing must be greater the the age of the "
-         "orginal mortgage.",
-         box},
-        {"cash-out", "-1",
-         "cash-out|AMOUNT ERROR|This amount must be greater than 0.00 and less than 99999999.00.",
-         stop},
-        {"new-rate", "0.9",
-         "new-rate|RATE ERROR|Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.",
-         stop},
-        {"new-years", "x",
-         "new-years|Number of Years Error!|The number of years be greater than 0.", box},
-        {"closing-costs", "-0.01",
-         "closing-costs|Closing Costs Error!|The closing costs must be greater or equal to zero.",
-         box},
-        {"points", "-1",
-         "points|Mortgage points Error!|The mortgage points must be greater or equal to zero.",
-         box},
-        {"tax-rate", "0.5",
-         "tax-rate|RATE ERROR|The Tax Rate must be between 1.00   % and 100.00 %.", box},
-        {"savings-rate", "200.5",
-         "savings-rate|RATE ERROR|The Savings Rate must be between -200.00% and 200.00 %.", box},
-    };
-    for (const Case& c : cases) {
+    for (const test::CaseLine& c : test::readCases("calculators/answers.txt")) {
+        if (c.word != "refinance") {
+            continue;
+        }
+        SCOPED_TRACE(c.where);
         RefinanceState state{knownFields(), false};
-        state.fields[c.key] = c.text;
+        for (const auto& [key, text] : c.inputs) {
+            state.fields[key] = text;
+        }
         const CalcResult result = runRefinanceAnalysis(state);
-        EXPECT_EQ(refusalOf(result), c.refusal);
-        ASSERT_FALSE(result.accepted());
-        EXPECT_EQ(result.refusal->icon, c.icon) << c.key;
-        EXPECT_EQ(state.fields["refinanced-amount"], "0"); // not computed either
+        EXPECT_EQ(refusalOf(result), c.answer("refused"));
+        test::expectIcon(result, c);
+        if (!result.accepted()) {
+            EXPECT_EQ(state.fields["refinanced-amount"], "0"); // not computed either
+        }
     }
-    // At the start age itself the analysis is allowed.
-    RefinanceState same{knownFields(), false};
-    same.fields["refinance-age"] = "40";
-    EXPECT_TRUE(runRefinanceAnalysis(same).accepted());
 }
 
 TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
@@ -182,26 +141,10 @@ TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
 // 30 years, 3 % appreciation, 2,000 property taxes grown with inflation (3 %), 6 % selling
 // expenses.
 Scenario withMortgage() {
-    Scenario s;
-    resetScenario(s);
-    s.header.inflationRate = 3.0f;
-    EventRecord& m = s.events[0];
-    m.type = static_cast<std::int16_t>(EventType::Mortgage);
-    setFieldText(m.name, "House");
-    m.startAge = 40;
-    m.endAge = 60;
-    m.adjustRate = 70;
-    m.amount = 150000;
-    m.downPayment = 30000;
-    m.rate = 5.5f;
-    m.years = 30;
-    m.appreciationRate = 3;
-    m.propertyTax = 2000;
-    m.inflationAdjust = 1;
-    m.closingCosts = 4000;
-    m.sellingExpenses = 6;
-    s.liveEventCount = 1;
-    return s;
+    return test::makeScenario("header inflation=3\n"
+                              "mortgage name=House start=40 payoff=60 sell=70 amount=150000 "
+                              "down=30000 rate=5.5 years=30 appreciation=3 tax=2000 "
+                              "tax-inflation=1 closing=4000 selling=6");
 }
 
 FieldTexts createFields() {
@@ -264,24 +207,21 @@ TEST(RefinanceCreate, ValueMovesForwardWithoutInflationTooAndCostsAreThisRefinan
 }
 
 TEST(RefinanceCreate, Refusals) {
-    const Scenario base = withMortgage();
-    const auto refused = [](const RefinanceCreation& c) {
+    const auto refused = [](const Scenario& s, const std::string& key, const std::string& text) {
+        FieldTexts fields = createFields();
+        fields[key] = text;
+        const RefinanceCreation c = createRefinanceEvent(s, 0, fields);
+        EXPECT_NE(c.refusal.has_value(), c.scenario.has_value()) << key;
         return c.refusal ? c.refusal->title + "|" + c.refusal->text : std::string("accepted");
     };
-    FieldTexts same = createFields();
-    same["refinance-age"] = "40";
+    const Scenario base = withMortgage();
     const std::string ageRefusal = "Age Error!|The age at refinancing must be greater the the age "
                                    "of the orginal mortgage.";
-    EXPECT_EQ(refused(createRefinanceEvent(base, 0, same)), ageRefusal);
-    same["refinance-age"] = "39";
-    EXPECT_EQ(refused(createRefinanceEvent(base, 0, same)), ageRefusal);
-    FieldTexts points = createFields();
-    points["points"] = "-2";
-    EXPECT_EQ(refused(createRefinanceEvent(base, 0, points)),
+    EXPECT_EQ(refused(base, "refinance-age", "40"), ageRefusal);
+    EXPECT_EQ(refused(base, "refinance-age", "39"), ageRefusal);
+    EXPECT_EQ(refused(base, "points", "-2"),
               "Mortgage points Error!|The mortgage points must be greater or equal to zero.");
-    FieldTexts years = createFields();
-    years["new-years"] = "60";
-    EXPECT_EQ(refused(createRefinanceEvent(base, 0, years)),
+    EXPECT_EQ(refused(base, "new-years", "60"),
               "Number of Years Error!|The number of years be less than 50.");
 
     Scenario full = base;
@@ -289,11 +229,9 @@ TEST(RefinanceCreate, Refusals) {
     for (int i = 1; i < kMaxEvents; ++i) {
         full.events[static_cast<std::size_t>(i)] = full.events[0];
     }
-    const RefinanceCreation atLimit = createRefinanceEvent(full, 0, createFields());
-    EXPECT_EQ(refused(atLimit), "Event Warning|Maximum number of events reached!");
-    EXPECT_FALSE(atLimit.scenario);
+    EXPECT_EQ(refused(full, "points", "1"), "Event Warning|Maximum number of events reached!");
     full.liveEventCount = kMaxEvents - 1;
-    EXPECT_EQ(refused(createRefinanceEvent(full, 0, createFields())), "accepted");
+    EXPECT_EQ(refused(full, "points", "1"), "accepted");
 }
 
 TEST(RefinanceCreate, TheNameIsCutToTheField) {

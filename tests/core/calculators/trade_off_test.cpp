@@ -120,46 +120,28 @@ TEST(TradeInfoFile, ReadsLineByLine) {
     struct Case {
         std::string bytes;
         std::array<std::string, 3> names;
-        std::vector<std::pair<std::size_t, float>> values; // the non-zero ones
+        std::array<float, 15> values;
     };
     const std::string forty(40, 'a');
     const Case cases[] = {
         {"A\nB\nC\n1.500000\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n10\n1\n99.5\n",
          {"A", "B", "C"},
-         {{0, 1.5f},
-          {1, 2},
-          {2, 3},
-          {3, 4},
-          {4, 5},
-          {5, 6},
-          {6, 7},
-          {7, 8},
-          {8, 9},
-          {9, 10},
-          {10, 11},
-          {11, 12},
-          {12, 10},
-          {13, 1},
-          {14, 99.5f}}},
+         {1.5f, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 10, 1, 99.5f}},
         // A long name is cut and the rest of its line dropped; the next line is the next name.
-        {forty + "\nB\n\n5\n", {std::string(30, 'a'), "B", ""}, {{0, 5}}},
+        {forty + "\nB\n\n5\n", {std::string(30, 'a'), "B", ""}, {5}},
         // Bad, non-finite and too large values read 0; periods are kept within 0 to 100.
         {"A\nB\nC\nx\ninf\nnan\n1e39\n0x10\n-7\n\n\n\n\n\n\n500\n",
          {"A", "B", "C"},
-         {{5, -7}, {12, 100}}},
+         {0, 0, 0, 0, 0, -7, 0, 0, 0, 0, 0, 0, 100}},
         {"A\nB\nC\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n-3\n", {"A", "B", "C"}, {}},
         // Windows line ends and a last line without one.
-        {"A\r\nB\r\nC\r\n4\r\n5", {"A", "B", "C"}, {{0, 4}, {1, 5}}},
+        {"A\r\nB\r\nC\r\n4\r\n5", {"A", "B", "C"}, {4, 5}},
         {"", {"", "", ""}, {}},
     };
     for (const Case& c : cases) {
         const TradeRecord r = readTradeInfo(c.bytes);
         EXPECT_EQ(r.names, c.names);
-        std::array<float, 15> expected{};
-        for (const auto& [index, value] : c.values) {
-            expected[index] = value;
-        }
-        EXPECT_EQ(r.values, expected) << c.bytes;
+        EXPECT_EQ(r.values, c.values) << c.bytes;
     }
 }
 

@@ -1,70 +1,42 @@
 #include "editing/field_check.h"
 #include "editing/number_text.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
 namespace finplan {
 namespace {
 
-TEST(NumberText, ReadsPlainDecimalsAndTheProgramsOwnMoneyTexts) {
-    struct Case {
-        std::string text;
-        std::optional<double> value;
-    };
-    const Case cases[] = {
-        {"599.55", 599.55},
-        {"  599.55   ", 599.55},
-        {"-12", -12.0},
-        {"+7", 7.0},
-        {".5", 0.5},
-        {"5.", 5.0},
-        {"1e3", 1000.0},
-        {"2.5E-1", 0.25},
-        {"$17,908.47", 17908.47},
-        {"1,000", 1000.0},
-        {"$-1,234.50", -1234.5},
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-        {"$", std::nullopt},
-        {".", std::nullopt},
-        {"-", std::nullopt},
-        {"inf", std::nullopt},
-        {"-infinity", std::nullopt},
-        {"nan", std::nullopt},
-        {"0x10", std::nullopt},
-        {"12abc", std::nullopt},
-        {"1 000", std::nullopt},
-        {"1e", std::nullopt},
-        {"1e+", std::nullopt},
-        {"--1", std::nullopt},
-        {"1e999", std::nullopt},
-        {"6%", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(parseNumberText(c.text), c.value) << '"' << c.text << '"';
+// What the case's reader makes of its text, as a double.
+std::optional<double> readNumber(const test::CaseLine& c) {
+    const std::string& text = c.input("text");
+    if (c.word == "number") {
+        return parseNumberText(text);
     }
+    const double min = std::stod(c.input("min"));
+    const double max = std::stod(c.input("max"));
+    if (c.word == "real") {
+        const auto value = checkRealField(text, min, max);
+        return value ? std::optional<double>(*value) : std::nullopt;
+    }
+    const auto value = checkWholeField(text, min, max);
+    return value ? std::optional<double>(*value) : std::nullopt;
 }
 
-TEST(FieldCheck, RangesIncludeTheirBoundsAndNonNumbersCountZero) {
-    EXPECT_EQ(checkRealField("1000", 1.0, 1000.0), 1000.0f);
-    EXPECT_EQ(checkRealField("1", 1.0, 1000.0), 1.0f);
-    EXPECT_EQ(checkRealField("0.5", 1.0, 1000.0), std::nullopt);
-    EXPECT_EQ(checkRealField("1000.01", 1.0, 1000.0), std::nullopt);
-    EXPECT_EQ(checkRealField("abc", 0.0, 10.0), 0.0f);
-    EXPECT_EQ(checkRealField("abc", 1.0, 10.0), std::nullopt);
-    // The range is checked on the text's value, before it becomes a float.
-    EXPECT_EQ(checkRealField("100000000.004", 0.0, 100000000.0), std::nullopt);
-
-    EXPECT_EQ(checkWholeField("30.9", 1.0, 100.0), 30);
-    EXPECT_EQ(checkWholeField("100.9", 1.0, 100.0), 100);
-    EXPECT_EQ(checkWholeField("0.9", 1.0, 100.0), std::nullopt);
-    EXPECT_EQ(checkWholeField("-0.5", 0.0, 10.0), 0);
-    EXPECT_EQ(checkWholeField("1e12", 1.0, 100.0), std::nullopt);
-    EXPECT_EQ(checkWholeField("5", 1.5, 5.5), 5); // between the whole parts of the bounds
-    EXPECT_EQ(checkWholeField("1", 1.5, 5.5), 1);
+TEST(NumberText, ReadsDecimalsAndMoneyTextsAndFieldsCheckTheirRanges) {
+    for (const test::CaseLine& c : test::readCases("editing/number_text.txt")) {
+        std::optional<double> expected;
+        if (c.expected.front().first != "refused") {
+            const std::string& value = c.answer("value");
+            expected = c.word == "real" ? std::strtof(value.c_str(), nullptr)
+                                        : std::strtod(value.c_str(), nullptr);
+        }
+        EXPECT_EQ(readNumber(c), expected) << c.where;
+    }
 }
 
 TEST(FieldCheck, NumberedMessages) {

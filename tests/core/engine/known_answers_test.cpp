@@ -1,5 +1,6 @@
 #include "engine/random_draws.h"
 #include "engine_fixture.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -57,19 +58,10 @@ CaseRun readRun(const std::string& text) {
     return how;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The first line where the expected text and the program's differ.
 void expectSameLines(const fs::path& expectedFile, const std::string& actual) {
-    const std::vector<std::string> want = linesOf(test::readText(expectedFile));
-    const std::vector<std::string> got = linesOf(actual);
+    const std::vector<std::string> want = test::linesOf(test::readText(expectedFile));
+    const std::vector<std::string> got = test::linesOf(actual);
     for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
         if (i >= want.size() || i >= got.size() || want[i] != got[i]) {
             ADD_FAILURE() << expectedFile.filename().string() << " line " << i + 1

@@ -85,9 +85,8 @@ TEST_F(SaveGraphs, OverwriteAnsweredNoLeavesTheFile) {
     writeText(dir / "old.tvp", "earlier graphs\n");
     dialogs.answers.push_back(Answer::No);
     EXPECT_FALSE(save("old.tvp"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, target("old.tvp") + " exists - Overwrite anyway?");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE WARNING");
+    ASSERT_EQ(dialogs.transcript(),
+              "FILE WARNING|" + target("old.tvp") + " exists - Overwrite anyway?");
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(readText(dir / "old.tvp"), "earlier graphs\n");
 

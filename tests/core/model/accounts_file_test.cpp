@@ -51,9 +51,8 @@ TEST_F(AccountsFile, WritesTableAndSlotArraysAndReadsThemBack) {
 TEST_F(AccountsFile, OverwriteNeedsYesAndNoCountsAsSuccess) {
     test::writeAll(path("a.ACC"), {9, 9});
     EXPECT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, path("a.ACC") + " exists - Overwrite anyway?");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE WARNING");
+    ASSERT_EQ(dialogs.transcript(),
+              "FILE WARNING|" + path("a.ACC") + " exists - Overwrite anyway?");
     EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
     EXPECT_EQ(test::readAll(path("a.ACC")), (std::vector<Byte>{9, 9}));
 
@@ -64,11 +63,9 @@ TEST_F(AccountsFile, OverwriteNeedsYesAndNoCountsAsSuccess) {
 
 TEST_F(AccountsFile, WriteFailureIsReported) {
     EXPECT_FALSE(writeAccountsFile(scenario, path("no/such/folder.ACC"), dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot write " + path("no/such/folder.ACC") +
-                                         " accounts file!\n" + path("no/such/folder.ACC") +
-                                         ": No such file or directory");
-    EXPECT_EQ(dialogs.shown[0].title, "Write Error");
+    const std::string file = path("no/such/folder.ACC");
+    EXPECT_EQ(dialogs.transcript(), "Write Error|Cannot write " + file + " accounts file!\n" +
+                                        file + ": No such file or directory");
 }
 
 TEST_F(AccountsFile, TableOnlyFileResetsEverySlot) {
@@ -92,32 +89,27 @@ TEST_F(AccountsFile, TableOnlyFileResetsEverySlot) {
 TEST_F(AccountsFile, BadFilesLeaveTheAccountsUnchanged) {
     ASSERT_TRUE(writeAccountsFile(scenario, path("a.ACC"), dialogs));
     auto bytes = test::readAll(path("a.ACC"));
-    const auto expectRefused = [&](const std::string& file, const std::string& text,
-                                   const std::string& title) {
+    const auto expectRefused = [&](const std::string& name, const std::string& message) {
         dialogs.shown.clear();
         scenario.modified = false;
-        EXPECT_FALSE(readAccountsFile(scenario, file, dialogs)) << file;
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, text);
-        EXPECT_EQ(dialogs.shown[0].title, title);
+        EXPECT_FALSE(readAccountsFile(scenario, path(name), dialogs)) << name;
+        EXPECT_EQ(dialogs.transcript(), message);
         EXPECT_EQ(scenario.accounts.accountCount, 3);
         EXPECT_FALSE(scenario.modified);
     };
+    const auto invalid = [&](const std::string& name) {
+        return "FILE WARNING|The file " + path(name) +
+               " does not appear to be a valid accounts file!";
+    };
     test::writeAll(path("long.ACC"), std::vector<Byte>(6063, 0));
-    expectRefused(path("long.ACC"),
-                  "The file " + path("long.ACC") + " does not appear to be a valid accounts file!",
-                  "FILE WARNING");
+    expectRefused("long.ACC", invalid("long.ACC"));
     test::writeAll(path("cut.ACC"), std::vector<Byte>(bytes.begin(), bytes.begin() + 5000));
-    expectRefused(path("cut.ACC"),
-                  "The file " + path("cut.ACC") + " does not appear to be a valid accounts file!",
-                  "FILE WARNING");
+    expectRefused("cut.ACC", invalid("cut.ACC"));
     bytes[0] = 51; // accountCount beyond the table
     test::writeAll(path("count.ACC"), bytes);
-    expectRefused(path("count.ACC"),
-                  "The file " + path("count.ACC") + " does not appear to be a valid accounts file!",
-                  "FILE WARNING");
-    expectRefused(path("missing.ACC"), "Cannot read " + path("missing.ACC") + " accounts file!",
-                  "Read Error");
+    expectRefused("count.ACC", invalid("count.ACC"));
+    expectRefused("missing.ACC",
+                  "Read Error|Cannot read " + path("missing.ACC") + " accounts file!");
 }
 
 TEST_F(AccountsFile, ReindexAsksThenNumbersByNameAndLeavesEventsAlone) {
@@ -125,28 +117,24 @@ TEST_F(AccountsFile, ReindexAsksThenNumbersByNameAndLeavesEventsAlone) {
     scenario.liveEventCount = 1;
     EXPECT_FALSE(reindexAccounts(scenario, dialogs));
     EXPECT_EQ(scenario.accounts.accounts[0].accountId, 5);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "This may change the account assignments in your scenario!\nDo you wish to "
-              "continue?");
-    EXPECT_EQ(dialogs.shown[0].title, "Accounts");
+    const std::string question = "Accounts|This may change the account assignments in your "
+                                 "scenario!\nDo you wish to continue?";
+    EXPECT_EQ(dialogs.transcript(), question);
 
     dialogs.shown.clear();
     dialogs.answers = {Answer::Yes};
     EXPECT_TRUE(reindexAccounts(scenario, dialogs));
-    const auto& accounts = scenario.accounts.accounts;
-    EXPECT_EQ(fieldText(accounts[0].name), "Brokerage");
-    EXPECT_EQ(accounts[0].accountId, 0);
-    EXPECT_EQ(fieldText(accounts[1].name), "ira");
-    EXPECT_EQ(accounts[1].accountId, 1);
-    EXPECT_EQ(fieldText(accounts[2].name), "Savings");
-    EXPECT_EQ(accounts[2].accountId, 2);
+    for (std::size_t i = 0; i < 3; ++i) { // by name, numbered from 0
+        EXPECT_EQ(fieldText(scenario.accounts.accounts[i].name),
+                  (std::array{"Brokerage", "ira", "Savings"}[i]));
+        EXPECT_EQ(scenario.accounts.accounts[i].accountId, i);
+    }
     EXPECT_EQ(scenario.accounts.nextAccountId, 3);
     EXPECT_EQ(scenario.events[0].accountId, 9); // now names no account
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[1].text, "The Accounts have been re-indexed.\nPlease check the "
-                                     "account assignments in your scenario.");
-    EXPECT_EQ(dialogs.shown[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(dialogs.transcript(), question + "\nAccounts|The Accounts have been re-indexed.\n"
+                                               "Please check the account assignments in your "
+                                               "scenario.");
+    EXPECT_EQ(dialogs.shown.at(1).icon, MessageIcon::Exclamation);
 }
 
 } // namespace

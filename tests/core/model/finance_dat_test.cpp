@@ -75,23 +75,11 @@ TEST_F(FinanceDatTest, CounterAdvancesAtStartAndIsWrittenAsIsAtTheEnd) {
               "one.ret\nC:\\two.ret\n");
 }
 
-TEST_F(FinanceDatTest, CounterOfNineOrMoreRestartsAtZero) {
-    for (const std::string stored : {"9.00", "12.5"}) {
-        writeText(file(), "a.ret\n" + stored + kZeroCounterTail);
-        settings.startCounter = 0.0f;
-
-        EXPECT_TRUE(read());
-
-        EXPECT_EQ(settings.startCounter, 0.0f) << stored;
-        EXPECT_EQ(readText(file()), "a.ret\n  1.00" + kZeroCounterTail + "\n\n\n\n\n\n") << stored;
-    }
-}
-
-// Found by fuzzing: New would turn these into an undefined conversion or a name like
+// Found by fuzzing: New would turn some of these into an undefined conversion or a name like
 // "temp-31.ret".
 TEST_F(FinanceDatTest, CounterThatIsNoWholeNumberUpToEightRestartsAtZero) {
-    for (const std::string stored :
-         {"nan", "-nan", "inf", "-1e30", "1e30", "-3", "-0.5", "3.00213", "8.999"}) {
+    for (const std::string stored : {"9.00", "12.5", "nan", "-nan", "inf", "-1e30", "1e30", "-3",
+                                     "-0.5", "3.00213", "8.999"}) {
         writeText(file(), "a.ret\n" + stored + kZeroCounterTail);
         settings.startCounter = 4.0f;
 
@@ -198,40 +186,37 @@ TEST_F(FinanceDatTest, EndWriteFailureIsReported) {
     EXPECT_FALSE(writeFinanceDat(dir / "missing", scenario, settings));
 }
 
-TEST(RecentFiles, NamesOfThreeCharactersOrFewerAreIgnored) {
-    RecentFiles files{"kept.ret", "", "", "", "", ""};
-    addRecentFile(files, "");
-    addRecentFile(files, "a.r");
-    EXPECT_EQ(files, (RecentFiles{"kept.ret", "", "", "", "", ""}));
-
-    addRecentFile(files, "a.re");
-    EXPECT_EQ(files, (RecentFiles{"a.re", "kept.ret", "", "", "", ""}));
-}
-
-TEST(RecentFiles, NewestComesFirstAndTheSeventhDropsTheOldest) {
-    RecentFiles files;
-    for (int i = 1; i <= 7; ++i) {
-        addRecentFile(files, "plan" + std::to_string(i) + ".ret");
+TEST(RecentFiles, TheNewestComesFirstOnceAndShortNamesAreIgnored) {
+    struct Case {
+        RecentFiles before;
+        std::vector<std::string> added;
+        RecentFiles after;
+    };
+    const RecentFiles kept{"kept.ret", "", "", "", "", ""};
+    const RecentFiles moved{"c:\\plans\\a.ret", "b.ret", "", "", "", ""};
+    const Case cases[] = {
+        {kept, {"", "a.r"}, kept}, // three characters or fewer
+        {kept, {"a.re"}, {"a.re", "kept.ret", "", "", "", ""}},
+        // The seventh drops the oldest.
+        {{},
+         {"plan1.ret", "plan2.ret", "plan3.ret", "plan4.ret", "plan5.ret", "plan6.ret",
+          "plan7.ret"},
+         {"plan7.ret", "plan6.ret", "plan5.ret", "plan4.ret", "plan3.ret", "plan2.ret"}},
+        // A name already listed moves to the top in its new spelling, once.
+        {{}, {"C:\\Plans\\A.RET", "b.ret", "c:\\plans\\a.ret"}, moved},
+        {moved, {"c:\\plans\\a.ret"}, moved},
+        // Every later copy is removed, even side by side.
+        {{"x.ret", "y.ret", "Y.RET", "y.ret", "z.ret", ""},
+         {"new.ret"},
+         {"new.ret", "x.ret", "y.ret", "z.ret", "", ""}},
+    };
+    for (const Case& c : cases) {
+        RecentFiles files = c.before;
+        for (const std::string& name : c.added) {
+            addRecentFile(files, name);
+        }
+        EXPECT_EQ(files, c.after) << c.added.back();
     }
-    EXPECT_EQ(files, (RecentFiles{"plan7.ret", "plan6.ret", "plan5.ret", "plan4.ret", "plan3.ret",
-                                  "plan2.ret"}));
-}
-
-TEST(RecentFiles, ANameAlreadyListedMovesToTheTopInItsNewSpelling) {
-    RecentFiles files;
-    addRecentFile(files, "C:\\Plans\\A.RET");
-    addRecentFile(files, "b.ret");
-    addRecentFile(files, "c:\\plans\\a.ret");
-    EXPECT_EQ(files, (RecentFiles{"c:\\plans\\a.ret", "b.ret", "", "", "", ""}));
-
-    addRecentFile(files, "c:\\plans\\a.ret");
-    EXPECT_EQ(files, (RecentFiles{"c:\\plans\\a.ret", "b.ret", "", "", "", ""}));
-}
-
-TEST(RecentFiles, EveryLaterCopyIsRemovedEvenSideBySide) {
-    RecentFiles files{"x.ret", "y.ret", "Y.RET", "y.ret", "z.ret", ""};
-    addRecentFile(files, "new.ret");
-    EXPECT_EQ(files, (RecentFiles{"new.ret", "x.ret", "y.ret", "z.ret", "", ""}));
 }
 
 TEST(RecentFiles, MenuItemsAreNumberedAndStopAtTheFirstEmptyEntry) {

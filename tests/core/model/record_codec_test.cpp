@@ -58,17 +58,25 @@ std::array<Byte, R::kSize> image(const R& record) {
     return encodeRecord(record);
 }
 
-std::uint32_t u32At(std::span<const Byte> bytes, std::size_t at) {
-    return std::uint32_t{bytes[at]} | std::uint32_t{bytes[at + 1]} << 8 |
-           std::uint32_t{bytes[at + 2]} << 16 | std::uint32_t{bytes[at + 3]} << 24;
-}
-
-std::uint16_t u16At(std::span<const Byte> bytes, std::size_t at) {
-    return static_cast<std::uint16_t>(bytes[at] | bytes[at + 1] << 8);
-}
-
 std::uint32_t bitsOf(float f) {
     return std::bit_cast<std::uint32_t>(f);
+}
+
+// A little-endian value expected at an offset: {offset, width in bytes, value}.
+struct At {
+    std::size_t at;
+    int width;
+    std::uint32_t value;
+};
+
+void expectAt(std::span<const Byte> bytes, std::initializer_list<At> fields) {
+    for (const At& f : fields) {
+        std::uint32_t value = 0;
+        for (int i = 0; i < f.width; ++i) {
+            value |= std::uint32_t{bytes[f.at + static_cast<std::size_t>(i)]} << (8 * i);
+        }
+        EXPECT_EQ(value, f.value) << "offset " << f.at;
+    }
 }
 
 TEST(RecordCodec, HeaderFieldsSitAtTheirOffsetsLittleEndian) {
@@ -77,19 +85,20 @@ TEST(RecordCodec, HeaderFieldsSitAtTheirOffsetsLittleEndian) {
     header.useBirthday = 1;
     header.birthMonth = 7;
     header.birthDay = 31;
-    const auto bytes = image(header);
-    EXPECT_EQ(bytes[0], 0x02);
-    EXPECT_EQ(bytes[1], 0x01);
-    EXPECT_EQ(u32At(bytes, 26), bitsOf(30.0f)); // startAge
-    EXPECT_EQ(u32At(bytes, 30), bitsOf(84.0f)); // endAge
-    EXPECT_EQ(u16At(bytes, 34), 1);             // useBirthday
-    EXPECT_EQ(u32At(bytes, 36), bitsOf(4.0f));  // inflationRate
-    EXPECT_EQ(u32At(bytes, 48), bitsOf(15.0f)); // taxRate
-    EXPECT_EQ(u32At(bytes, 52), bitsOf(3.0f));  // reserved52
-    EXPECT_EQ(u32At(bytes, 60), bitsOf(6.0f));  // avgTaxFreeRate
-    EXPECT_EQ(u32At(bytes, 72), bitsOf(10.0f)); // defaultPenaltyRate
-    EXPECT_EQ(u16At(bytes, 76), 7);
-    EXPECT_EQ(u16At(bytes, 78), 31);
+    // startAge, endAge, useBirthday, inflationRate, taxRate, reserved52, avgTaxFreeRate,
+    // defaultPenaltyRate, birth month and day.
+    expectAt(image(header), {{0, 1, 0x02},
+                             {1, 1, 0x01},
+                             {26, 4, bitsOf(30.0f)},
+                             {30, 4, bitsOf(84.0f)},
+                             {34, 2, 1},
+                             {36, 4, bitsOf(4.0f)},
+                             {48, 4, bitsOf(15.0f)},
+                             {52, 4, bitsOf(3.0f)},
+                             {60, 4, bitsOf(6.0f)},
+                             {72, 4, bitsOf(10.0f)},
+                             {76, 2, 7},
+                             {78, 2, 31}});
 }
 
 TEST(RecordCodec, EventFieldsSitAtTheirOffsets) {
@@ -107,18 +116,18 @@ TEST(RecordCodec, EventFieldsSitAtTheirOffsets) {
     event.budgetFlag = 2;
     event.payAccountId = 7;
     const auto bytes = image(event);
-    EXPECT_EQ(u16At(bytes, 0), 1000);
-    EXPECT_EQ(u16At(bytes, 16), 0xFFFF);
-    EXPECT_EQ(u32At(bytes, 18), bitsOf(1234.5f));
-    EXPECT_EQ(u16At(bytes, 24), 0xFFFF);
-    EXPECT_EQ(u16At(bytes, 44), 438);
-    EXPECT_EQ(u16At(bytes, 66), 1);
+    expectAt(bytes, {{0, 2, 1000},
+                     {16, 2, 0xFFFF},
+                     {18, 4, bitsOf(1234.5f)},
+                     {24, 2, 0xFFFF},
+                     {44, 2, 438},
+                     {66, 2, 1},
+                     {134, 4, bitsOf(2500.0f)},
+                     {146, 4, bitsOf(100.0f)},
+                     {154, 2, 1},
+                     {156, 2, 2},
+                     {158, 2, 7}});
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&bytes[70])), "Salary");
-    EXPECT_EQ(u32At(bytes, 134), bitsOf(2500.0f));
-    EXPECT_EQ(u32At(bytes, 146), bitsOf(100.0f));
-    EXPECT_EQ(u16At(bytes, 154), 1);
-    EXPECT_EQ(u16At(bytes, 156), 2);
-    EXPECT_EQ(u16At(bytes, 158), 7);
 }
 
 TEST(RecordCodec, AccountTableFieldsSitAtTheirOffsets) {
@@ -132,16 +141,15 @@ TEST(RecordCodec, AccountTableFieldsSitAtTheirOffsets) {
     table.nextAccountId = 0x01020304;
     table.rmdDistribution = 3;
     table.assetAllocationMode = 2;
-    const auto bytes = image(table);
     const std::size_t second = 2 + 82;
-    EXPECT_EQ(bytes[second + 30], 'A');
-    EXPECT_EQ(u16At(bytes, second + 50), 3);
-    EXPECT_EQ(u16At(bytes, second + 60), 0xBEEF);
-    EXPECT_EQ(u16At(bytes, second + 78), 9);
-    EXPECT_EQ(u16At(bytes, second + 80), 49);
-    EXPECT_EQ(u32At(bytes, 4102), 0x01020304u);
-    EXPECT_EQ(u16At(bytes, 4118), 3);
-    EXPECT_EQ(u16At(bytes, 4122), 2);
+    expectAt(image(table), {{second + 30, 1, 'A'},
+                            {second + 50, 2, 3},
+                            {second + 60, 2, 0xBEEF},
+                            {second + 78, 2, 9},
+                            {second + 80, 2, 49},
+                            {4102, 4, 0x01020304u},
+                            {4118, 2, 3},
+                            {4122, 2, 2}});
 }
 
 TEST(RecordCodec, OtherBlocksFieldsSitAtTheirOffsets) {
@@ -150,11 +158,8 @@ TEST(RecordCodec, OtherBlocksFieldsSitAtTheirOffsets) {
     groups.groupRandomMax[9] = 12.0f;
     groups.randomDistribution = 2;
     groups.stdSpreadFactor = 7;
-    const auto g = image(groups);
-    EXPECT_EQ(u32At(g, 210), bitsOf(-5.0f));
-    EXPECT_EQ(u32At(g, 250 + 36), bitsOf(12.0f));
-    EXPECT_EQ(u16At(g, 456), 2);
-    EXPECT_EQ(u16At(g, 462), 7);
+    expectAt(image(groups),
+             {{210, 4, bitsOf(-5.0f)}, {250 + 36, 4, bitsOf(12.0f)}, {456, 2, 2}, {462, 2, 7}});
 
     AccountSlotArrays slots;
     slots.rmdTable[1] = 20;
@@ -163,41 +168,33 @@ TEST(RecordCodec, OtherBlocksFieldsSitAtTheirOffsets) {
     slots.lifeTable1[0] = 27.4f;
     slots.lifeTable3StartAge = 71;
     setFieldText(slots.lifeTable3Name, "IRA 3");
-    const auto s = image(slots);
-    EXPECT_EQ(u16At(s, 802), 20);
-    EXPECT_EQ(u32At(s, 900), 70u);
-    EXPECT_EQ(u16At(s, 916), 4);
-    EXPECT_EQ(u32At(s, 1338), bitsOf(27.4f));
-    EXPECT_EQ(u32At(s, 1702), 71u);
-    EXPECT_EQ(s[1802], 'I');
+    expectAt(image(slots), {{802, 2, 20},
+                            {900, 4, 70},
+                            {916, 2, 4},
+                            {1338, 4, bitsOf(27.4f)},
+                            {1702, 4, 71},
+                            {1802, 1, 'I'}});
 
     ReportTitles titles;
     titles.useTitle3 = 1;
-    EXPECT_EQ(u16At(image(titles), 184), 1);
+    expectAt(image(titles), {{184, 2, 1}});
 
     PrintFont font;
     setFieldText(font.faceName, "Lucida");
     font.pitchAndFamily = 0x31;
-    const auto f = image(font);
-    EXPECT_EQ(f[27], 0x31);
-    EXPECT_EQ(f[28], 'L');
+    expectAt(image(font), {{27, 1, 0x31}, {28, 1, 'L'}});
 
     PrefInfo prefs;
     prefs.windowWidth = 800;
     prefs.printOption = 1;
-    const auto p = image(prefs);
-    EXPECT_EQ(u32At(p, 124), 800u);
-    EXPECT_EQ(u32At(p, 148), 1u);
+    expectAt(image(prefs), {{124, 4, 800}, {148, 4, 1}});
 
     Budget budget;
     budget.itemCount = 3;
     budget.itemTrack[29] = 1;
     budget.yearlyTotal = 100.0f;
-    const auto b = image(budget);
-    EXPECT_EQ(u16At(b, 30), 3);
-    EXPECT_EQ(u16At(b, 1326 + 58), 1);
-    EXPECT_EQ(u32At(b, 1386), bitsOf(100.0f));
-    EXPECT_EQ(u32At(b, 1394), 0xFFFFFFFFu);
+    expectAt(image(budget),
+             {{30, 2, 3}, {1326 + 58, 2, 1}, {1386, 4, bitsOf(100.0f)}, {1394, 4, 0xFFFFFFFFu}});
 }
 
 TEST(RecordCodec, ScenarioImageHasTheFileLengths) {

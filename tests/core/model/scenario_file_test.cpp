@@ -3,6 +3,7 @@
 #include "model/scenario_image.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -176,31 +177,20 @@ TEST_F(ScenarioFileRead, FullPrefsPutTheirMarginsAndSwitchesInForce) {
 }
 
 TEST_F(ScenarioFileRead, GroupRangesAndSpreadFactorsAreChecked) {
-    Scenario written;
-    resetScenario(written);
-    auto& g = written.groups;
-    g.groupRandomMin[0] = -60;
-    g.groupRandomMax[0] = 20;
-    g.groupRandomMin[1] = 30;
-    g.groupRandomMax[1] = 20;
-    g.groupRandomMin[2] = 20;
-    g.groupRandomMax[2] = 20;
-    g.groupRandomMin[3] = 5;
-    g.groupRandomMax[3] = 101;
-    g.randomDistribution = 0;
-    g.rangeSpreadFactor = 12;
-    g.stdSpreadFactor = -3; // not checked under distribution 0
+    Scenario written = test::makeScenario("group index=0 min=-60 max=20\n"
+                                          "group index=1 min=30 max=20\n"
+                                          "group index=2 min=20 max=20\n"
+                                          "group index=3 min=5 max=101\n"
+                                          // std-spread is not checked under distribution 0
+                                          "random distribution=0 range-spread=12 std-spread=-3");
     test::writeAll(path("g.RET"), encodeScenarioImage(written));
     ASSERT_TRUE(read(path("g.RET")));
+    // Group 3 reads 5..0 after the maximum is cleared.
     const auto& r = scenario.groups;
-    EXPECT_EQ(r.groupRandomMin[0], 0.0f);
-    EXPECT_EQ(r.groupRandomMax[0], 20.0f);
-    EXPECT_EQ(r.groupRandomMin[1], 0.0f);
-    EXPECT_EQ(r.groupRandomMax[1], 0.0f);
-    EXPECT_EQ(r.groupRandomMin[2], 20.0f);
-    EXPECT_EQ(r.groupRandomMax[2], 20.0f);
-    EXPECT_EQ(r.groupRandomMin[3], 0.0f); // 5..0 after the maximum is cleared
-    EXPECT_EQ(r.groupRandomMax[3], 0.0f);
+    EXPECT_EQ((std::vector<float>(r.groupRandomMin.begin(), r.groupRandomMin.begin() + 4)),
+              (std::vector<float>{0, 0, 20, 0}));
+    EXPECT_EQ((std::vector<float>(r.groupRandomMax.begin(), r.groupRandomMax.begin() + 4)),
+              (std::vector<float>{20, 0, 20, 0}));
     EXPECT_EQ(r.rangeSpreadFactor, 10);
     EXPECT_EQ(r.stdSpreadFactor, -3);
 
@@ -240,10 +230,10 @@ TEST_F(ScenarioFileRead, DamagedFilesAreRefusedWithTheWarning) {
         scenario.accounts.accountCount = 4;
         scenario.modified = true;
         EXPECT_FALSE(read(path("bad.RET"))) << i;
-        ASSERT_EQ(dialogs.shown.size(), 1u) << i;
-        EXPECT_EQ(dialogs.shown[0].text,
-                  path("bad.RET") + " doesn't seem to be a valid Tarvel Financial Planner file.");
-        EXPECT_EQ(dialogs.shown[0].title, "FILE WARNING");
+        ASSERT_EQ(dialogs.transcript(), "FILE WARNING|" + path("bad.RET") +
+                                            " doesn't seem to be a valid Tarvel Financial "
+                                            "Planner file.")
+            << i;
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_EQ(scenario.fileName, "tmp01.ret");
         EXPECT_EQ(scenario.saveName, "tmp01.ret");
@@ -267,9 +257,7 @@ TEST_F(ScenarioFileWrite, SaveNeedsAnExistingFileAndKeepsTheScenarioModified) {
     scenario.saveName = path("tmp01.ret");
     scenario.modified = true;
     EXPECT_FALSE(writeScenario(scenario, settings, dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open file!");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE ERROR");
+    EXPECT_EQ(dialogs.transcript(), "FILE ERROR|Cannot open file!");
     EXPECT_TRUE(scenario.modified);
     EXPECT_FALSE(std::filesystem::exists(path("tmp01.ret")));
 }
@@ -304,24 +292,14 @@ TEST_F(ScenarioFileWrite, SaveCopiesLiveStateAndReplacesLongerFilesWhole) {
     EXPECT_EQ(scenario.events[1].type, 6);
 }
 
-TEST_F(ScenarioFileWrite, AFileThatIsNotThereIsNotSavedOver) {
-    resetScenario(scenario);
-    scenario.saveName = path("gone.RET");
-    EXPECT_FALSE(writeScenario(scenario, settings, dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open file!");
-    EXPECT_FALSE(std::filesystem::exists(path("gone.RET")));
-}
-
 TEST_F(ScenarioFileWrite, SaveAsAsksBeforeOverwriting) {
     resetScenario(scenario);
     test::writeAll(path("old.RET"), {1, 2, 3});
     scenario.fileName = path("old.RET");
     dialogs.answers = {Answer::No};
     EXPECT_FALSE(saveAsScenario(scenario, settings, dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, path("old.RET") + " exits - Overwrite anyway?");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE WARNING");
+    ASSERT_EQ(dialogs.transcript(),
+              "FILE WARNING|" + path("old.RET") + " exits - Overwrite anyway?");
     EXPECT_EQ(dialogs.shown[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(test::readAll(path("old.RET")), (std::vector<Byte>{1, 2, 3}));
 
@@ -352,8 +330,7 @@ TEST_F(ScenarioFileWrite, NewWritesTheShortFormUnderTheCounterName) {
     settings.startCounter = 0.0f;
     std::filesystem::create_directory(path("temp01.ret"));
     EXPECT_FALSE(writeShortScenario(scenario, settings, dir.path(), dialogs));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open temporary file!");
+    EXPECT_EQ(dialogs.transcript(), "FILE ERROR|Cannot open temporary file!");
 }
 
 } // namespace

@@ -31,6 +31,14 @@ std::vector<std::string> eventNames(const Scenario& s) {
     return names;
 }
 
+std::vector<std::string> accountNames(const Scenario& s) {
+    std::vector<std::string> names;
+    for (int i = 0; i < s.accounts.accountCount; ++i) {
+        names.emplace_back(fieldText(s.accounts.accounts[static_cast<std::size_t>(i)].name));
+    }
+    return names;
+}
+
 TEST(ResetScenario, GivesNewScenarioValuesAndKeepsTheBirthDate) {
     Scenario s;
     s.header.birthMonth = 5;
@@ -268,10 +276,8 @@ TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {
                                     "account name=Apple amount=3 slot=32\n"
                                     "account name=BANK amount=4 slot=33");
     sortAccounts(s, AccountSortKey::Name, true);
-    EXPECT_EQ(fieldText(s.accounts.accounts[0].name), "Apple");
-    EXPECT_EQ(fieldText(s.accounts.accounts[1].name), "bank"); // equal names keep their order
-    EXPECT_EQ(fieldText(s.accounts.accounts[2].name), "BANK");
-    EXPECT_EQ(fieldText(s.accounts.accounts[3].name), "_misc"); // '_' sorts after letters
+    // Equal names keep their order; '_' sorts after letters.
+    EXPECT_EQ(accountNames(s), (std::vector<std::string>{"Apple", "bank", "BANK", "_misc"}));
     EXPECT_EQ(s.accounts.accounts[0].slot, 32);
     EXPECT_EQ(s.accounts.accounts[3].accountId, 1);
 
@@ -287,13 +293,9 @@ TEST(AccountSort, ByAccessOrderAndBySlotValues) {
     s.slots.rmdTable[1] = 39; // only the tens digit counts
     s.slots.rmdTable[2] = 21;
     sortAccounts(s, AccountSortKey::AccessOrder, true);
-    EXPECT_EQ(fieldText(s.accounts.accounts[0].name), "Y");
-    EXPECT_EQ(fieldText(s.accounts.accounts[1].name), "Z");
-    EXPECT_EQ(fieldText(s.accounts.accounts[2].name), "X");
+    EXPECT_EQ(accountNames(s), (std::vector<std::string>{"Y", "Z", "X"}));
     sortAccounts(s, AccountSortKey::RmdTable, false); // tens digits 3, 2, 1
-    EXPECT_EQ(fieldText(s.accounts.accounts[0].name), "Y");
-    EXPECT_EQ(fieldText(s.accounts.accounts[1].name), "Z");
-    EXPECT_EQ(fieldText(s.accounts.accounts[2].name), "X");
+    EXPECT_EQ(accountNames(s), (std::vector<std::string>{"Y", "Z", "X"}));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "model/text_field.h"
 #include "results/plot_file.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -50,27 +51,7 @@ TEST(PlotFile, TwoAccountsOverTwoYearsGiveTheExactLayout) {
     plot.trailer(groups, accounts);
 
     EXPECT_EQ(readText(dir / "plotinf01.tmp"),
-              "2\n"
-              "File: plan.ret\n"
-              "Date: 03/14/2024\n"
-              "Time: 09:05:00\n"
-              "2.00\n"
-              "2\n"
-              "Savings\n"
-              "House\n"
-              "10000.50\n"
-              "250000.00\n"
-              "65.2 10000.50 0.00 0.00 250000.00 0.00 260000.50 "
-              "1500.50 1000.00 200.25 300.25 4000.00 2500.00 800.00 100.00 50.00 0.00 0.00 0.00 "
-              "12.75\n"
-              "9000.25\n"
-              "255000.00\n"
-              "66.0 9000.25 0.00 0.00 255000.00 0.00 264000.25 "
-              "0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00\n"
-              "Stocks\n\nBonds\n\n\n\n\n\n\nCash\n"
-              "3\n"
-              "0\n"
-              "Done\n");
+              readText(test::testData("results/plot_two_years.txt")));
 }
 
 TEST(PlotFile, NegativeAmountsAndFractionalYearsKeepCFormatting) {

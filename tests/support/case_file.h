@@ -1,0 +1,38 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace finplan::test {
+
+using KeyValues = std::vector<std::pair<std::string, std::string>>;
+
+// One line of a case file:
+//
+//   word key=value key="a value with blanks" => key=value ...
+//
+// The pairs before "=>" are the inputs, those after it the expected answers; a key without
+// "=value" has an empty value. Blank lines and lines starting with '#' are skipped.
+struct CaseLine {
+    std::string where; // "file:line" and the line itself, for failure messages
+    std::string word;
+    KeyValues inputs;
+    KeyValues expected;
+
+    // The value of an input or expected key; a key that is not there is a broken case.
+    const std::string& input(const std::string& key) const;
+    const std::string& answer(const std::string& key) const;
+};
+
+// A file of tests/data in the source tree named by FINPLAN_SOURCE_DIR.
+std::filesystem::path testData(const std::string& relative);
+
+// The lines of a text, without their line feeds.
+std::vector<std::string> linesOf(const std::string& text);
+
+// The cases of a file under tests/data; an unreadable or malformed file throws.
+std::vector<CaseLine> readCases(const std::string& relative);
+
+} // namespace finplan::test
