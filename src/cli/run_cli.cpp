@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/account_import_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
@@ -32,7 +33,10 @@ constexpr std::string_view kUsage =
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
     "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
-    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n";
+    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
+    "  import-accounts FILE OUT.RET  a new scenario with the accounts of a bank statement\n"
+    "  update-accounts SCENARIO.RET FILE OUT.RET  set the accounts' initial amounts from a\n"
+    "                          bank statement\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
@@ -74,6 +78,14 @@ constexpr std::string_view kHelpDetails =
     "  tradeoff [FILE]  FILE as tradeinf.dat (default: the work directory's) [--workdir DIR]\n"
     "               [--periods N] [--use-tax-rate|--no-tax-rate] [--tax-rate T]\n"
     "               [--plot FILE] [--save FILE]\n"
+    "Options of import-accounts and update-accounts:\n"
+    "  --tab, --comma          the statement's delimiter (default: comma for a .csv name,\n"
+    "                          else tab)\n"
+    "  --no-new                update-accounts: add no account the scenario lacks\n"
+    "  --workdir DIR           where tabout.tmp or csvout.tmp is written (default: .)\n"
+    "Each account prints \"added\" or \"updated\", its id, name and amount, tab-separated.\n"
+    "update-accounts asks before it changes anything, so it needs --yes to write OUT.\n"
+    "\n"
     "A FILE of calc gets exactly the calculator's file; \"-\" sends it to standard output\n"
     "in place of the lines.\n"
     "\n"
@@ -138,6 +150,8 @@ const auto kCommands = std::to_array<Command>({
      [](const CliContext& c, const CliArguments& a) { return runSample(c, a.files[0]); }},
     {"run", 1, kRunOptions, runRun},
     {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
+    {"import-accounts", 2, kImportOptions, runImportAccounts},
+    {"update-accounts", 3, kImportOptions, runUpdateAccounts},
 #ifdef FINPLAN_CLI_GRAPHS
     {"graph", 1, kGraphOptions, runGraph},
 #endif
