@@ -24,6 +24,11 @@ std::optional<std::string> parseArguments(std::span<const std::string> words,
             parsed.files.push_back(word);
         } else if (contains(spec.flags, word)) {
             parsed.flags.insert(word);
+        } else if (contains(spec.repeated, word)) {
+            if (i + 1 >= words.size()) {
+                return "option \"" + word + "\" needs a value";
+            }
+            parsed.repeated.emplace_back(word, words[++i]);
         } else if (contains(spec.valued, word)) {
             if (i + 1 >= words.size()) {
                 return "option \"" + word + "\" needs a value";

@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace finplan::cli {
@@ -15,6 +16,8 @@ struct CliArguments {
     std::vector<std::string> files;
     std::set<std::string, std::less<>> flags;               // "--detailed"
     std::map<std::string, std::string, std::less<>> values; // "--workdir" -> "DIR"
+    // Options that may be given more than once, in the order given ("--set", "KEY=TEXT").
+    std::vector<std::pair<std::string, std::string>> repeated;
 
     bool has(std::string_view flag) const { return flags.contains(flag); }
     std::optional<std::string> value(std::string_view option) const {
@@ -27,6 +30,7 @@ struct CliArguments {
 struct OptionSpec {
     std::span<const std::string_view> flags;
     std::span<const std::string_view> valued;
+    std::span<const std::string_view> repeated = {};
 };
 
 // Splits the words after the command name; an error text when an option is unknown or lacks

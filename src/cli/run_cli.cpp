@@ -5,6 +5,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_context.h"
 #include "cli/cli_dialogs.h"
+#include "cli/edit_command.h"
 #include "cli/info_command.h"
 #ifdef FINPLAN_CLI_GRAPHS
 #include "cli/graph_command.h"
@@ -32,6 +33,10 @@ constexpr std::string_view kUsage =
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
     "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
+    "  list SCENARIO.RET       print the scenario description lines, one per line\n"
+    "  edit SCENARIO.RET (--out OUT.RET | --dry-run) TARGET [--set KEY=TEXT]...\n"
+    "                          add, change, copy or delete an event, or change the initial\n"
+    "                          values, with the editors' own checks\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
     "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
     "  import-accounts FILE OUT.RET  a new scenario with the accounts of a bank statement\n"
@@ -57,6 +62,28 @@ constexpr std::string_view kHelpDetails =
     "  --export-csv FILE       also export the yearly balances, comma-delimited\n"
     "  --export-tab FILE       also export the yearly balances, tab-delimited\n"
     "  --save-graphs FILE      also copy the graph file as Save Graphs does\n"
+    "\n"
+    "Options of edit (one TARGET):\n"
+    "  --add KIND              a new event: withdrawal, deposit, transfer, fundamentals,\n"
+    "                          loan, mortgage or credit-card\n"
+    "  --event N               the event numbered N as info numbers them\n"
+    "  --line L                the event of line L of list, as a double-click (0: the\n"
+    "                          initial values)\n"
+    "  --initial-values        the Initial Values\n"
+    "  --copy-event N          copy event N, then edit the copy's original\n"
+    "  --delete-event N        delete event N\n"
+    "  --set KEY=TEXT          type TEXT into the field KEY (the label in lower case with\n"
+    "                          hyphens: start-age, apply-rate, payments-account); pickers\n"
+    "                          take an account name, #ID or none, check boxes on or off;\n"
+    "                          fields not set keep what the editor shows. Fundamentals\n"
+    "                          also take account-rate=R for the chosen account\n"
+    "  --calculate             press Calculate (loan, mortgage, credit-card): print the\n"
+    "                          computed values, store and write nothing\n"
+    "  --out OUT.RET           write the edited scenario to OUT (existing: only with --yes)\n"
+    "  --dry-run               check and print, write nothing\n"
+    "  --today DATE, --workdir DIR   as for run\n"
+    "edit prints the event's description lines and computed values (\"Monthly Payment:\n"
+    "289.99\"). A refused value prints each message as TITLE: text and writes nothing.\n"
     "\n"
     "Options of calc (each prints its results as \"key: value\" lines):\n"
     "  mortgage     --amount A --rate R --years Y [--down D]\n"
@@ -121,7 +148,8 @@ constexpr std::string_view kHelpDetails =
     "  1  usage error: unknown command or option, wrong number of arguments\n"
     "  2  the scenario could not be read (missing or refused file)\n"
     "  3  the scenario could not be written\n"
-    "  4  a value was refused by a check (the message is printed as TITLE: text)\n";
+    "  4  a value was refused by a check (the message is printed as TITLE: text), or\n"
+    "     edit was refused (a full event table, an event that is not copied)\n";
 
 // A command that checks the count of its words itself.
 constexpr std::size_t kOwnArgumentCount = static_cast<std::size_t>(-1);
@@ -148,6 +176,11 @@ const auto kCommands = std::to_array<Command>({
      1,
      {},
      [](const CliContext& c, const CliArguments& a) { return runSample(c, a.files[0]); }},
+    {"list",
+     1,
+     {},
+     [](const CliContext& c, const CliArguments& a) { return runList(c, a.files[0]); }},
+    {"edit", 1, kEditOptions, runEdit},
     {"run", 1, kRunOptions, runRun},
     {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
     {"import-accounts", 2, kImportOptions, runImportAccounts},

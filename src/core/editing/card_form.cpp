@@ -71,7 +71,7 @@ void loadCreditCard(FormContext& context, FormLoad& load) {
     t["monthly-purchases"] = shown(kPaymentFormat, static_cast<double>(event.extraPurchases()));
     t["years"] = shown("%-5.2f", static_cast<double>(event.appreciationRate));
     const float months = event.adjustRate;
-    t["months"] = shown("%-3d", std::fabs(months) < 1e9f ? static_cast<int>(months) : 0);
+    t["months"] = shownWhole("%-3d", std::fabs(months) < 1e9f ? static_cast<int>(months) : 0);
     t["total-interest"] = shown("%13.2f", static_cast<double>(event.downPayment));
     load.choices["payments-account"] = accountChoices(context.scenario, true);
     t["payments-account"] =
@@ -91,7 +91,7 @@ CalcResult submitCreditCard(FormContext& context, const FieldTexts& fields, Subm
     event.downPayment = payoff.interest;
     OutputBuilder out;
     out.number("years", "%-5.2f", static_cast<double>(payoff.years));
-    out.text("months", shown("%3d", payoff.months));
+    out.text("months", shownWhole("%3d", payoff.months));
     out.number("total-interest", "%13.2f", static_cast<double>(payoff.interest));
     if (stage == SubmitStage::Store) {
         event.type = static_cast<std::int16_t>(EventType::Loan);

@@ -198,7 +198,8 @@ FieldTexts EventEditor::accountRateTexts(int accountId) const {
 }
 
 CalcResult EventEditor::setAccountRate(int accountId, const FieldTexts& fields) {
-    FieldReader in(cutToFields(editorForm(EditorKind::AccountRate), fields), MessageIcon::Stop);
+    const FieldTexts cut = cutToFields(editorForm(EditorKind::AccountRate), fields);
+    FieldReader in(cut, MessageIcon::Stop);
     if (closed() || accountById(scenario(), accountId) == nullptr) {
         return in.result();
     }
@@ -239,6 +240,9 @@ CalcResult EventEditor::submit(const FieldTexts& typed, bool store) {
     if (store) {
         if (m_isNew) {
             scenario.liveEventCount = m_index + 1;
+        }
+        if (m_index >= 0) {
+            m_stored = scenario.events[static_cast<std::size_t>(m_index)];
         }
         m_session.commit(commitLabel(form(), m_isNew, m_copy));
     }

@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -85,6 +86,9 @@ public:
     // Its OK: the rate is checked and remembered for this account until the Fundamentals OK.
     CalcResult setAccountRate(int accountId, const FieldTexts& fields);
 
+    // The event as the accepted OK stored it, before the events were sorted; empty before.
+    const std::optional<EventRecord>& storedEvent() const { return m_stored; }
+
     const EditSession& session() const { return m_session; }
     const Scenario& scenario() const { return m_session.scenario(); }
 
@@ -104,6 +108,7 @@ private:
     int m_index = -1;
     bool m_isNew = false;
     bool m_copy = false;
+    std::optional<EventRecord> m_stored;
     FieldTexts m_texts;
     std::map<std::string, std::vector<PickerChoice>, std::less<>> m_choices;
     State m_state;

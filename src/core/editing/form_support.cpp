@@ -23,6 +23,10 @@ std::string shown(const char* format, double value) {
     return formatText(format, value);
 }
 
+std::string shownWhole(const char* format, int value) {
+    return formatText(format, value);
+}
+
 std::string shownName(const EventRecord& event) {
     return utf8FromLatin1(fieldText(event.name));
 }

@@ -15,6 +15,8 @@ namespace finplan {
 
 // A number as a field shows it, e.g. shown("%-6.2f", 65) is "65.00 ".
 std::string shown(const char* format, double value);
+// A whole number as a field shows it ("%-2d", "%3d").
+std::string shownWhole(const char* format, int value);
 
 // A stored name as the Description field shows it, and a typed one into the record.
 std::string shownName(const EventRecord& event);

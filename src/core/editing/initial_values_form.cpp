@@ -54,8 +54,8 @@ void loadInitialValues(FormContext& context, FormLoad& load) {
     t["end-age"] = shown("%-6.2f", static_cast<double>(h.endAge));
     t["tax-rate"] = shown("%-7.2f", static_cast<double>(h.taxRate));
     t["inflation-rate"] = shown("%-7.2f", static_cast<double>(h.inflationRate));
-    t["birth-month"] = shown("%2d", h.birthMonth);
-    t["birth-day"] = shown("%2d", h.birthDay);
+    t["birth-month"] = shownWhole("%2d", h.birthMonth);
+    t["birth-day"] = shownWhole("%2d", h.birthDay);
     t["use-birthday"] = h.useBirthday == 1 ? "on" : "";
     t["investment-savings"] = money(h.initialInvestmentSavings);
     t["tax-free-savings"] = money(h.initialTaxFreeSavings);

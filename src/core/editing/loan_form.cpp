@@ -26,7 +26,7 @@ void loadLoan(FormContext& context, FormLoad& load) {
     t["amount"] = shown(kAmountFormat, static_cast<double>(event.amount));
     t["down-payment"] = shown(kAmountFormat, static_cast<double>(event.downPayment));
     t["rate"] = shown(kAgeFormat, static_cast<double>(event.rate));
-    t["no-of-years"] = shown("%-2d", event.years);
+    t["no-of-years"] = shownWhole("%-2d", event.years);
     t["monthly-payment"] = shown(kPaymentFormat, static_cast<double>(event.payment));
     t["sell-asset-age"] = shown(kAgeFormat, static_cast<double>(event.adjustRate));
     load.choices["deposit-to"] = accountChoices(context.scenario, false);

@@ -104,7 +104,7 @@ void loadMortgage(FormContext& context, FormLoad& load) {
     t["amount"] = shown(kAmountFormat, static_cast<double>(event.amount));
     t["down-payment"] = shown(kAmountFormat, static_cast<double>(event.downPayment));
     t["rate"] = shown(kRateFormat, static_cast<double>(event.rate));
-    t["no-of-years"] = shown("%-2d", event.years);
+    t["no-of-years"] = shownWhole("%-2d", event.years);
     t["monthly-payment"] = moneyText(event.payment);
     t["appreciation-rate"] = shown(kRateFormat, static_cast<double>(event.appreciationRate));
     t["sell-age"] = shown(kRateFormat, static_cast<double>(event.adjustRate));

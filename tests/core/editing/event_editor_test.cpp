@@ -1,0 +1,548 @@
+#include "editing/event_editor.h"
+#include "model/byte_io.h"
+#include "model/scenario_image.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+using test::ScriptedDialogs;
+
+const LocalDateTime kToday{2026, 3, 10, 9, 0, 0};
+
+// Accounts 1 Checking, 2 Boat (an asset), 3 IRA (in the asset allocation), 4 Savings.
+Scenario editingScenario() {
+    return test::makeScenario("header start=55.5 end=90 tax=22 inflation=3\n"
+                              "birthday month=4 day=12 use=0\n"
+                              "account name=Checking id=1 rate=2\n"
+                              "account name=Boat kind=asset id=2 rate=-10\n"
+                              "account name=IRA kind=retirement id=3 allocation=1\n"
+                              "account name=Savings id=4\n"
+                              "deposit name=Salary start=56 end=62 amount=30000 to=Savings\n"
+                              "withdrawal name=Rent start=60 end=85 amount=12000 from=Checking\n");
+}
+
+const std::map<std::string, EditorKind> kEditorWords = {
+    {"withdrawal", EditorKind::Withdrawal}, {"deposit", EditorKind::Deposit},
+    {"transfer", EditorKind::Transfer},     {"fundamentals", EditorKind::Fundamentals},
+    {"initial", EditorKind::InitialValues}, {"loan", EditorKind::Loan},
+    {"mortgage", EditorKind::Mortgage},     {"card", EditorKind::CreditCard},
+};
+
+// Texts every check of the editor accepts.
+const std::map<EditorKind, std::string> kValidFields = {
+    {EditorKind::Withdrawal, "description=Rent;amount=1000;start-age=60;end-age=70;apply-rate=2;"
+                             "withdrawal-account=1"},
+    {EditorKind::Deposit,
+     "description=Pay;start-age=56;end-age=60;amount=500;apply-rate=0;deposit-to=4"},
+    {EditorKind::Transfer, "description=Move;start-age=60;end-age=65;amount=100;apply-rate=1;"
+                           "from-account=1;to-account=4"},
+    {EditorKind::Fundamentals, "description=Rates;start-age=60;tax-rate=20;inflation-rate=2"},
+    {EditorKind::InitialValues,
+     "birth-month=4;birth-day=12;start-age=55;end-age=90;tax-rate=22;inflation-rate=3"},
+    {EditorKind::Loan, "description=Boat;start-age=59;payoff-age=64;amount=20000;"
+                       "down-payment=5000;rate=6;no-of-years=5;sell-asset-age=0;deposit-to=2;"
+                       "payments-account=1"},
+    {EditorKind::Mortgage, "description=House;start-age=60;payoff-age=75;amount=20000;"
+                           "down-payment=5000;rate=4;no-of-years=15;appreciation-rate=3;"
+                           "sell-age=0;percent-of-selling-price=6;taxes=0;closing-costs=0;"
+                           "accelerated-amount=0"},
+    {EditorKind::CreditCard, "company=Visa;start-age=56;payoff-age=60;balance=1000;rate=18;"
+                             "monthly-payments=600;monthly-purchases=0"},
+};
+
+std::string trim(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t at = 0;
+    while (true) {
+        const auto next = text.find(separator, at);
+        parts.push_back(text.substr(at, next == std::string::npos ? next : next - at));
+        if (next == std::string::npos) {
+            return parts;
+        }
+        at = next + 1;
+    }
+}
+
+void typeInto(FieldTexts& fields, const std::string& settings) {
+    for (const std::string& setting : split(settings, ';')) {
+        const auto equals = setting.find('=');
+        if (equals != std::string::npos) {
+            fields[setting.substr(0, equals)] = setting.substr(equals + 1);
+        }
+    }
+}
+
+// One editor opened on a new event (or the initial values) of a fresh scenario.
+struct Opened {
+    Scenario scenario = editingScenario();
+    ScriptedDialogs dialogs;
+    FixedClock clock{kToday};
+    std::vector<Byte> before = encodeScenarioImage(scenario); // as it was before opening
+    std::unique_ptr<EventEditor> editor;
+    FieldTexts fields;
+
+    explicit Opened(EditorKind kind, EditTarget target = {}) {
+        editor = std::make_unique<EventEditor>(scenario, kind, target, clock, dialogs);
+        fields = editor->texts();
+        if (target.index == EditTarget::kNewEvent) {
+            typeInto(fields, kValidFields.at(kind));
+        }
+    }
+};
+
+struct RefusalCase {
+    int line = 0;
+    EditorKind kind{};
+    std::string typed;
+    std::string field;
+    std::string title;
+    std::string text;
+};
+
+std::vector<RefusalCase> readRefusalCases() {
+    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
+    std::ifstream in(std::string(source != nullptr ? source : ".") +
+                     "/tests/data/editing/refusals.txt");
+    std::vector<RefusalCase> cases;
+    int number = 0;
+    for (std::string line; std::getline(in, line);) {
+        ++number;
+        if (line.empty() || line.front() == '#') {
+            continue;
+        }
+        const auto parts = split(line, '|');
+        if (parts.size() != 5) {
+            ADD_FAILURE() << "refusals.txt line " << number << " has no five parts";
+            continue;
+        }
+        cases.push_back({number, kEditorWords.at(trim(parts[0])), trim(parts[1]), trim(parts[2]),
+                         trim(parts[3]), trim(parts[4])});
+    }
+    return cases;
+}
+
+TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
+    const auto cases = readRefusalCases();
+    ASSERT_GE(cases.size(), 70u);
+    for (const RefusalCase& c : cases) {
+        SCOPED_TRACE("refusals.txt line " + std::to_string(c.line));
+        Opened opened(c.kind);
+        typeInto(opened.fields, c.typed);
+        const CalcResult result = opened.editor->ok(opened.fields);
+        ASSERT_TRUE(result.refusal.has_value());
+        EXPECT_EQ(result.refusal->field, c.field);
+        ASSERT_EQ(opened.dialogs.shown.size(), 1u);
+        EXPECT_EQ(opened.dialogs.shown[0].title, c.title);
+        EXPECT_EQ(opened.dialogs.shown[0].text, c.text);
+        EXPECT_EQ(opened.dialogs.shown[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(opened.editor->closed());
+        // The refused OK changed the record; closing the editor puts everything back.
+        opened.editor.reset();
+        EXPECT_EQ(encodeScenarioImage(opened.scenario), opened.before);
+        EXPECT_FALSE(opened.scenario.modified);
+    }
+}
+
+TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
+    for (const auto& [kind, typed] : kValidFields) {
+        SCOPED_TRACE(editorForm(kind).title);
+        Opened opened(kind);
+        const int count = opened.scenario.liveEventCount;
+        const CalcResult result = opened.editor->ok(opened.fields);
+        EXPECT_FALSE(result.refusal.has_value());
+        EXPECT_TRUE(opened.dialogs.shown.empty());
+        EXPECT_TRUE(opened.editor->closed());
+        EXPECT_TRUE(opened.scenario.modified);
+        EXPECT_TRUE(opened.scenario.resultsStale);
+        EXPECT_EQ(opened.scenario.liveEventCount,
+                  kind == EditorKind::InitialValues ? count : count + 1);
+        opened.editor.reset(); // an accepted OK stays
+        EXPECT_TRUE(opened.scenario.modified);
+    }
+}
+
+TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
+    for (const auto& [kind, typed] : kValidFields) {
+        SCOPED_TRACE(editorForm(kind).title);
+        for (const bool cancel : {true, false}) {
+            Scenario scenario = editingScenario();
+            scenario.events[5].amount = 77.0f; // a scratch record with something in it
+            const auto before = encodeScenarioImage(scenario);
+            const Scenario copy = scenario;
+            ScriptedDialogs dialogs;
+            FixedClock clock{kToday};
+            {
+                // An existing event for the event editors, so the record itself changes.
+                const EditTarget target{kind == EditorKind::Deposit ? 0 : EditTarget::kNewEvent};
+                EventEditor editor(scenario, kind, target, clock, dialogs);
+                FieldTexts fields = editor.texts();
+                typeInto(fields, typed);
+                editor.calculate(fields);
+                if (kind == EditorKind::InitialValues) {
+                    fields["use-birthday"] = "on";
+                    editor.click("use-birthday", fields);
+                }
+                if (cancel) {
+                    editor.cancel(fields);
+                    EXPECT_TRUE(editor.closed());
+                }
+            }
+            EXPECT_EQ(encodeScenarioImage(scenario), before);
+            EXPECT_EQ(scenario.events[5].amount, 77.0f);
+            EXPECT_EQ(scenario.modified, copy.modified);
+            EXPECT_EQ(scenario.liveEventCount, copy.liveEventCount);
+        }
+    }
+}
+
+TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
+    Opened withdrawal(EditorKind::Withdrawal, {1});
+    EXPECT_EQ(withdrawal.fields.at("description"), "Rent");
+    EXPECT_EQ(withdrawal.fields.at("amount"), "12000.00   ");
+    EXPECT_EQ(withdrawal.fields.at("start-age"), "60.00 ");
+    EXPECT_EQ(withdrawal.fields.at("end-age"), "85.00 ");
+    EXPECT_EQ(withdrawal.fields.at("withdrawal-account"), "1");
+    EXPECT_EQ(withdrawal.fields.at("one-time"), "");
+    // The picker lists the accounts by name, "No Selection" first.
+    std::vector<std::string> names;
+    for (const PickerChoice& choice : withdrawal.editor->choices("withdrawal-account")) {
+        names.push_back(choice.name + "#" + std::to_string(choice.accountId));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"No Selection#-1", "Boat#2", "Checking#1", "IRA#3",
+                                               "Savings#4"}));
+
+    Opened deposit(EditorKind::Deposit, {0});
+    EXPECT_EQ(deposit.fields.at("amount"), "30000.00    ");
+    EXPECT_EQ(deposit.fields.at("deposit-to"), "4");
+    EXPECT_EQ(deposit.editor->choices("deposit-to").size(), 4u);
+}
+
+TEST(EventEditor, ALoanOf20000With5000DownAt6PercentFor5YearsPays289_99) {
+    Opened loan(EditorKind::Loan);
+    const CalcResult calculated = loan.editor->calculate(loan.fields);
+    EXPECT_EQ(calculated.output("monthly-payment"), "289.99     ");
+    EXPECT_FALSE(loan.editor->closed());
+    EXPECT_EQ(loan.scenario.liveEventCount, 2); // Calculate stores no event
+    const CalcResult stored = loan.editor->ok(loan.fields);
+    ASSERT_TRUE(stored.accepted());
+    const EventRecord& event = *loan.editor->storedEvent();
+    EXPECT_EQ(event.type, 3);
+    EXPECT_NEAR(event.payment, 289.99f, 0.005f);
+    EXPECT_EQ(event.accountId, 2);
+    EXPECT_EQ(event.appreciationRate, -10.0f); // the deposit account's rate
+    EXPECT_EQ(event.payAccountId, 1);
+    EXPECT_EQ(event.payFromAccountFlag, 438);
+    EXPECT_EQ(event.startAge, 59.0f);
+}
+
+TEST(EventEditor, CardPayoffResultsFollowTheMonthByMonthRule) {
+    struct Case {
+        std::string typed;
+        std::string years, months, interest;
+    };
+    // 1000 x 18 / 365 x 30 x 0.01 = 14.7945...; a payment below the month's interest
+    // (5000 x 0.18 x 30 / 365 = 73.97) never pays off: 1200 months.
+    const std::vector<Case> cases = {
+        {"balance=1000;rate=18;monthly-payments=600", "0.08 ", "  1", "        14.79"},
+        {"balance=5000;rate=18;monthly-payments=50", "100.00", "1200", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        Opened card(EditorKind::CreditCard);
+        typeInto(card.fields, c.typed);
+        const CalcResult result = card.editor->calculate(card.fields);
+        ASSERT_TRUE(result.accepted());
+        EXPECT_EQ(result.output("years"), c.years);
+        EXPECT_EQ(result.output("months"), c.months);
+        if (!c.interest.empty()) {
+            EXPECT_EQ(result.output("total-interest"), c.interest);
+        }
+        // The calculator mode shares the routine.
+        const CalcResult calculator = calculateCardPayoffFields(card.fields);
+        EXPECT_EQ(calculator.output("years"), result.output("years"));
+        EXPECT_EQ(calculator.output("months"), result.output("months"));
+    }
+}
+
+TEST(EventEditor, EndAgeOfOneTimeAndAllFundsEventsIsReadWithoutChecks) {
+    Opened withdrawal(EditorKind::Withdrawal);
+    typeInto(withdrawal.fields, "one-time=on;end-age=;start-age=65.7");
+    ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
+    EXPECT_EQ(withdrawal.editor->storedEvent()->endAge, 0.0f);
+    EXPECT_EQ(withdrawal.editor->storedEvent()->startAge, 65.0f);
+    EXPECT_EQ(withdrawal.editor->storedEvent()->oneTime, 1);
+
+    Opened transfer(EditorKind::Transfer);
+    typeInto(transfer.fields, "transfer-all-funds=on;end-age=abc;amount=0;apply-rate=99");
+    EXPECT_EQ(
+        transfer.editor->disabledFields(transfer.fields),
+        (std::set<std::string>{"amount", "apply-rate", "end-age", "one-time", "apply-inflation"}));
+    ASSERT_TRUE(transfer.editor->ok(transfer.fields).accepted());
+    EXPECT_EQ(transfer.editor->storedEvent()->allFunds, 1);
+    EXPECT_EQ(transfer.editor->storedEvent()->amount, 0.0f);
+}
+
+TEST(EventEditor, MoneyTextsReadBackAndTextsAreCutToTheirFields) {
+    struct Case {
+        std::string amount;
+        float stored;
+    };
+    const std::vector<Case> cases = {
+        {"1,000", 1000.0f},
+        {"$12,345.50", 12345.5f},
+        {" 250 ", 250.0f},
+        // 12 characters are read: "100000000.00"
+        {"100000000.009", 100000000.0f},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.amount);
+        Opened withdrawal(EditorKind::Withdrawal);
+        withdrawal.fields["amount"] = c.amount;
+        ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
+        EXPECT_EQ(withdrawal.editor->storedEvent()->amount, c.stored);
+    }
+}
+
+TEST(EventEditor, NamesBecomeLatin1WithoutControlCharactersCutTo49) {
+    struct Case {
+        std::string typed;
+        std::string stored;
+    };
+    const std::vector<Case> cases = {
+        {"Caf\xC3\xA9", "Caf\xE9"},
+        {"\xE6\x97\xA5\xE6\x9C\xAC car", "?? car"},
+        {"a\tb\nc\x7F"
+         "d",
+         "a b c d"},
+        {"bad \xFF byte", "bad ? byte"},
+        {"\xC0\x89overlong", "??overlong"},
+        {std::string(60, 'x'), std::string(49, 'x')},
+    };
+    for (const Case& c : cases) {
+        Opened withdrawal(EditorKind::Withdrawal);
+        withdrawal.fields["description"] = c.typed;
+        ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
+        EXPECT_EQ(std::string(fieldText(withdrawal.editor->storedEvent()->name)), c.stored)
+            << c.typed;
+    }
+    // Shown again as UTF-8.
+    Scenario scenario = editingScenario();
+    setFieldText(scenario.events[0].name, "Caf\xE9");
+    ScriptedDialogs dialogs;
+    FixedClock clock{kToday};
+    EventEditor editor(scenario, EditorKind::Deposit, {0}, clock, dialogs);
+    EXPECT_EQ(editor.texts().at("description"), "Caf\xC3\xA9");
+}
+
+TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
+    // A cleared record holds account id 0; an account with id 0 must not be preselected.
+    Scenario scenario = test::makeScenario("account name=Zero id=0\naccount name=One id=1\n"
+                                           "loan name=Old start=50 payoff=55 price=100 rate=5 "
+                                           "years=1 to=#9 appreciation=7.5\n");
+    ScriptedDialogs dialogs;
+    FixedClock clock{kToday};
+    {
+        EventEditor editor(scenario, EditorKind::Withdrawal, {}, clock, dialogs);
+        EXPECT_EQ(editor.texts().at("withdrawal-account"), "-1");
+    }
+    {
+        EventEditor editor(scenario, EditorKind::CreditCard, {}, clock, dialogs);
+        EXPECT_EQ(editor.texts().at("payments-account"), "-1");
+    }
+    // A loan whose deposit account is gone keeps its id and rate.
+    EventEditor loan(scenario, EditorKind::Loan, {0}, clock, dialogs);
+    EXPECT_EQ(loan.texts().at("deposit-to"), "");
+    EXPECT_EQ(loan.texts().at("payments-account"), "-1");
+    FieldTexts fields = loan.texts();
+    ASSERT_TRUE(loan.ok(fields).accepted());
+    EXPECT_EQ(loan.storedEvent()->accountId, 9);
+    EXPECT_EQ(loan.storedEvent()->appreciationRate, 7.5f);
+    EXPECT_EQ(loan.storedEvent()->payAccountId, -1);
+    EXPECT_EQ(loan.storedEvent()->payFromAccountFlag, 0);
+}
+
+TEST(EventEditor, NewEventsStartClearedAndACancelledOneLeavesNothing) {
+    Scenario scenario = editingScenario();
+    ScriptedDialogs dialogs;
+    FixedClock clock{kToday};
+    {
+        EventEditor editor(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
+        FieldTexts fields = editor.texts();
+        fields["description"] = "Scratch";
+        fields["start-age"] = "0"; // refused, but the record got the description
+        EXPECT_FALSE(editor.ok(fields).accepted());
+    }
+    EventEditor next(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
+    EXPECT_EQ(next.texts().at("description"), "");
+    EXPECT_EQ(next.texts().at("start-age"), "0.00  ");
+    // With no earlier rate change, tax and inflation start from the initial values.
+    EXPECT_EQ(next.texts().at("tax-rate"), "22.00 ");
+    EXPECT_EQ(next.texts().at("inflation-rate"), "3.00  ");
+    EXPECT_EQ(next.texts().at("change-account-rate"), "-1");
+}
+
+TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
+    Opened rates(EditorKind::Fundamentals);
+    EXPECT_EQ(rates.editor->accountRateTexts(1).at("account-name"), "Checking");
+    EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "2.000   ");
+    const CalcResult refused = rates.editor->setAccountRate(1, {{"current-rate", "200.5"}});
+    ASSERT_TRUE(refused.refusal.has_value());
+    ASSERT_EQ(rates.dialogs.shown.size(), 1u);
+    EXPECT_EQ(rates.dialogs.shown[0].title, "RATE ERROR");
+    EXPECT_EQ(rates.dialogs.shown[0].text,
+              "This amount must be greater than -200.00 and less than 200.00.");
+    ASSERT_TRUE(rates.editor->setAccountRate(1, {{"current-rate", "-7.25"}}).accepted());
+    EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "-7.250  ");
+    EXPECT_EQ(rates.scenario.accounts.accounts[1].currentRate, 2.0f); // not before OK
+    rates.fields["change-account-rate"] = "1";
+    ASSERT_TRUE(rates.editor->ok(rates.fields).accepted());
+    EXPECT_EQ(rates.scenario.accounts.accounts[1].currentRate, -7.25f);
+    EXPECT_EQ(rates.editor->storedEvent()->accountId, 1);
+    EXPECT_EQ(rates.editor->storedEvent()->rate, -7.25f);
+    EXPECT_EQ(rates.editor->storedEvent()->endAge, 60.0f);
+    EXPECT_EQ(rates.editor->storedEvent()->amount, 20.0f);
+    EXPECT_EQ(rates.editor->storedEvent()->downPayment, 2.0f);
+}
+
+TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
+    struct Case {
+        LocalDateTime today;
+        int month, day;
+        std::string startAge;
+    };
+    // 15 March, today 10 March: (365 - 5) / 365 = 0.98630; today 15 March: 0. A 31 February
+    // birthday is no later than 1 March: 0, not 364 days.
+    const std::vector<Case> cases = {
+        {{2026, 3, 10}, 3, 15, "55.986"},
+        {{2026, 3, 15}, 3, 15, "55.000"},
+        {{2026, 3, 1}, 2, 31, "55.000"},
+        {{2026, 4, 1}, 2, 28, "55.088"}, // 0 + 31 + 1 = 32 days
+    };
+    for (const Case& c : cases) {
+        Scenario scenario = editingScenario();
+        ScriptedDialogs dialogs;
+        FixedClock clock{c.today};
+        EventEditor editor(scenario, EditorKind::InitialValues, {}, clock, dialogs);
+        FieldTexts fields = editor.texts();
+        // Opening keeps the whole years only, the birthday not being in use.
+        EXPECT_EQ(fields.at("start-age"), "55.000");
+        fields["birth-month"] = std::to_string(c.month);
+        fields["birth-day"] = std::to_string(c.day);
+        fields["use-birthday"] = "on";
+        ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
+        EXPECT_EQ(fields.at("start-age"), c.startAge);
+        EXPECT_EQ(fields.at("use-birthday"), "on");
+        ASSERT_TRUE(editor.ok(fields).accepted());
+        EXPECT_EQ(scenario.header.useBirthday, 1);
+        EXPECT_EQ(scenario.header.birthMonth, c.month);
+    }
+}
+
+TEST(EventEditor, UseBirthdayRefusesABadDateAndLeavesTheBoxAsItWas) {
+    Opened initial(EditorKind::InitialValues);
+    initial.fields["birth-month"] = "13";
+    initial.fields["use-birthday"] = "on";
+    const CalcResult result = initial.editor->click("use-birthday", initial.fields);
+    ASSERT_TRUE(result.refusal.has_value());
+    EXPECT_EQ(result.refusal->title, "BIRTH MONTH ERROR");
+    EXPECT_EQ(initial.fields.at("use-birthday"), "");
+    EXPECT_EQ(initial.scenario.header.useBirthday, 0);
+}
+
+TEST(EventEditor, MortgageAcceleratedBoxesExcludeEachOther) {
+    Opened mortgage(EditorKind::Mortgage);
+    mortgage.fields["accelerate-from-mortgage-start"] = "on";
+    mortgage.editor->click("accelerate-from-mortgage-start", mortgage.fields);
+    mortgage.fields["accelerate-from-initial-start"] = "on";
+    mortgage.editor->click("accelerate-from-initial-start", mortgage.fields);
+    EXPECT_EQ(mortgage.fields.at("accelerate-from-mortgage-start"), "");
+    mortgage.fields["accelerated-amount"] = "100000";
+    mortgage.fields["do-not-withdraw-down-payment"] = "on";
+    const CalcResult result = mortgage.editor->ok(mortgage.fields);
+    ASSERT_TRUE(result.accepted());
+    // 15000 at 4 % over 180 months.
+    EXPECT_EQ(result.output("monthly-payment"), "$110.95");
+    EXPECT_EQ(mortgage.editor->storedEvent()->extraPrincipalMode(), 2);
+    EXPECT_EQ(mortgage.editor->storedEvent()->extraPrincipal, 100000.0f);
+    EXPECT_EQ(mortgage.editor->storedEvent()->accountId, 1);
+    EXPECT_EQ(mortgage.editor->storedEvent()->type, 4);
+}
+
+TEST(EventEditor, ADownPaymentEqualToTheAmountIsAccepted) {
+    for (const EditorKind kind : {EditorKind::Loan, EditorKind::Mortgage}) {
+        Opened debt(kind);
+        debt.fields["down-payment"] = "20000";
+        const CalcResult result = debt.editor->ok(debt.fields);
+        ASSERT_TRUE(result.accepted());
+        EXPECT_EQ(debt.editor->storedEvent()->payment, 0.0f);
+    }
+}
+
+TEST(EventEditor, WithdrawalCancelWarnsOfAnAllocationAccountThenCloses) {
+    Opened withdrawal(EditorKind::Withdrawal);
+    withdrawal.fields["withdrawal-account"] = "3";
+    withdrawal.editor->cancel(withdrawal.fields);
+    EXPECT_TRUE(withdrawal.editor->closed());
+    ASSERT_EQ(withdrawal.dialogs.shown.size(), 1u);
+    EXPECT_EQ(withdrawal.dialogs.shown[0].title, "Account Warning");
+    EXPECT_EQ(encodeScenarioImage(withdrawal.scenario), withdrawal.before);
+}
+
+TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
+    for (const int number : {2, 0, 9}) {
+        Scenario scenario = editingScenario();
+        test::ScenarioBuilder(scenario).add("budget number=2 name=House start=58 end=80 "
+                                            "from=Savings\nitem amount=1000\n");
+        const int index = scenario.liveEventCount - 1;
+        scenario.events[static_cast<std::size_t>(index)].budgetNumber =
+            static_cast<std::int16_t>(number);
+        const EventRecord event = scenario.events[static_cast<std::size_t>(index)];
+        ScriptedDialogs dialogs;
+        FixedClock clock{kToday};
+        EventEditor editor(scenario, EditorKind::Withdrawal, {index}, clock, dialogs);
+        EXPECT_EQ(editor.disabledFields(editor.texts()).count("amount"), 1u);
+        FieldTexts fields = editor.texts();
+        fields["withdrawal-account"] = "1";
+        fields["amount"] = "5";
+        ASSERT_TRUE(editor.ok(fields).accepted());
+        EXPECT_EQ(scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
+        EXPECT_EQ(editor.storedEvent()->amount, event.amount);
+    }
+}
+
+TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
+    Scenario scenario = editingScenario();
+    scenario.liveEventCount = kMaxEvents;
+    ScriptedDialogs dialogs;
+    FixedClock clock{kToday};
+    EventEditor editor(scenario, EditorKind::Deposit, {}, clock, dialogs);
+    FieldTexts fields = editor.texts();
+    typeInto(fields, kValidFields.at(EditorKind::Deposit));
+    EXPECT_FALSE(editor.ok(fields).accepted());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of events reached!");
+    EXPECT_EQ(dialogs.shown[0].title, "Event Warning");
+    EXPECT_EQ(scenario.liveEventCount, kMaxEvents);
+}
+
+} // namespace
+} // namespace finplan
