@@ -8,11 +8,11 @@
 
 namespace finplan::cli {
 
-inline constexpr std::array<std::string_view, 3> kEditFlags = {"--dry-run", "--calculate",
-                                                               "--initial-values"};
-inline constexpr std::array<std::string_view, 8> kEditValued = {
-    "--out",   "--today", "--workdir",    "--add",
-    "--event", "--line",  "--copy-event", "--delete-event"};
+inline constexpr std::array<std::string_view, 4> kEditFlags = {"--dry-run", "--calculate",
+                                                               "--initial-values", "--new-account"};
+inline constexpr std::array<std::string_view, 10> kEditValued = {
+    "--out",  "--today",      "--workdir",      "--add",     "--event",
+    "--line", "--copy-event", "--delete-event", "--account", "--delete-account"};
 inline constexpr std::array<std::string_view, 1> kEditRepeated = {"--set"};
 inline constexpr OptionSpec kEditOptions{kEditFlags, kEditValued, kEditRepeated};
 
