@@ -251,5 +251,41 @@ TEST_F(GrabTest, AHugeStoredWindowIsGrabbedAtScreenSize) {
     EXPECT_EQ(QImage(QString::fromStdString(picture.string())).size(), screen);
 }
 
+// --command and --event picture a dialog and close it without OK: the scenario file is not
+// written; what opens no dialog is told.
+TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string line; // the message, when the status is not 0
+    };
+    const std::vector<Case> cases = {
+        {{"--command", "108"}, 0, ""},
+        {{"--event", "3"}, 0, ""},
+        {{"--event", "10"}, 1, "finplan: there is no event 10 (the scenario has 10)"},
+        {{"--command", "999"}, 1, "finplan: command 999 opened no dialog"},
+    };
+    const fs::path sample = dir / "sample.RET";
+    const std::vector<Byte> before = readAll(sample);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+        fs::remove(picture);
+        const GrabRun run = grab(sample.string(), c.args);
+        ASSERT_TRUE(run.finished);
+        EXPECT_EQ(run.code, c.code) << run.err();
+        EXPECT_FALSE(run.printedMatching(kBoxLine)) << run.err();
+        if (c.code == 0) {
+            const QImage image(QString::fromStdString(picture.string()));
+            // A dialog, not the whole window.
+            EXPECT_FALSE(image.isNull());
+            EXPECT_LT(image.width(), 1000);
+        } else {
+            EXPECT_TRUE(run.printed(c.line)) << run.err();
+            EXPECT_FALSE(fs::exists(picture));
+        }
+        EXPECT_EQ(readAll(sample), before);
+    }
+}
+
 } // namespace
 } // namespace finplan::test

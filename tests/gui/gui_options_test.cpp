@@ -30,7 +30,26 @@ TEST(GuiOptions, GrabTakesAFolderAndASize) {
     EXPECT_EQ(options.scenarioFile, "s.RET");
 }
 
+TEST(GuiOptions, GrabTakesTheDialogOfACommandOrAnEvent) {
+    const GuiOptions command = parseGuiOptions({"--grab", "d.png", "--command", "467", "s.RET"});
+    ASSERT_EQ(command.error, "");
+    EXPECT_EQ(command.grabCommand, 467);
+    EXPECT_FALSE(command.grabEvent.has_value());
+    EXPECT_EQ(command.scenarioFile, "s.RET");
+    const GuiOptions event = parseGuiOptions({"--grab", "d.png", "--event", "0"});
+    ASSERT_EQ(event.error, "");
+    EXPECT_EQ(event.grabEvent, 0);
+    EXPECT_FALSE(event.grabCommand.has_value());
+}
+
 TEST(GuiOptions, MistakesAreNamed) {
+    EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--command", "x7"}).error,
+              "--command takes a number from 0, got \"x7\"");
+    EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--event", "-1"}).error,
+              "--event takes a number from 0, got \"-1\"");
+    EXPECT_EQ(parseGuiOptions({"--command", "7"}).error, "--command and --event belong to --grab");
+    EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--command", "7", "--event", "1"}).error,
+              "--command and --event cannot both be given");
     EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--size", "900"}).error,
               "--size takes WIDTHxHEIGHT, each from 200 to 8000, got \"900\"");
     EXPECT_EQ(parseGuiOptions({"--grab", "a.png", "--tab", "x"}).error,

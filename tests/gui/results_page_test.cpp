@@ -242,9 +242,6 @@ TEST_F(ResultsPageTest, SaveWritesTheResultsFileChosenInTheDialog) {
 TEST_F(ResultsPageTest, PartsStillToComeAreDisabled) {
     EXPECT_FALSE(child<QPushButton>("printButton")->isEnabled());
     EXPECT_FALSE(child<QPushButton>("helpButton")->isEnabled());
-    EXPECT_EQ(child<QPushButton>("editInitialValuesButton")->text(),
-              QStringLiteral("Edit inital values and run again"));
-    EXPECT_FALSE(child<QPushButton>("editInitialValuesButton")->isEnabled());
 }
 
 TEST(ScheduleLineRules, RedLinesFollowTheirWordsAndNegativeAmounts) {

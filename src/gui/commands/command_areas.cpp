@@ -5,6 +5,7 @@ namespace finplan::gui {
 CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& files,
                            WindowFrame& frame, CommandDispatcher& dispatcher)
     : m_file(planner, files, frame)
+    , m_events(planner, dialogs, frame)
     , m_accounts(planner, files, frame)
     , m_reports(planner)
     , m_tools(dialogs)

@@ -25,6 +25,7 @@ public:
     CommandAreas& operator=(const CommandAreas&) = delete;
 
     FileCommands& file() { return m_file; }
+    EventCommands& events() { return m_events; }
 
 private:
     FileCommands m_file;

@@ -1,14 +1,59 @@
 #pragma once
 
+#include "calculators/calc_fields.h"
+#include "gui/commands/event_actions.h"
+#include "gui/editors/add_event_dialog.h"
+#include "gui/editors/dialog_runner.h"
+
+#include <QPointer>
+
+#include <memory>
+
+namespace finplan {
+class EventEditor;
+class Planner;
+class UserDialogs;
+enum class EditorKind;
+} // namespace finplan
+
 namespace finplan::gui {
 
 class CommandDispatcher;
+class WindowFrame;
 
-// The scenario's editors: Initial Values, the Add Event menu, group names, budgets and the event
-// chooser. None is built yet, so their commands stay disabled until an editor registers here.
-class EventCommands {
+// The scenario's editors: Initial Values, the Add Event menu and window, the credit-card payoff
+// calculator, and what the Scenario and Results pages ask of them (edit, copy, delete).
+class EventCommands : public EventActions {
 public:
-    void registerWith(CommandDispatcher& /*dispatcher*/) {}
+    EventCommands(Planner& planner, UserDialogs& dialogs, WindowFrame& frame);
+    void registerWith(CommandDispatcher& dispatcher);
+
+    // How the modal editors run; QDialog::exec unless set.
+    void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The Add Event window while it is open.
+    AddEventDialog* addEventDialog() const { return m_addEvent; }
+
+    void addEvent() override;
+    void editLine(int line) override;
+    void copyLine(int line) override;
+    void deleteLine(int line) override;
+    void editEvent(int index) override;
+
+private:
+    void showAddEvent();
+    void newEvent(EditorKind kind);
+    // Runs the editor's dialog; true when OK changed the scenario (the views are then made
+    // anew: an open Results page runs at once, the other pages when they are next shown).
+    bool runEditor(std::unique_ptr<EventEditor> editor);
+    void cardPayoff();
+
+    Planner& m_planner;
+    UserDialogs& m_dialogs;
+    WindowFrame& m_frame;
+    DialogRunner m_runDialog = execDialog;
+    QPointer<AddEventDialog> m_addEvent;
+    // The calculator's inputs from one opening to the next.
+    FieldTexts m_cardPayoffTexts;
 };
 
 } // namespace finplan::gui

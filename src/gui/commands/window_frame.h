@@ -21,6 +21,11 @@ public:
     virtual void updateTitle() = 0;
     // The window the commands' dialogs belong to; closing it ends the program.
     virtual QWidget& frameWidget() = 0;
+    // Brings the open editors, calculators and list windows to the front; true when there is
+    // one, and then a guarded command must do nothing.
+    virtual bool anyDialogOpen() = 0;
+    // A modeless window that commands wait for while it is open.
+    virtual void addModelessWindow(QWidget* window) = 0;
 };
 
 } // namespace finplan::gui

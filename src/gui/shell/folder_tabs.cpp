@@ -1,6 +1,7 @@
 #include "gui/shell/folder_tabs.h"
 
 #include "app/planner.h"
+#include "gui/commands/event_actions.h"
 #include "gui/graphs/graph_pages.h"
 #include "gui/graphs/graph_widget.h"
 #include "gui/shell/accounts_page.h"
@@ -24,11 +25,13 @@ const char* const kTitleNote =
 
 } // namespace
 
-FolderTabs::FolderTabs(Planner& planner, FileChooser& files, std::function<bool()> dialogOpen,
-                       std::function<void(int)> sendCommand, QWidget* parent)
+FolderTabs::FolderTabs(Planner& planner, FileChooser& files, EventActions& events,
+                       std::function<bool()> dialogOpen, std::function<void(int)> sendCommand,
+                       QWidget* parent)
     : QTabWidget(parent)
     , m_planner(planner)
     , m_files(files)
+    , m_events(events)
     , m_dialogOpen(std::move(dialogOpen))
     , m_sendCommand(std::move(sendCommand)) {
     setObjectName(QStringLiteral("folders"));
@@ -111,11 +114,17 @@ QWidget* FolderTabs::makePage(int index, QWidget* parent) {
     switch (index) {
     case static_cast<int>(Page::Accounts):
         return new AccountsPage(m_planner, m_state.accountSort, parent);
-    case static_cast<int>(Page::Scenario):
-        return new ScenarioPage(m_planner, parent);
+    case static_cast<int>(Page::Scenario): {
+        auto* page = new ScenarioPage(m_planner, m_events, m_state.scenarioLine, parent);
+        connect(page, &ScenarioPage::selectedLineChanged, page,
+                [this](int line) { m_state.scenarioLine = line; });
+        return page;
+    }
     case static_cast<int>(Page::Results): {
         auto* page = new ResultsPage(m_planner, m_files, parent);
         connect(page, &ResultsPage::commandRequested, page, [this](int id) { m_sendCommand(id); });
+        connect(page, &ResultsPage::eventEditRequested, page,
+                [this](int event) { m_events.editEvent(event); });
         return page;
     }
     default:

@@ -14,6 +14,7 @@ class Planner;
 
 namespace finplan::gui {
 
+class EventActions;
 class FileChooser;
 struct GraphPageSpec;
 
@@ -24,6 +25,7 @@ struct PageState {
     // One graph state for every graph page, so style, zoom and legend survive tab changes.
     GraphView graphView;
     int startupClientHeight = 0; // sizes the graph texts
+    int scenarioLine = -1;       // the line chosen on the Scenario page
 };
 
 // The folder tabs of the main window and the one page they show: the tabs follow the results
@@ -32,9 +34,10 @@ class FolderTabs : public QTabWidget {
     Q_OBJECT
 public:
     // `dialogOpen` says whether a tab change must wait (and puts the tab back); the pages'
-    // buttons that stand for commands go to `sendCommand`.
-    FolderTabs(Planner& planner, FileChooser& files, std::function<bool()> dialogOpen,
-               std::function<void(int)> sendCommand, QWidget* parent);
+    // buttons that stand for commands go to `sendCommand`, their event requests to `events`.
+    FolderTabs(Planner& planner, FileChooser& files, EventActions& events,
+               std::function<bool()> dialogOpen, std::function<void(int)> sendCommand,
+               QWidget* parent);
 
     QWidget* currentPage() const { return m_page; }
     void setStartupClientHeight(int height) { m_state.startupClientHeight = height; }
@@ -51,6 +54,7 @@ private:
 
     Planner& m_planner;
     FileChooser& m_files;
+    EventActions& m_events;
     std::function<bool()> m_dialogOpen;
     std::function<void(int)> m_sendCommand;
     PageState m_state;

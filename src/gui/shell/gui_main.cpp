@@ -1,11 +1,13 @@
 #include "gui/shell/gui_main.h"
 
 #include "app/planner.h"
+#include "gui/commands/command_areas.h"
 #include "gui/platform/qt_file_chooser.h"
 #include "gui/platform/qt_user_dialogs.h"
 #include "gui/platform/unattended_dialogs.h"
 #include "gui/resources/toolbar_icons.h"
 #include "gui/shell/command_ids.h"
+#include "gui/shell/dialog_grab.h"
 #include "gui/shell/gui_options.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/work_dir.h"
@@ -68,6 +70,40 @@ int grabWindow(MainWindow& window, const GuiOptions& options) {
     return 0;
 }
 
+// The picture of the dialog of a command or of an event's editor, closed without OK: 0, or the
+// status of what failed.
+int grabDialog(MainWindow& window, Planner& planner, const GuiOptions& options) {
+    window.show();
+    QApplication::processEvents();
+    DialogGrab grab(*options.grabFile);
+    EventCommands& events = window.commands().events();
+    events.setDialogRunner(grab.runner());
+    if (options.grabEvent) {
+        const int count = planner.scenario().usedEventCount();
+        if (*options.grabEvent >= count) {
+            std::cerr << "finplan: there is no event " << *options.grabEvent
+                      << " (the scenario has " << count << ")\n";
+            return kUsageStatus;
+        }
+        events.editEvent(*options.grabEvent);
+    } else {
+        window.handleCommand(*options.grabCommand);
+    }
+    if (!grab.taken() && !grab.takeLeftOpen(window)) {
+        std::cerr << "finplan: "
+                  << (options.grabEvent ? "event " + std::to_string(*options.grabEvent)
+                                        : "command " + std::to_string(*options.grabCommand))
+                  << " opened no dialog\n";
+        return kUsageStatus;
+    }
+    QApplication::processEvents();
+    if (!grab.failure().empty()) {
+        std::cerr << "finplan: cannot write " << grab.failure() << '\n';
+        return kUnwritableStatus;
+    }
+    return 0;
+}
+
 // --grab: start-up, picture and end with nobody there. Every message box prints its title and
 // text on the error stream and takes the answer that changes nothing. A scenario that cannot
 // be opened or run still gives the picture of the window it leaves, but the status says so.
@@ -84,7 +120,9 @@ int grabPicture(const std::filesystem::path& workDir, const GuiOptions& options,
     const bool failed = (scenario && !planner.scenarioLoaded()) ||
                         (planner.scenarioLoaded() && !planner.hasResults()) ||
                         dialogs.errorsShown() > 0;
-    const int pictureStatus = grabWindow(window, options);
+    const int pictureStatus = options.grabCommand || options.grabEvent
+                                  ? grabDialog(window, planner, options)
+                                  : grabWindow(window, options);
     const int errorsBeforeEnd = dialogs.errorsShown();
     window.finishUnattended();
     if (failed) {

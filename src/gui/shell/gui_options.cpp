@@ -59,8 +59,8 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
             options.help = true;
             continue;
         }
-        const bool valued =
-            arg == "--workdir" || arg == "--grab" || arg == "--tab" || arg == "--size";
+        const bool valued = arg == "--workdir" || arg == "--grab" || arg == "--tab" ||
+                            arg == "--size" || arg == "--command" || arg == "--event";
         if (valued) {
             if (i + 1 >= args.size()) {
                 options.error = arg + " needs a value";
@@ -79,6 +79,13 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
                     return options;
                 }
                 options.grabTab = *tab;
+            } else if (arg == "--command" || arg == "--event") {
+                const auto number = wholeNumber(value);
+                if (!number || *number < 0) {
+                    options.error = arg + " takes a number from 0, got \"" + value + "\"";
+                    return options;
+                }
+                (arg == "--command" ? options.grabCommand : options.grabEvent) = number;
             } else if (!parseSize(value, options)) {
                 options.error =
                     "--size takes WIDTHxHEIGHT, each from 200 to 8000, got \"" + value + "\"";
@@ -104,6 +111,14 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
     }
     if (!options.grabFile && (options.grabWidth || options.grabTab != 0)) {
         options.error = "--tab and --size belong to --grab";
+        return options;
+    }
+    if (!options.grabFile && (options.grabCommand || options.grabEvent)) {
+        options.error = "--command and --event belong to --grab";
+        return options;
+    }
+    if (options.grabCommand && options.grabEvent) {
+        options.error = "--command and --event cannot both be given";
         return options;
     }
     // The switch words count wherever they stand in the command line.

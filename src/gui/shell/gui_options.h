@@ -21,6 +21,10 @@ struct GuiOptions {
     int grabTab = 0;
     std::optional<int> grabWidth;
     std::optional<int> grabHeight;
+    // --command ID: the picture is of that command's dialog instead of the window; --event N:
+    // of the editor of event N, numbered from 0 as finplan-cli info lists them.
+    std::optional<int> grabCommand;
+    std::optional<int> grabEvent;
     CommandLineSwitches switches;
     bool help = false;
     // Set when the command line cannot be used; says why.
@@ -30,12 +34,16 @@ struct GuiOptions {
 inline constexpr const char* kGuiUsage =
     "Usage: finplan [--workdir DIR] [SWITCHES] [SCENARIO.RET]\n"
     "       finplan --grab FILE.png [--tab N] [--size WxH] [--workdir DIR] [SCENARIO.RET]\n"
+    "       finplan --grab FILE.png (--command ID | --event N) [--workdir DIR] [SCENARIO.RET]\n"
     "\n"
     "  --workdir DIR   where the settings and temporary files live (default: the user's\n"
     "                  data folder)\n"
     "  --grab FILE     draw the window offscreen into a PNG file and exit\n"
     "  --tab N         the folder shown in the picture, 0 for the first (default 0)\n"
     "  --size WxH      the window size of the picture, each side from 200 to 8000\n"
+    "  --command ID    picture the dialog that command ID opens, then close it unchanged\n"
+    "  --event N       picture the editor of event N (numbered as finplan-cli info lists\n"
+    "                  them, from 0), then close it unchanged\n"
     "\n"
     "SWITCHES are the words IDON, QUIL, LIGHTER, DARKER, SUMMARY, GRAY and DARKYELLOW.\n";
 

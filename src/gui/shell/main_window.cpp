@@ -38,8 +38,8 @@ MainWindow::MainWindow(Planner& planner, UserDialogs& dialogs, FileChooser& file
     buildMenus();
     buildToolbar();
     m_folders = new FolderTabs(
-        planner, files, [this] { return anyDialogOpen(); }, [this](int id) { handleCommand(id); },
-        this);
+        planner, files, m_areas->events(), [this] { return anyDialogOpen(); },
+        [this](int id) { handleCommand(id); }, this);
     setCentralWidget(m_folders);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(application, &QGuiApplication::commitDataRequest, this,

@@ -48,9 +48,9 @@ public:
     void handleCommand(int id);
     // Brings every open editor, calculator or list window to the front; true when there is
     // one, or a file dialog is open.
-    bool anyDialogOpen();
+    bool anyDialogOpen() override;
     // An editor, calculator or list window that commands must wait for while it is open.
-    void addModelessWindow(QWidget* window);
+    void addModelessWindow(QWidget* window) override;
 
     // The action of a command id; nullptr for ids without one.
     QAction* commandAction(int id) const;

@@ -75,8 +75,8 @@ ResultsPage::ResultsPage(Planner& planner, FileChooser& files, QWidget* parent)
     auto* randomGroups = makeButton("Run with random group rates", "randomGroupRatesButton", this);
     auto* editInitial =
         makeButton("Edit inital values and run again", "editInitialValuesButton", this);
-    // Printing, the initial values editor and help arrive with their own parts.
-    for (QPushButton* later : {print, help, editInitial}) {
+    // Printing and help arrive with their own parts.
+    for (QPushButton* later : {print, help}) {
         later->setEnabled(false);
     }
 
@@ -193,8 +193,9 @@ void ResultsPage::lineDoubleClicked(const QModelIndex& index) {
     if (choice.kind == LineChoice::Kind::TotalsLine) {
         m_ageField->setText(QString::fromStdString(formatText("%3d", choice.value)));
         positionList();
+    } else if (choice.kind == LineChoice::Kind::EventLine) {
+        Q_EMIT eventEditRequested(choice.value);
     }
-    // Event lines open their editor once the editors exist.
 }
 
 void ResultsPage::saveResults() {

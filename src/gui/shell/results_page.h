@@ -30,6 +30,8 @@ public:
 Q_SIGNALS:
     // Print and "Edit inital values and run again" hand their command to the main window.
     void commandRequested(int id);
+    // A double-click on an event's line asks for the editor of that event (by table index).
+    void eventEditRequested(int index);
 
 protected:
     void showEvent(QShowEvent* event) override;

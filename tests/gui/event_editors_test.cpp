@@ -1,0 +1,683 @@
+// The event editors as a person uses them: typing into the real dialogs and pressing OK, the
+// refusals with their titles and texts, Cancel leaving the scenario as it was, the Scenario
+// page's Add, Edit, Copy and Delete, the Results page's event lines and the Add Event window.
+#include "editor_script.h"
+#include "gui/commands/command_areas.h"
+#include "gui/editors/add_event_dialog.h"
+#include "gui/shell/command_ids.h"
+#include "gui/shell/results_page.h"
+#include "gui/shell/scenario_page.h"
+#include "gui/shell/schedule_model.h"
+#include "gui/shell/schedule_view.h"
+#include "gui/shell/text_list_model.h"
+#include "gui_fixture.h"
+#include "model/text_field.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+namespace finplan::test {
+namespace {
+
+using Texts = std::vector<std::pair<std::string, std::string>>;
+
+// The scenario's bytes and live state, to tell that nothing changed.
+struct Snapshot {
+    std::vector<Byte> bytes;
+    int events = 0;
+    bool modified = false;
+    bool stale = false;
+
+    explicit Snapshot(const Scenario& s)
+        : bytes(encodeScenarioImage(s))
+        , events(s.liveEventCount)
+        , modified(s.modified)
+        , stale(s.resultsStale) {}
+    bool operator==(const Snapshot&) const = default;
+};
+
+class EventEditorsTest : public GuiTest {
+protected:
+    void SetUp() override {
+        openSample();
+        window->commands().events().setDialogRunner(script.runner());
+    }
+
+    // The event named `name`; fails the test when there is none.
+    const EventRecord* event(const std::string& name) const {
+        const Scenario& s = planner.scenario();
+        for (int i = 0; i < s.usedEventCount(); ++i) {
+            if (fieldText(s.events[static_cast<std::size_t>(i)].name) == name) {
+                return &s.events[static_cast<std::size_t>(i)];
+            }
+        }
+        ADD_FAILURE() << "no event " << name;
+        return nullptr;
+    }
+    int count(const std::string& name) const {
+        int found = 0;
+        const Scenario& s = planner.scenario();
+        for (int i = 0; i < s.usedEventCount(); ++i) {
+            found += fieldText(s.events[static_cast<std::size_t>(i)].name) == name ? 1 : 0;
+        }
+        return found;
+    }
+    int accountId(const std::string& name) const {
+        for (const AccountRecord& a : planner.scenario().accounts.accounts) {
+            if (fieldText(a.name) == name) {
+                return a.accountId;
+            }
+        }
+        ADD_FAILURE() << "no account " << name;
+        return -2;
+    }
+    // The first line of the description that starts an event's block with this text.
+    int lineOf(const std::string& text) {
+        const std::vector<std::string> lines = planner.scenarioList();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (lines[i].find(text) != std::string::npos) {
+                return static_cast<int>(i);
+            }
+        }
+        ADD_FAILURE() << "no line with " << text;
+        return -1;
+    }
+
+    EditorScript script;
+};
+
+bool near(float value, double expected) {
+    return std::fabs(static_cast<double>(value) - expected) < 0.005;
+}
+
+// Every editor: what is typed is stored on OK, with the computed values. The expected figures
+// are worked out by hand: the loan pays 15,000 at 0.5 % a month over 60 months, the mortgage
+// 80,000 at 5/12 % over 360 months (in single precision, as the payment is worked), the card 1,000
+// x 18 / 365 x 30 x 0.01 in its one month.
+TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
+    struct Case {
+        int command;
+        std::string dialog;
+        Texts typed;
+        Texts picked;
+        std::vector<std::string> ticked;
+        std::string name;
+        std::function<void(const EventRecord&)> check;
+    };
+    const std::vector<Case> cases = {
+        {gui::command::Withdrawal,
+         "withdrawalDialog",
+         {{"description", "Boat fund"},
+          {"amount", "2,500"},
+          {"start-age", "66.7"},
+          {"end-age", "70"},
+          {"apply-rate", "1.5"}},
+         {{"withdrawal-account", "Roth IRA"}},
+         {"apply-inflation"},
+         "Boat fund",
+         [&](const EventRecord& e) {
+             EXPECT_EQ(e.type, 6);
+             EXPECT_EQ(e.startAge, 66.0f);
+             EXPECT_EQ(e.endAge, 70.0f);
+             EXPECT_EQ(e.amount, 2500.0f);
+             EXPECT_EQ(e.adjustRate, 1.5f);
+             EXPECT_EQ(e.inflationAdjust, 1);
+             EXPECT_EQ(e.accountId, accountId("Roth IRA"));
+             EXPECT_EQ(e.years, 438);
+         }},
+        {gui::command::Deposit,
+         "incomeDialog",
+         {{"description", "Gift"}, {"start-age", "50"}, {"end-age", "50"}, {"amount", "1000"}},
+         {{"deposit-to", "Car"}},
+         {"one-time", "tax-deposit"},
+         "Gift",
+         [&](const EventRecord& e) {
+             EXPECT_EQ(e.type, 2);
+             EXPECT_EQ(e.oneTime, 1);
+             EXPECT_EQ(e.fromAccountId, 1);
+             EXPECT_EQ(e.amount, 1000.0f);
+             EXPECT_EQ(e.accountId, accountId("Car"));
+         }},
+        {gui::command::Transfer,
+         "transferDialog",
+         {{"description", "Sweep"}, {"start-age", "60"}},
+         {{"from-account", "Brokerage Account"}, {"to-account", "Roth IRA"}},
+         {"transfer-all-funds"},
+         "Sweep",
+         [&](const EventRecord& e) {
+             EXPECT_EQ(e.type, 5);
+             EXPECT_EQ(e.allFunds, 1);
+             EXPECT_EQ(e.fromAccountId, accountId("Brokerage Account"));
+             EXPECT_EQ(e.accountId, accountId("Roth IRA"));
+         }},
+        {gui::command::Fundamentals,
+         "fundamentalsDialog",
+         {{"description", "Tax change"},
+          {"start-age", "60"},
+          {"tax-rate", "25"},
+          {"inflation-rate", "2.5"}},
+         {},
+         {},
+         "Tax change",
+         [](const EventRecord& e) {
+             EXPECT_EQ(e.type, 1);
+             EXPECT_EQ(e.amount, 25.0f);
+             EXPECT_EQ(e.downPayment, 2.5f);
+             EXPECT_EQ(e.endAge, 60.0f);
+             EXPECT_EQ(e.accountId, -1);
+         }},
+        {gui::command::Loan,
+         "loanDialog",
+         {{"description", "Boat"},
+          {"start-age", "50"},
+          {"payoff-age", "55"},
+          {"amount", "20000"},
+          {"down-payment", "5000"},
+          {"rate", "6"},
+          {"no-of-years", "5"},
+          {"sell-asset-age", "0"}},
+         {{"deposit-to", "Car"}},
+         {},
+         "Boat",
+         [&](const EventRecord& e) {
+             EXPECT_EQ(e.type, 3);
+             EXPECT_TRUE(near(e.payment, 289.99)) << e.payment;
+             EXPECT_EQ(e.accountId, accountId("Car"));
+             EXPECT_EQ(e.payAccountId, -1);
+         }},
+        {gui::command::Mortgage,
+         "mortgageDialog",
+         {{"description", "Cabin"},
+          {"start-age", "50"},
+          {"payoff-age", "80"},
+          {"amount", "100000"},
+          {"down-payment", "20000"},
+          {"rate", "5"},
+          {"no-of-years", "30"},
+          {"appreciation-rate", "2"},
+          {"sell-age", "0"},
+          {"percent-of-selling-price", "6"},
+          {"taxes", "1200"},
+          {"closing-costs", "0"},
+          {"accelerated-amount", "100000"}},
+         {},
+         {"accelerate-from-mortgage-start"},
+         "Cabin",
+         [](const EventRecord& e) {
+             EXPECT_EQ(e.type, 4);
+             EXPECT_TRUE(near(e.payment, 429.4548)) << e.payment;
+             EXPECT_EQ(e.extraPrincipal, 100000.0f);
+             EXPECT_EQ(e.extraPrincipalMode(), 1);
+             EXPECT_EQ(e.propertyTax, 1200.0f);
+         }},
+        {gui::command::CreditCardDebt,
+         "ccardDialog",
+         {{"company", "Store card"},
+          {"start-age", "46"},
+          {"payoff-age", "50"},
+          {"balance", "1000"},
+          {"rate", "18"},
+          {"monthly-payments", "600"},
+          {"monthly-purchases", "0"}},
+         {{"payments-account", "No Selection"}},
+         {},
+         "Store card",
+         [](const EventRecord& e) {
+             EXPECT_TRUE(e.isCreditCard());
+             EXPECT_EQ(e.adjustRate, 1.0f);
+             EXPECT_TRUE(near(e.appreciationRate, 1.0 / 12.0)) << e.appreciationRate;
+             EXPECT_TRUE(near(e.downPayment, 14.79)) << e.downPayment;
+             EXPECT_EQ(e.accountId, -1);
+             EXPECT_EQ(e.years, 0);
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.dialog);
+        const int before = planner.scenario().liveEventCount;
+        script.on(c.dialog, [&](QDialog& dialog) {
+            for (const auto& [key, text] : c.typed) {
+                type(dialog, key, text);
+            }
+            for (const auto& [key, name] : c.picked) {
+                pick(dialog, key, name);
+            }
+            for (const std::string& key : c.ticked) {
+                tick(dialog, key);
+            }
+            press(dialog, "okButton");
+            EXPECT_FALSE(dialog.isVisible()) << "OK was refused";
+        });
+        window->handleCommand(c.command);
+        ASSERT_EQ(script.opened.back(), c.dialog);
+        EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
+        EXPECT_EQ(planner.scenario().liveEventCount, before + 1);
+        EXPECT_TRUE(planner.scenario().modified);
+        if (const EventRecord* e = event(c.name)) {
+            c.check(*e);
+        }
+    }
+}
+
+// Each refusal shows its title and text once, the first refused field wins and takes the
+// focus, the dialog stays open, and closing it then leaves the scenario as it was.
+TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
+    struct Case {
+        int command;
+        std::string dialog;
+        Texts typed;
+        std::string title;
+        std::string text;
+        std::string field;
+    };
+    const std::string age7 = "This age must be between 1.0 and 120.0.";
+    const std::vector<Case> cases = {
+        {gui::command::Withdrawal,
+         "withdrawalDialog",
+         {{"start-age", "0"}, {"amount", "0"}},
+         "START AGE ERROR",
+         age7,
+         "start-age"},
+        {gui::command::Withdrawal,
+         "withdrawalDialog",
+         {{"start-age", "50"}, {"end-age", "60"}, {"amount", "0"}},
+         "AMOUNT ERROR",
+         "This amount must be greater than 0.00 and less than 99999999.00.",
+         "amount"},
+        {gui::command::Withdrawal,
+         "withdrawalDialog",
+         {{"start-age", "50"}, {"end-age", "60"}, {"amount", "10"}, {"apply-rate", "20.5"}},
+         "APPLY RATE ERROR",
+         "The Applied Rate must be between -20.0% and 20.0%",
+         "apply-rate"},
+        {gui::command::Deposit,
+         "incomeDialog",
+         {{"start-age", "50"}, {"end-age", "121"}},
+         "END AGE ERROR",
+         age7,
+         "end-age"},
+        {gui::command::Fundamentals,
+         "fundamentalsDialog",
+         {{"start-age", "50"}, {"tax-rate", "1000.5"}},
+         "TAX RATE ERROR",
+         "This rate must be between 0.0% and 1000.0%.",
+         "tax-rate"},
+        {gui::command::Loan,
+         "loanDialog",
+         {{"start-age", "50"}, {"payoff-age", "55"}, {"rate", "0.5"}},
+         "RATE ERROR",
+         "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.",
+         "rate"},
+        {gui::command::Loan,
+         "loanDialog",
+         {{"start-age", "50"},
+          {"payoff-age", "55"},
+          {"rate", "6"},
+          {"amount", "1000"},
+          {"down-payment", "1000.01"}},
+         "AMOUNT ERROR",
+         "The down payment must not be greater than the amount.",
+         "down-payment"},
+        {gui::command::Loan,
+         "loanDialog",
+         {{"start-age", "50"},
+          {"payoff-age", "55"},
+          {"rate", "6"},
+          {"amount", "1000"},
+          {"down-payment", "0"},
+          {"sell-asset-age", "0"},
+          {"no-of-years", "101"}},
+         "NO OF YEARS ERROR",
+         "The number of years must be between 1 and 100.",
+         "no-of-years"},
+        {gui::command::Mortgage,
+         "mortgageDialog",
+         {{"start-age", "50"},
+          {"payoff-age", "80"},
+          {"rate", "5"},
+          {"amount", "100000"},
+          {"taxes", "0"},
+          {"closing-costs", "0"},
+          {"down-payment", "0"},
+          {"no-of-years", "30"},
+          {"appreciation-rate", "0"},
+          {"sell-age", "0"},
+          {"percent-of-selling-price", "0"},
+          {"accelerated-amount", "100000.01"}},
+         "Additional Monthly Amount Error",
+         "This amount must be greater than or equal to  0.00 and less than 99999.99",
+         "accelerated-amount"},
+        {gui::command::CreditCardDebt,
+         "ccardDialog",
+         {{"start-age", "44"}},
+         "START AGE ERROR",
+         "The Start Age must be equal or greater than the Initial Values Start Age!",
+         "start-age"},
+        {gui::command::InitialValues,
+         "initialDialog",
+         {{"start-age", "10"}, {"end-age", "110"}},
+         "Age Range Error!",
+         "The age range must be less than 100!",
+         "end-age"},
+        {gui::command::InitialValues,
+         "initialDialog",
+         {{"inflation-rate", "50.5"}},
+         "INFLATION RATE ERROR",
+         "This rate must be between -10.0% and 50.0%",
+         "inflation-rate"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.title + " in " + c.dialog);
+        dialogs.shown.clear();
+        const Snapshot before(planner.scenario());
+        std::string focused;
+        script.on(c.dialog, [&](QDialog& dialog) {
+            for (const auto& [key, text] : c.typed) {
+                type(dialog, key, text);
+            }
+            press(dialog, "okButton");
+            EXPECT_TRUE(dialog.isVisible());
+            if (dialog.focusWidget() != nullptr) {
+                focused = dialog.focusWidget()->objectName().toStdString();
+            }
+        });
+        window->handleCommand(c.command);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, c.title);
+        EXPECT_EQ(dialogs.shown[0].text, c.text);
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
+        EXPECT_EQ(focused, c.field);
+        EXPECT_TRUE(Snapshot(planner.scenario()) == before);
+    }
+}
+
+// Cancel after typing, ticking and choosing, in every editor, new or existing: the scenario
+// is byte for byte what it was.
+TEST_F(EventEditorsTest, CancelLeavesTheScenarioAsItWas) {
+    struct Case {
+        std::string what;
+        std::function<void()> open;
+    };
+    const std::vector<Case> cases = {
+        {"new withdrawal", [&] { window->handleCommand(gui::command::Withdrawal); }},
+        {"new deposit", [&] { window->handleCommand(gui::command::Deposit); }},
+        {"new transfer", [&] { window->handleCommand(gui::command::Transfer); }},
+        {"new fundamentals", [&] { window->handleCommand(gui::command::Fundamentals); }},
+        {"new loan", [&] { window->handleCommand(gui::command::Loan); }},
+        {"new mortgage", [&] { window->handleCommand(gui::command::Mortgage); }},
+        {"new card", [&] { window->handleCommand(gui::command::CreditCardDebt); }},
+        {"initial values", [&] { window->handleCommand(gui::command::InitialValues); }},
+        {"card payoff", [&] { window->handleCommand(gui::command::CreditCardPayoff); }},
+        {"each event",
+         [&] {
+             for (int i = 0; i < planner.scenario().usedEventCount(); ++i) {
+                 window->commands().events().editEvent(i);
+             }
+         }},
+    };
+    // Everything a dialog offers is changed, then Cancel.
+    const auto meddle = [](QDialog& dialog) {
+        for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
+            if (!edit->isReadOnly() && edit->isEnabled()) {
+                edit->setText(QStringLiteral("7"));
+            }
+        }
+        for (QCheckBox* box : dialog.findChildren<QCheckBox*>()) {
+            if (box->isEnabled()) {
+                box->click();
+            }
+        }
+        for (QComboBox* picker : dialog.findChildren<QComboBox*>()) {
+            if (picker->isEnabled() && picker->count() > 1) {
+                picker->setCurrentIndex(picker->count() - 1);
+            }
+        }
+        press(dialog, "cancelButton");
+    };
+    for (const char* name :
+         {"withdrawalDialog", "incomeDialog", "transferDialog", "fundamentalsDialog", "loanDialog",
+          "mortgageDialog", "ccardDialog", "initialDialog", "cardPayoffDialog"}) {
+        script.on(name, meddle);
+    }
+    script.on("fundamentalsDialog", [&](QDialog& dialog) {
+        // An account's rate typed in the Account Rate dialog is forgotten too.
+        pick(dialog, "change-account-rate", "Brokerage Account");
+        press(dialog, "change-rate");
+        meddle(dialog);
+    });
+    script.on("accountDialog", [](QDialog& dialog) {
+        type(dialog, "current-rate", "9.5");
+        press(dialog, "okButton");
+    });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Snapshot before(planner.scenario());
+        const std::size_t opened = script.opened.size();
+        c.open();
+        EXPECT_GT(script.opened.size(), opened);
+        EXPECT_TRUE(Snapshot(planner.scenario()) == before);
+    }
+    EXPECT_NE(std::find(script.opened.begin(), script.opened.end(), "accountDialog"),
+              script.opened.end());
+}
+
+// The Scenario page: Edit by double-click, Copy, Delete, and the lines that refuse them.
+TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
+    auto* page = chooseFolder<gui::ScenarioPage>(static_cast<int>(Page::Scenario));
+    ASSERT_NE(page, nullptr);
+    EXPECT_NE(page->findChild<QLabel*>(QStringLiteral("scenarioHint")), nullptr);
+    EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("scenarioHint"))->text(),
+              QStringLiteral("Double click an event to edit."));
+
+    const auto current = [&] { return qobject_cast<gui::ScenarioPage*>(window->currentPage()); };
+    const auto select = [&](int line) {
+        auto* list = current()->findChild<QListView*>(QStringLiteral("scenarioList"));
+        list->setCurrentIndex(list->model()->index(line, 0));
+        return list;
+    };
+    const auto click = [&](const char* button) {
+        current()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        settle();
+    };
+
+    // A double-click on the second line of a block edits its event.
+    script.on("withdrawalDialog", [](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "description"), "Living expenses");
+        type(dialog, "amount", "5000");
+        press(dialog, "okButton");
+    });
+    QListView* list = select(lineOf("Living expenses") + 1);
+    const QRect rect = list->visualRect(list->currentIndex());
+    // A double-click is a click and then a second press.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    settle();
+    ASSERT_EQ(script.opened, std::vector<std::string>{"withdrawalDialog"});
+    ASSERT_NE(event("Living expenses"), nullptr);
+    EXPECT_EQ(event("Living expenses")->amount, 5000.0f);
+    EXPECT_NE(current()
+                  ->model()
+                  ->data(current()->model()->index(lineOf("Living expenses"), 0))
+                  .toString()
+                  .indexOf(QStringLiteral("$5,000.00")),
+              -1);
+
+    // Copy with OK keeps both; with Cancel the copy goes.
+    const int events = planner.scenario().liveEventCount;
+    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "okButton"); });
+    select(lineOf("Living expenses"));
+    click("copyButton");
+    EXPECT_EQ(count("Living expenses"), 2);
+    EXPECT_EQ(planner.scenario().liveEventCount, events + 1);
+    const Snapshot copied(planner.scenario());
+    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "cancelButton"); });
+    select(lineOf("Living expenses"));
+    click("copyButton");
+    EXPECT_TRUE(Snapshot(planner.scenario()) == copied);
+
+    // Delete takes one away and marks the change.
+    planner.scenario().modified = false;
+    planner.scenario().resultsStale = false;
+    select(lineOf("Living expenses"));
+    click("deleteButton");
+    EXPECT_EQ(count("Living expenses"), 1);
+    EXPECT_TRUE(planner.scenario().modified);
+    EXPECT_TRUE(planner.scenario().resultsStale);
+
+    // The header line: Edit opens Initial Values; Copy and Delete do nothing, nor do they for
+    // the RMD line.
+    const std::size_t opened = script.opened.size();
+    select(0);
+    click("editButton");
+    ASSERT_EQ(script.opened.size(), opened + 1);
+    EXPECT_EQ(script.opened.back(), "initialDialog");
+    const Snapshot still(planner.scenario());
+    for (int line : {0, lineOf("RMD withdrawal option")}) {
+        select(line);
+        click("copyButton");
+        click("deleteButton");
+    }
+    EXPECT_EQ(script.opened.size(), opened + 1);
+    EXPECT_EQ(Snapshot(planner.scenario()).bytes, still.bytes);
+}
+
+// The Results page: a double-click on an event's line opens that event's editor; "Edit inital
+// values and run again" opens Initial Values, and a change runs at once.
+TEST_F(EventEditorsTest, TheResultsPageOpensTheEditors) {
+    chooseFolder<gui::ResultsPage>(static_cast<int>(Page::Results));
+    const auto page = [&] { return qobject_cast<gui::ResultsPage*>(window->currentPage()); };
+    ASSERT_NE(page(), nullptr);
+
+    const std::vector<ScheduleLine>& lines = planner.output().schedule.lines;
+    int line = -1;
+    for (std::size_t i = 0; i < lines.size() && line < 0; ++i) {
+        if (lines[i].kind >= 0 && lines[i].kind < planner.scenario().usedEventCount() &&
+            planner.scenario().events[static_cast<std::size_t>(lines[i].kind)].is(
+                EventType::Mortgage)) {
+            line = static_cast<int>(i);
+        }
+    }
+    ASSERT_GE(line, 0) << "no mortgage line in the schedule";
+    std::string description;
+    script.on("mortgageDialog",
+              [&](QDialog& dialog) { description = shown(dialog, "description"); });
+    gui::ScheduleView* view = page()->view();
+    const QModelIndex index = view->model()->index(line, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    settle();
+    EXPECT_EQ(script.opened, std::vector<std::string>{"mortgageDialog"});
+    EXPECT_EQ(description, "Home mortgage (refinanced)");
+
+    script.on("initialDialog", [](QDialog& dialog) {
+        type(dialog, "end-age", "80");
+        press(dialog, "okButton");
+    });
+    page()->findChild<QPushButton*>(QStringLiteral("editInitialValuesButton"))->click();
+    settle();
+    EXPECT_EQ(script.opened.back(), "initialDialog");
+    EXPECT_EQ(planner.scenario().header.endAge, 80.0f);
+    // The page ran with the new end age: the last totals line is age 80's.
+    EXPECT_FALSE(planner.scenario().resultsStale);
+    ASSERT_NE(page(), nullptr);
+    int lastAge = 0;
+    for (const ScheduleLine& l : planner.output().schedule.lines) {
+        if (!l.text.empty() && l.text[0] >= '0' && l.text[0] <= '9') {
+            lastAge = std::max(lastAge, std::atoi(l.text.c_str()));
+        }
+    }
+    EXPECT_EQ(lastAge, 80);
+}
+
+// Add Event: modeless and only one; while it is open the menu's editors wait, its own buttons
+// open them; OK closes it.
+TEST_F(EventEditorsTest, AddEventOpensOnceAndLaunchesTheEditors) {
+    window->handleCommand(gui::command::AddEventChooser);
+    window->handleCommand(gui::command::AddEventChooser);
+    settle();
+    const auto open = [] {
+        int visible = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            visible += qobject_cast<gui::AddEventDialog*>(w) != nullptr && w->isVisible() ? 1 : 0;
+        }
+        return visible;
+    };
+    EXPECT_EQ(open(), 1);
+    gui::AddEventDialog* addEvent = window->commands().events().addEventDialog();
+    ASSERT_NE(addEvent, nullptr);
+    EXPECT_FALSE(addEvent->isModal());
+    EXPECT_EQ(addEvent->windowTitle(), QStringLiteral("Add Event"));
+
+    window->handleCommand(gui::command::Deposit);
+    EXPECT_TRUE(script.opened.empty());
+
+    script.on("incomeDialog", [](QDialog& dialog) {
+        type(dialog, "description", "Bonus");
+        type(dialog, "start-age", "50");
+        type(dialog, "end-age", "50");
+        type(dialog, "amount", "3000");
+        pick(dialog, "deposit-to", "Brokerage Account");
+        press(dialog, "okButton");
+    });
+    addEvent->findChild<QPushButton*>(QStringLiteral("depositButton"))->click();
+    settle();
+    EXPECT_EQ(script.opened, std::vector<std::string>{"incomeDialog"});
+    EXPECT_EQ(count("Bonus"), 1);
+
+    addEvent->findChild<QPushButton*>(QStringLiteral("okButton"))->click();
+    settle();
+    EXPECT_EQ(open(), 0);
+    window->handleCommand(gui::command::Deposit);
+    EXPECT_EQ(script.opened.size(), 2u);
+}
+
+// The payoff calculator shows the card's figures and never touches the scenario; its inputs
+// are there again at the next opening.
+TEST_F(EventEditorsTest, TheCardPayoffCalculatorStoresNothing) {
+    struct Case {
+        const char* payment;
+        const char* years;
+        const char* months;
+        const char* interest;
+    };
+    // 1,000 at 18 % paying 600: one month; paying 10 never ends (100 years of 12 months).
+    const Case cases[] = {{"600", "0.08", "1", "14.79"}, {"10", "100.00", "1200", ""}};
+    const Snapshot before(planner.scenario());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.payment);
+        std::vector<std::string> seen;
+        script.on("cardPayoffDialog", [&](QDialog& dialog) {
+            EXPECT_FALSE(control<QLineEdit>(dialog, "company")->isEnabled());
+            EXPECT_FALSE(control<QComboBox>(dialog, "payments-account")->isEnabled());
+            type(dialog, "balance", "1000");
+            type(dialog, "rate", "18");
+            type(dialog, "monthly-payments", c.payment);
+            type(dialog, "monthly-purchases", "0");
+            press(dialog, "calculate");
+            seen = {shown(dialog, "years"), shown(dialog, "months"),
+                    shown(dialog, "total-interest")};
+            press(dialog, "okButton");
+        });
+        window->handleCommand(gui::command::CreditCardPayoff);
+        ASSERT_EQ(seen.size(), 3u);
+        EXPECT_EQ(seen[0], c.years);
+        EXPECT_EQ(seen[1], c.months);
+        if (*c.interest != '\0') {
+            EXPECT_EQ(seen[2], c.interest);
+        }
+    }
+    EXPECT_TRUE(Snapshot(planner.scenario()) == before);
+    std::string balance;
+    script.on("cardPayoffDialog", [&](QDialog& dialog) { balance = shown(dialog, "balance"); });
+    window->handleCommand(gui::command::CreditCardPayoff);
+    EXPECT_EQ(balance, "1000");
+}
+
+} // namespace
+} // namespace finplan::test
