@@ -42,6 +42,9 @@ const EffectCase kEffects[] = {
      "message 'Accounts'; message 'Accounts'; modified on; page Scenario"},
     {cmd::PlatformCalculator, nullptr, Answer::No, false, "message 'Execution Error'"},
     {cmd::SummarySwitch, nullptr, Answer::No, false, "summary switch on"},
+    {cmd::AddAccount, nullptr, Answer::No, false, "dialog 'Account Information'"},
+    {cmd::ImportAccounts, nullptr, Answer::No, false, "dialog 'Update Accounts From a File'"},
+    {cmd::ExportResults, nullptr, Answer::No, false, "dialog 'Export Accounts to a File'"},
 };
 
 // The real window, active, on the Summary page, with an account file to read.
@@ -52,6 +55,10 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(planner.saveAccounts((dir / "mine.ACC").string()));
+        // The account dialogs are noted and left open, which closes them without OK.
+        window->commands().accounts().setDialogRunner([this](QDialog& dialog) {
+            events.push_back("dialog '" + dialog.windowTitle().toStdString() + "'");
+        });
         window->commands().file().setNewAccountsChooser([this] {
             events.push_back("new accounts chooser");
             return std::optional<gui::NewAccountsWay>();

@@ -107,7 +107,10 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::ReadAccounts,
                                  cmd::ReindexAccounts,
                                  cmd::PlatformCalculator,
-                                 cmd::SummarySwitch};
+                                 cmd::SummarySwitch,
+                                 cmd::AddAccount,
+                                 cmd::ImportAccounts,
+                                 cmd::ExportResults};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;
@@ -306,7 +309,7 @@ TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
     EXPECT_EQ(window->folders()->count(), 9);
 }
 
-TEST(NewAccountsDialog, OffersByHandUntilTheImportExists) {
+TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     gui::NewAccountsDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New Accounts"));
     const auto* tab = dialog.findChild<QRadioButton*>(QStringLiteral("fromTabFileButton"));
@@ -317,10 +320,10 @@ TEST(NewAccountsDialog, OffersByHandUntilTheImportExists) {
     EXPECT_EQ(comma->text(),
               QStringLiteral("Create New Accounts From a Comma-delimited File (*.CSV)"));
     EXPECT_EQ(byHand->text(), QStringLiteral("Create New Accounts By Hand"));
-    EXPECT_FALSE(tab->isEnabled());
-    EXPECT_FALSE(comma->isEnabled());
-    EXPECT_TRUE(byHand->isChecked());
-    EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::ByHand);
+    EXPECT_TRUE(tab->isEnabled());
+    EXPECT_TRUE(comma->isEnabled());
+    EXPECT_TRUE(tab->isChecked());
+    EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::FromTabFile);
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("newAccountsButtons"));
     ASSERT_NE(buttons, nullptr);
     buttons->button(QDialogButtonBox::Ok)->click();

@@ -43,23 +43,47 @@ int kindOf(const FieldTexts& fields) {
 } // namespace
 
 const std::vector<FormField>& accountFormFields() {
-    static const std::vector<FormField> kFields = {
-        {"account-name", FieldKind::Text, "Account Name", static_cast<int>(kNameLength)},
-        {"initial-amount", FieldKind::Text, "Initial Amount", 20},
-        {"effective-yearly-rate", FieldKind::Text, "Effective Yearly Rate", 20},
-        {"calculate-effective-yearly-rate", FieldKind::Button, "Calculate Effective Yearly Rate",
-         0},
-        {"random-minimum-rate", FieldKind::Text, "Random Minimum Rate", 20},
-        {"random-maximum-rate", FieldKind::Text, "Random Maximum Rate", 20},
-        {"access-order", FieldKind::Text, "Access Order", static_cast<int>(kOrderLength)},
-        {"select-account-type", FieldKind::StaticText, "Select Account Type", 0},
-        {"assign-group-to-account", FieldKind::StaticText, "Assign Group to Account", 0},
-        {"early-withdrawals-subject-to-penalty", FieldKind::CheckBox,
-         "Early withdrawals subject to penalty", 0},
-        {"penalty-age", FieldKind::Text, "Penalty Age", 20},
-        {"penalty-rate", FieldKind::Text, "Penalty Rate", 20},
-    };
-    return kFields;
+    return accountEditorForm().fields;
+}
+
+const EditorForm& accountEditorForm() {
+    static const EditorForm kForm = {
+        EditorKind::Withdrawal,
+        "accountinfo",
+        std::string(kAccountDialogTitle),
+        {
+            {"account-name", FieldKind::Text, "Account Name", static_cast<int>(kNameLength)},
+            {"initial-amount", FieldKind::Text, "Initial Amount", 20},
+            {"effective-yearly-rate", FieldKind::Text, "Effective Yearly Rate", 20},
+            {"calculate-effective-yearly-rate", FieldKind::Button,
+             "Calculate Effective Yearly Rate", 0},
+            {"random-minimum-rate", FieldKind::Text, "Random Minimum Rate", 20},
+            {"random-maximum-rate", FieldKind::Text, "Random Maximum Rate", 20},
+            {"access-order", FieldKind::Text, "Access Order", static_cast<int>(kOrderLength)},
+            {"select-account-type", FieldKind::AccountPicker, "Select Account Type", 0},
+            {"assign-group-to-account", FieldKind::AccountPicker, "Assign Group to Account", 0},
+            {"early-withdrawals-subject-to-penalty", FieldKind::CheckBox,
+             "Early withdrawals subject to penalty", 0},
+            {"penalty-age", FieldKind::Text, "Penalty Age", 20},
+            {"penalty-rate", FieldKind::Text, "Penalty Rate", 20},
+        }};
+    return kForm;
+}
+
+std::vector<PickerChoice> AccountEditor::choices(std::string_view key) const {
+    std::vector<PickerChoice> result;
+    if (key == "select-account-type") {
+        for (int kind = 0; kind < kAccountKindCount; ++kind) {
+            std::string label(accountKindLabel(kind));
+            label.erase(label.find_last_not_of(' ') + 1);
+            result.push_back({label, kind});
+        }
+    } else if (key == "assign-group-to-account") {
+        for (const GroupChoice& group : m_groups) {
+            result.push_back({group.name, group.group});
+        }
+    }
+    return result;
 }
 
 AccountEditor::AccountEditor(Scenario& scenario, AccountEditMode mode, int index,

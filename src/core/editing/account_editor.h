@@ -3,6 +3,7 @@
 #include "calculators/calc_fields.h"
 #include "editing/edit_session.h"
 #include "editing/editor_form.h"
+#include "editing/event_editor.h"
 #include "platform/user_dialogs.h"
 
 #include <set>
@@ -23,8 +24,10 @@ struct GroupChoice {
     int group = 0;
 };
 
-// The controls of the Account Information dialog in dialog order. "select-account-type" holds
-// the kind (0 to 4), "assign-group-to-account" the group index ("" for none chosen).
+// The Account Information dialog: its controls in dialog order. The two pickers hold numbers:
+// "select-account-type" the kind (0 to 4), "assign-group-to-account" the group index ("" for
+// none chosen). The form's editor kind means nothing here.
+const EditorForm& accountEditorForm();
 const std::vector<FormField>& accountFormFields();
 inline constexpr std::string_view kAccountDialogTitle = "Account Information";
 
@@ -41,6 +44,8 @@ public:
     const FieldTexts& texts() const { return m_texts; }
     // Named groups sorted by name.
     const std::vector<GroupChoice>& groups() const { return m_groups; }
+    // The pickers' entries: the five kinds, and the named groups by their indexes.
+    std::vector<PickerChoice> choices(std::string_view key) const;
     // The controls disabled while the fields hold these texts: the penalty box for kinds other
     // than Retirement and Tax Free savings, the penalty fields unless the box is checked too.
     std::set<std::string> disabledFields(const FieldTexts& fields) const;

@@ -26,6 +26,7 @@ public:
 
     FileCommands& file() { return m_file; }
     EventCommands& events() { return m_events; }
+    AccountCommands& accounts() { return m_accounts; }
 
 private:
     FileCommands m_file;
