@@ -1,5 +1,6 @@
 #include "cli/edit_command.h"
 
+#include "cli/account_edit.h"
 #include "cli/cli_planner.h"
 #include "cli/option_edit_command.h"
 #include "editing/editor_kind.h"
@@ -39,8 +40,9 @@ private:
     bool m_answerYes;
 };
 
-constexpr std::array<std::string_view, 6> kTargets = {
-    "--add", "--event", "--line", "--initial-values", "--copy-event", "--delete-event"};
+constexpr std::array<std::string_view, 9> kTargets = {
+    "--add",          "--event",       "--line",    "--initial-values", "--copy-event",
+    "--delete-event", "--new-account", "--account", "--delete-account"};
 
 std::optional<int> wholeNumber(std::string_view text) {
     int value = 0;
@@ -106,8 +108,8 @@ std::optional<ExitCode> Edit::checkArguments() const {
         targets += (m_args.has(option) || m_args.value(option)) ? 1 : 0;
     }
     if (targets != 1) {
-        return usage("edit takes one of --add, --event, --line, --initial-values, --copy-event "
-                     "and --delete-event");
+        return usage("edit takes one of --add, --event, --line, --initial-values, --copy-event, "
+                     "--delete-event, --new-account, --account and --delete-account");
     }
     if (m_args.value("--out").has_value() == m_args.has("--dry-run")) {
         return usage("edit takes either --out OUT.RET or --dry-run");
@@ -357,6 +359,12 @@ ExitCode Edit::run() {
     }
     if (!(*planner)->load(m_args.files[0])) {
         return ExitCode::ReadFailed;
+    }
+    if (isAccountTarget(*target())) {
+        if (const auto stop = editAccountTarget(m_context, m_args, **planner, *target())) {
+            return *stop;
+        }
+        return write(**planner);
     }
     if (target() == "--delete-event") {
         int index = 0;

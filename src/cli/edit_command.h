@@ -8,12 +8,12 @@
 
 namespace finplan::cli {
 
-inline constexpr std::array<std::string_view, 6> kEditFlags = {
-    "--dry-run", "--calculate",        "--initial-values",
-    "--groups",  "--asset-allocation", "--rmd-options"};
-inline constexpr std::array<std::string_view, 9> kEditValued = {
-    "--out",  "--today",      "--workdir",      "--add",       "--event",
-    "--line", "--copy-event", "--delete-event", "--life-table"};
+inline constexpr std::array<std::string_view, 7> kEditFlags = {
+    "--dry-run",          "--calculate",   "--initial-values", "--groups",
+    "--asset-allocation", "--rmd-options", "--new-account"};
+inline constexpr std::array<std::string_view, 11> kEditValued = {
+    "--out",        "--today",        "--workdir",    "--add",     "--event",         "--line",
+    "--copy-event", "--delete-event", "--life-table", "--account", "--delete-account"};
 inline constexpr std::array<std::string_view, 1> kEditRepeated = {"--set"};
 inline constexpr OptionSpec kEditOptions{kEditFlags, kEditValued, kEditRepeated};
 

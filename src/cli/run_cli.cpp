@@ -1,5 +1,6 @@
 #include "cli/run_cli.h"
 
+#include "cli/account_import_command.h"
 #include "cli/budget_command.h"
 #include "cli/calc_command.h"
 #include "cli/cli_arguments.h"
@@ -46,7 +47,10 @@ constexpr std::string_view kUsage =
     "  budget SCENARIO.RET N [OUT.RET]  show or change budget N (1 to 5) as the Budget\n"
     "                          dialog does\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
-    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n";
+    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
+    "  import-accounts FILE OUT.RET  a new scenario with the accounts of a bank statement\n"
+    "  update-accounts SCENARIO.RET FILE OUT.RET  set the accounts' initial amounts from a\n"
+    "                          bank statement\n";
 
 constexpr std::string_view kHelpDetails =
     "\n"
@@ -83,6 +87,9 @@ constexpr std::string_view kHelpDetails =
     "  --rmd-options           the RMD options (penalty-rate, transfer-funds-to-this-account)\n"
     "  --life-table T          life expectancy table T (1 to 3): description,\n"
     "                          withdrawal-start-age, value-1 ... value-30\n"
+    "  --new-account           a new account in the Account Information dialog\n"
+    "  --account NAME|#ID      the account of that name or id\n"
+    "  --delete-account NAME|#ID  delete the account (refused while events need it)\n"
     "  --set KEY=TEXT          type TEXT into the field KEY (the label in lower case with\n"
     "                          hyphens: start-age, apply-rate, payments-account); pickers\n"
     "                          take an account name, #ID or none, check boxes on or off;\n"
@@ -123,6 +130,9 @@ constexpr std::string_view kHelpDetails =
     "  --workdir DIR, --today DATE   as for run\n"
     "budget prints the budget's name, ages, account, whether it is active, its items as\n"
     "the dialog's rows (tab-separated) and the yearly total.\n"
+    "An account target prints added, updated or deleted with the account's id, name and\n"
+    "amount; its kind (select-account-type) takes asset, equity, investment, retirement\n"
+    "or taxfree, its group (assign-group-to-account) a group name or #index.\n"
     "\n"
     "Options of calc (each prints its results as \"key: value\" lines):\n"
     "  mortgage     --amount A --rate R --years Y [--down D]\n"
@@ -144,6 +154,14 @@ constexpr std::string_view kHelpDetails =
     "  tradeoff [FILE]  FILE as tradeinf.dat (default: the work directory's) [--workdir DIR]\n"
     "               [--periods N] [--use-tax-rate|--no-tax-rate] [--tax-rate T]\n"
     "               [--plot FILE] [--save FILE]\n"
+    "Options of import-accounts and update-accounts:\n"
+    "  --tab, --comma          the statement's delimiter (default: comma for a .csv name,\n"
+    "                          else tab)\n"
+    "  --no-new                update-accounts: add no account the scenario lacks\n"
+    "  --workdir DIR           where tabout.tmp or csvout.tmp is written (default: .)\n"
+    "Each account prints \"added\" or \"updated\", its id, name and amount, tab-separated.\n"
+    "update-accounts asks before it changes anything, so it needs --yes to write OUT.\n"
+    "\n"
     "A FILE of calc gets exactly the calculator's file; \"-\" sends it to standard output\n"
     "in place of the lines.\n"
     "\n"
@@ -219,6 +237,8 @@ const auto kCommands = std::to_array<Command>({
     {"report", 2, kReportOptions, runReport},
     {"print-schedule", 1, kPrintScheduleOptions, runPrintSchedule},
     {"print-table", 2, kPrintTableOptions, runPrintTable},
+    {"import-accounts", 2, kImportOptions, runImportAccounts},
+    {"update-accounts", 3, kImportOptions, runUpdateAccounts},
 #ifdef FINPLAN_CLI_GRAPHS
     {"graph", 1, kGraphOptions, runGraph},
 #endif

@@ -35,6 +35,9 @@ constexpr const char* kUsageText =
     "                          dialog does\n"
     "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
     "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
+    "  import-accounts FILE OUT.RET  a new scenario with the accounts of a bank statement\n"
+    "  update-accounts SCENARIO.RET FILE OUT.RET  set the accounts' initial amounts from a\n"
+    "                          bank statement\n"
     "\n"
     "Run \"finplan-cli --help\" for the options and exit statuses.\n";
 

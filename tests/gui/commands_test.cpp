@@ -53,6 +53,9 @@ const EffectCase kEffects[] = {
     {cmd::Fundamentals, nullptr, Answer::No, false, "box 'Fundamentals'"},
     {cmd::CreditCardDebt, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
     {cmd::CreditCardPayoff, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
+    {cmd::AddAccount, nullptr, Answer::No, false, "dialog 'Account Information'"},
+    {cmd::ImportAccounts, nullptr, Answer::No, false, "dialog 'Update Accounts From a File'"},
+    {cmd::ExportResults, nullptr, Answer::No, false, "dialog 'Export Accounts to a File'"},
 };
 
 // The real window, active, on the Summary page, with an account file to read.
@@ -63,6 +66,10 @@ protected:
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         ASSERT_TRUE(planner.saveAccounts((dir / "mine.ACC").string()));
+        // The account dialogs are noted and left open, which closes them without OK.
+        window->commands().accounts().setDialogRunner([this](QDialog& dialog) {
+            events.push_back("dialog '" + dialog.windowTitle().toStdString() + "'");
+        });
         window->commands().file().setNewAccountsChooser([this] {
             events.push_back("new accounts chooser");
             return std::optional<gui::NewAccountsWay>();

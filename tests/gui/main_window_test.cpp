@@ -113,7 +113,11 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::Transfer,
                                  cmd::Fundamentals,
                                  cmd::CreditCardDebt,
-                                 cmd::CreditCardPayoff};
+                                 cmd::CreditCardPayoff,
+
+                                 cmd::AddAccount,
+                                 cmd::ImportAccounts,
+                                 cmd::ExportResults};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;
@@ -291,7 +295,7 @@ TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
     EXPECT_EQ(window->folders()->count(), 9);
 }
 
-TEST(NewAccountsDialog, OffersByHandUntilTheImportExists) {
+TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     gui::NewAccountsDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New Accounts"));
     const auto* tab = dialog.findChild<QRadioButton*>(QStringLiteral("fromTabFileButton"));
@@ -302,10 +306,10 @@ TEST(NewAccountsDialog, OffersByHandUntilTheImportExists) {
     EXPECT_EQ(comma->text(),
               QStringLiteral("Create New Accounts From a Comma-delimited File (*.CSV)"));
     EXPECT_EQ(byHand->text(), QStringLiteral("Create New Accounts By Hand"));
-    EXPECT_FALSE(tab->isEnabled());
-    EXPECT_FALSE(comma->isEnabled());
-    EXPECT_TRUE(byHand->isChecked());
-    EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::ByHand);
+    EXPECT_TRUE(tab->isEnabled());
+    EXPECT_TRUE(comma->isEnabled());
+    EXPECT_TRUE(tab->isChecked());
+    EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::FromTabFile);
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("newAccountsButtons"));
     ASSERT_NE(buttons, nullptr);
     buttons->button(QDialogButtonBox::Ok)->click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing/account_sort_state.h"
 #include "editing/event_editor.h"
 #include "engine/random_source.h"
 #include "engine/run_context.h"
@@ -174,6 +175,9 @@ public:
 
     Scenario& scenario() { return m_scenario; }
     const Scenario& scenario() const { return m_scenario; }
+    // The order the account list keeps while the program runs; the update from a bank file
+    // sorts by it too.
+    AccountSortState& accountSort() { return m_accountSort; }
     AppSettings& settings() { return m_settings; }
     const AppSettings& settings() const { return m_settings; }
     const RunOutput& output() const { return m_output; }
@@ -199,6 +203,7 @@ private:
     const Clock& m_clock;
     Scenario m_scenario;
     AppSettings m_settings;
+    AccountSortState m_accountSort;
     RunOutput m_output;
     std::unique_ptr<AccountFlows> m_accountFlows = std::make_unique<AccountFlows>();
     RunSwitches m_switches;

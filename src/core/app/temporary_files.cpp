@@ -31,6 +31,8 @@ std::vector<std::string> temporaryFileNames() {
                                       "PPBUDOUT.TMP", "BUDOUT.TMP",
                                       "PBUDOUT.TMP",  "PSCHED.TMP",
                                       "REFPRT.TMP",   "ptmpsch.dat"};
+    // The intermediate file of a comma-delimited account import.
+    names.emplace_back("CSVOUT.TMP");
     for (int page = 1; page <= kPrintPages; ++page) {
         names.push_back("page" + std::to_string(page));
     }

@@ -6,12 +6,16 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
                            WindowFrame& frame, CommandDispatcher& dispatcher)
     : m_file(planner, files, frame)
     , m_events(planner, dialogs, frame)
-    , m_accounts(planner, files, frame)
+    , m_accounts(planner, dialogs, files, frame)
     , m_reports(planner)
     , m_graphs(planner, files)
     , m_tools(dialogs)
     , m_help(frame)
     , m_options(planner, dialogs, frame) {
+    m_file.setAccountsFromFile([this](NewAccountsWay way) {
+        m_accounts.createAccountsFromFile(way == NewAccountsWay::FromCommaFile ? Delimiter::Comma
+                                                                               : Delimiter::Tab);
+    });
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);

@@ -28,6 +28,7 @@ public:
     FileCommands& file() { return m_file; }
     EventCommands& events() { return m_events; }
     OptionCommands& options() { return m_options; }
+    AccountCommands& accounts() { return m_accounts; }
 
 private:
     FileCommands m_file;

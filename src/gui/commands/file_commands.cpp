@@ -41,11 +41,14 @@ void FileCommands::newScenario() {
     if (!m_planner.mayReplaceScenario()) {
         return;
     }
-    // Only "By Hand" can be chosen until the account import exists.
-    if (chooseNewAccounts() != NewAccountsWay::ByHand) {
+    const auto way = chooseNewAccounts();
+    if (!way) {
         return;
     }
     m_planner.newScenarioByHand();
+    if (*way != NewAccountsWay::ByHand && m_createAccounts) {
+        m_createAccounts(*way);
+    }
     m_frame.refreshViews(std::nullopt);
 }
 

@@ -27,6 +27,10 @@ public:
     void setNewAccountsChooser(NewAccountsChooser chooser) {
         m_chooseNewAccounts = std::move(chooser);
     }
+    // What New does for the two file ways, after the scenario was made new.
+    void setAccountsFromFile(std::function<void(NewAccountsWay)> create) {
+        m_createAccounts = std::move(create);
+    }
 
 private:
     std::optional<NewAccountsWay> chooseNewAccounts();
@@ -41,6 +45,7 @@ private:
     FileChooser& m_files;
     WindowFrame& m_frame;
     NewAccountsChooser m_chooseNewAccounts;
+    std::function<void(NewAccountsWay)> m_createAccounts;
 };
 
 } // namespace finplan::gui

@@ -19,9 +19,7 @@ NewAccountsDialog::NewAccountsDialog(QWidget* parent)
     m_comma->setObjectName(QStringLiteral("fromCommaFileButton"));
     m_byHand = new QRadioButton(QStringLiteral("Create New Accounts By Hand"), this);
     m_byHand->setObjectName(QStringLiteral("byHandButton"));
-    m_tab->setEnabled(false);
-    m_comma->setEnabled(false);
-    m_byHand->setChecked(true);
+    m_tab->setChecked(true);
 
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);

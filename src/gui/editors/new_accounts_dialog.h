@@ -9,8 +9,7 @@ namespace finplan::gui {
 // How New creates the accounts of the new scenario.
 enum class NewAccountsWay { FromTabFile, FromCommaFile, ByHand };
 
-// The "Create New Accounts" choice of New. The two file ways arrive with the account import
-// and are shown disabled until then, so By Hand is chosen at the start.
+// The "Create New Accounts" choice of New; the tab-delimited file is chosen at the start.
 class NewAccountsDialog : public QDialog {
     Q_OBJECT
 public:

@@ -16,16 +16,6 @@ const std::array<const char*, kColumns + 1> kHeaders = {
     "Amount",          "Order", "Penalty Age", "Penalty Rate", "Min Random Rate",
     "Max Random Rate", "ID"};
 
-// The sort key of each sortable column.
-constexpr std::array<AccountSortKey, AccountTableModel::kSortableColumns> kColumnKeys = {
-    AccountSortKey::Name,       AccountSortKey::GroupName, AccountSortKey::Penalty,
-    AccountSortKey::Kind,       AccountSortKey::Rate,      AccountSortKey::InitialAmount,
-    AccountSortKey::AccessOrder};
-
-std::size_t keyIndex(AccountSortKey key) {
-    return static_cast<std::size_t>(key);
-}
-
 bool showsPenalty(const AccountRecord& account) {
     return (account.isKind(AccountKind::RetirementSavings) ||
             account.isKind(AccountKind::TaxFreeSavings)) &&
@@ -59,29 +49,20 @@ void AccountTableModel::fill() {
         table.nextAccountId = 0;
     }
     if (table.accountCount > 0) {
-        sortAccounts(m_scenario, m_sort.key, m_sort.ascending[keyIndex(m_sort.key)]);
+        sortAccounts(m_scenario, m_sort);
     }
     m_rows = table.accountCount;
     endResetModel();
 }
 
 void AccountTableModel::sortByColumn(int column) {
-    if (column < 0 || column >= kSortableColumns) {
-        return;
+    if (m_sort.clickColumn(column)) {
+        fill();
     }
-    const AccountSortKey key = kColumnKeys[static_cast<std::size_t>(column)];
-    m_sort.ascending[keyIndex(key)] = !m_sort.ascending[keyIndex(key)];
-    sortByKey(key);
 }
 
 void AccountTableModel::sortByWithdrawalOrder(bool on) {
-    const AccountSortKey key = on ? AccountSortKey::AccessOrder : AccountSortKey::Name;
-    m_sort.ascending[keyIndex(key)] = true;
-    sortByKey(key);
-}
-
-void AccountTableModel::sortByKey(AccountSortKey key) {
-    m_sort.key = key;
+    m_sort.sortByWithdrawalOrder(on);
     fill();
 }
 

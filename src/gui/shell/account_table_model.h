@@ -1,27 +1,18 @@
 #pragma once
 
-#include "model/account_sort.h"
+#include "editing/account_sort_state.h"
 #include "model/scenario.h"
 
 #include <QAbstractTableModel>
 
-#include <array>
-
 namespace finplan::gui {
-
-// The sort order of the account list, kept while the program runs: the current key and one
-// ascending switch per key. Names start ascending, every other key descending.
-struct AccountSortState {
-    AccountSortKey key = AccountSortKey::Name;
-    std::array<bool, 9> ascending = {true, false, false, false, false, false, false, false, false};
-};
 
 // The account table as the Accounts page lists it, one row per used account in table order,
 // eleven columns and the "ID" column with the IDON switch. Filling it sorts the table.
 class AccountTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    static constexpr int kSortableColumns = 7;
+    static constexpr int kSortableColumns = AccountSortState::kSortableColumns;
     static constexpr int kIdColumn = 11;
 
     AccountTableModel(Scenario& scenario, AccountSortState& sort, bool showIds,
@@ -44,8 +35,6 @@ public:
     QString cellText(int row, int column) const;
 
 private:
-    void sortByKey(AccountSortKey key);
-
     Scenario& m_scenario;
     AccountSortState& m_sort;
     bool m_showIds;

@@ -1,6 +1,7 @@
 #include "gui/shell/accounts_page.h"
 
 #include "app/planner.h"
+#include "gui/commands/account_actions.h"
 #include "gui/shell/banding.h"
 #include "model/command_line.h"
 #include "results/money_text.h"
@@ -15,6 +16,8 @@
 #include <QVBoxLayout>
 
 #include <array>
+#include <functional>
+#include <utility>
 
 namespace finplan::gui {
 
@@ -64,10 +67,12 @@ private:
 
 } // namespace
 
-AccountsPage::AccountsPage(Planner& planner, AccountSortState& sort, QWidget* parent)
+AccountsPage::AccountsPage(Planner& planner, AccountActions& actions, QWidget* parent)
     : QWidget(parent)
-    , m_planner(planner) {
+    , m_planner(planner)
+    , m_actions(actions) {
     setObjectName(QStringLiteral("accountsPage"));
+    AccountSortState& sort = planner.accountSort();
     m_model =
         new AccountTableModel(planner.scenario(), sort, planner.settings().switches.idOn, this);
     m_view = new AccountListView(this);
@@ -97,14 +102,32 @@ AccountsPage::AccountsPage(Planner& planner, AccountSortState& sort, QWidget* pa
     m_withdrawalOrder->setChecked(sort.key == AccountSortKey::AccessOrder);
 
     auto* buttons = new QHBoxLayout;
-    // Adding, editing, importing and deleting accounts come with the account editor.
-    for (const char* text : {"Add", "Edit", "Import", "Delete", "Help"}) {
+    const std::array<std::pair<const char*, std::function<void()>>, 5> actionsOf = {{
+        {"Add", [this] { m_actions.addAccount(); }},
+        {"Edit", [this] { editSelected(); }},
+        {"Import", [this] { m_actions.importAccounts(); }},
+        {"Delete",
+         [this] {
+             if (const int row = selectedRow(); row >= 0) {
+                 m_actions.deleteAccount(row);
+             }
+         }},
+        {"Help", nullptr},
+    }};
+    for (const auto& [text, action] : actionsOf) {
         auto* button = new QPushButton(QString::fromLatin1(text), this);
         button->setObjectName(QString::fromLatin1(text).toLower() + QStringLiteral("Button"));
-        button->setEnabled(false);
+        button->setAutoDefault(false);
+        if (action) {
+            connect(button, &QPushButton::clicked, this, action);
+        } else {
+            button->setEnabled(false);
+        }
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
+    auto* hint = new QLabel(QStringLiteral("Double click an account to edit."), this);
+    hint->setObjectName(QStringLiteral("accountHint"));
 
     m_count = new QLabel(this);
     m_count->setObjectName(QStringLiteral("accountCountLabel"));
@@ -121,11 +144,14 @@ AccountsPage::AccountsPage(Planner& planner, AccountSortState& sort, QWidget* pa
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(hint);
     layout->addWidget(m_view, 1);
     layout->addLayout(totals);
     layout->addLayout(buttons);
 
     connect(m_view->header(), &QHeaderView::sectionClicked, this, &AccountsPage::headerClicked);
+    connect(m_view, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex& index) { m_actions.editAccount(index.row()); });
     connect(m_withdrawalOrder, &QCheckBox::clicked, this, [this](bool checked) {
         m_model->sortByWithdrawalOrder(checked);
         updateTotals();
@@ -140,6 +166,17 @@ void AccountsPage::headerClicked(int column) {
     m_model->sortByColumn(column);
     m_withdrawalOrder->setChecked(column == kAccessOrderColumn);
     updateTotals();
+}
+
+int AccountsPage::selectedRow() const {
+    const QModelIndexList rows = m_view->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void AccountsPage::editSelected() {
+    if (const int row = selectedRow(); row >= 0) {
+        m_actions.editAccount(row);
+    }
 }
 
 void AccountsPage::updateTotals() {

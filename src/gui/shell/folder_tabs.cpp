@@ -26,12 +26,13 @@ const char* const kTitleNote =
 } // namespace
 
 FolderTabs::FolderTabs(Planner& planner, FileChooser& files, EventActions& events,
-                       std::function<bool()> dialogOpen, std::function<void(int)> sendCommand,
-                       QWidget* parent)
+                       AccountActions& accounts, std::function<bool()> dialogOpen,
+                       std::function<void(int)> sendCommand, QWidget* parent)
     : QTabWidget(parent)
     , m_planner(planner)
     , m_files(files)
     , m_events(events)
+    , m_accounts(accounts)
     , m_dialogOpen(std::move(dialogOpen))
     , m_sendCommand(std::move(sendCommand)) {
     setObjectName(QStringLiteral("folders"));
@@ -113,7 +114,7 @@ void FolderTabs::createPage(int index) {
 QWidget* FolderTabs::makePage(int index, QWidget* parent) {
     switch (index) {
     case static_cast<int>(Page::Accounts):
-        return new AccountsPage(m_planner, m_state.accountSort, parent);
+        return new AccountsPage(m_planner, m_accounts, parent);
     case static_cast<int>(Page::Scenario): {
         auto* page = new ScenarioPage(m_planner, m_events, m_state.scenarioLine, parent);
         connect(page, &ScenarioPage::selectedLineChanged, page,

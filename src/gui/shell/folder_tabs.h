@@ -1,7 +1,6 @@
 #pragma once
 
 #include "graphs/graph_view.h"
-#include "gui/shell/account_table_model.h"
 
 #include <QPointer>
 #include <QTabWidget>
@@ -14,6 +13,7 @@ class Planner;
 
 namespace finplan::gui {
 
+class AccountActions;
 class EventActions;
 class FileChooser;
 struct GraphPageSpec;
@@ -21,7 +21,6 @@ struct GraphPageSpec;
 // What the pages remember while they are made anew at every tab change. The schedule's
 // position is the Planner's, beside the rest of the results page's logic.
 struct PageState {
-    AccountSortState accountSort;
     // One graph state for every graph page, so style, zoom and legend survive tab changes.
     GraphView graphView;
     int startupClientHeight = 0; // sizes the graph texts
@@ -35,7 +34,7 @@ class FolderTabs : public QTabWidget {
 public:
     // `dialogOpen` says whether a tab change must wait (and puts the tab back); the pages'
     // buttons that stand for commands go to `sendCommand`, their event requests to `events`.
-    FolderTabs(Planner& planner, FileChooser& files, EventActions& events,
+    FolderTabs(Planner& planner, FileChooser& files, EventActions& events, AccountActions& accounts,
                std::function<bool()> dialogOpen, std::function<void(int)> sendCommand,
                QWidget* parent);
 
@@ -55,6 +54,7 @@ private:
     Planner& m_planner;
     FileChooser& m_files;
     EventActions& m_events;
+    AccountActions& m_accounts;
     std::function<bool()> m_dialogOpen;
     std::function<void(int)> m_sendCommand;
     PageState m_state;

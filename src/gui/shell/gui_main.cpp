@@ -79,6 +79,7 @@ int grabDialog(MainWindow& window, Planner& planner, const GuiOptions& options) 
     EventCommands& events = window.commands().events();
     events.setDialogRunner(grab.runner());
     window.commands().options().setDialogRunner(grab.runner());
+    window.commands().accounts().setDialogRunner(grab.runner());
     if (options.grabEvent) {
         const int count = planner.scenario().usedEventCount();
         if (*options.grabEvent >= count) {

@@ -42,7 +42,7 @@ MainWindow::MainWindow(Planner& planner, UserDialogs& dialogs, FileChooser& file
     buildMenus();
     buildToolbar();
     m_folders = new FolderTabs(
-        planner, files, m_areas->events(), [this] { return anyDialogOpen(); },
+        planner, files, m_areas->events(), m_areas->accounts(), [this] { return anyDialogOpen(); },
         [this](int id) { handleCommand(id); }, this);
     setCentralWidget(m_folders);
     if (auto* application = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "gui/editors/form_dialog.h"
+
+namespace finplan {
+class AccountEditor;
+}
+
+namespace finplan::gui {
+
+// The Account Information dialog over the core's account editor: a new account, one of the
+// table, or one read from a bank file. OK stores it when every field passes, else the first
+// refused field takes the focus; Cancel and closing the window put the scenario back.
+class AccountEditorDialog : public FormDialog {
+    Q_OBJECT
+public:
+    explicit AccountEditorDialog(AccountEditor& editor, QWidget* parent = nullptr);
+
+    void reject() override;
+
+protected:
+    void okPressed() override;
+    void boxClicked(const std::string& key) override;
+
+private:
+    void updateEnabled();
+
+    AccountEditor& m_editor;
+};
+
+} // namespace finplan::gui

@@ -1,0 +1,151 @@
+#include "app/planner.h"
+#include "cli_test_support.h"
+#include "model/scenario_image.h"
+#include "model/text_field.h"
+#include "platform/clock.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace finplan::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class AccountEditCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Scenario plan =
+            makeScenario("group index=3 name=Stocks\n"
+                         "account name=Checking amount=1000 id=0\n"
+                         "account name=Savings amount=500 id=1\n"
+                         "account name=IRA kind=retirement amount=9000 id=3\n"
+                         "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n");
+        plan.accounts.nextAccountId = 1;
+        writeAll(m_dir / "plan.RET", encodeScenarioImage(plan));
+    }
+
+    std::string path(const std::string& name) const { return (m_dir / name).string(); }
+
+    CliRun edit(std::vector<std::string> args) {
+        args.insert(args.begin(), {"edit", path("plan.RET"), "--out", path("out.RET")});
+        return runCliWith(args);
+    }
+
+    Scenario read(const std::string& file) {
+        ScriptedDialogs dialogs;
+        FixedClock clock({2026, 1, 1, 0, 0, 0});
+        Planner planner(m_dir.path(), dialogs, clock);
+        EXPECT_TRUE(planner.load(file));
+        return planner.scenario();
+    }
+
+    TempDir m_dir;
+};
+
+TEST_F(AccountEditCommand, AddsAnAccountWithTheNextFreeId) {
+    const CliRun run = edit({"--new-account", "--set", "account-name=Brokerage", "--set",
+                             "initial-amount=2,500.50", "--set", "select-account-type=retirement",
+                             "--set", "early-withdrawals-subject-to-penalty=on", "--set",
+                             "penalty-age=59.5", "--set", "assign-group-to-account=Stocks"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "added\t2\tBrokerage\t2500.50\n");
+    const Scenario s = read(path("out.RET"));
+    ASSERT_EQ(s.accounts.accountCount, 4);
+    const AccountRecord& a = s.accounts.accounts[3];
+    EXPECT_EQ(fieldText(a.name), "Brokerage");
+    EXPECT_EQ(a.kind, 3);
+    EXPECT_EQ(a.group, 3);
+    EXPECT_EQ(a.penaltyApplies, 1);
+    EXPECT_EQ(s.slots.penaltyAge[a.slot], 59.0f);
+    EXPECT_EQ(s.accounts.nextAccountId, 3);
+}
+
+TEST_F(AccountEditCommand, EditsAnAccountByNameOrId) {
+    const CliRun run = edit({"--account", "#3", "--set", "select-account-type=investment", "--set",
+                             "initial-amount=9500"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "updated\t3\tIRA\t9500.00\n");
+    const Scenario s = read(path("out.RET"));
+    EXPECT_EQ(s.accounts.accounts[2].kind, 2);
+    EXPECT_EQ(s.accounts.accounts[2].balance, 9500.0f);
+}
+
+TEST_F(AccountEditCommand, DeletesAnAccountNoEventNeeds) {
+    const CliRun run = edit({"--delete-account", "Savings"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "deleted\t1\tSavings\t500.00\n");
+    const Scenario s = read(path("out.RET"));
+    ASSERT_EQ(s.accounts.accountCount, 2);
+    EXPECT_EQ(fieldText(s.accounts.accounts[1].name), "IRA");
+    EXPECT_EQ(fieldText(s.accounts.accounts[2].name), "");
+}
+
+TEST_F(AccountEditCommand, RefusalsAndMisuse) {
+    struct Case {
+        std::vector<std::string> args;
+        int code;
+        std::string err;
+    };
+    const std::vector<Case> cases = {
+        {{"--delete-account", "Checking"},
+         4,
+         "Account Deletion Problem!: This account is required by the Salary event.\n"
+         "Cannot delete this account!: Make the necessary changes to your Financial "
+         "Scenario.\n"},
+        {{"--account", "Savings", "--set", "initial-amount=100000001"},
+         4,
+         "AMOUNT ERROR: This amount must be greater than -100000000.00 and less than "
+         "100000000.00.\n"},
+        {{"--new-account", "--set", "penalty-age=130"},
+         4,
+         "PENALTY AGE ERROR: This amount must be greater than 0.00 and less than 120.00.\n"},
+        {{"--account", "Nobody"}, 1, "finplan-cli: there is no account \"Nobody\"\n"},
+        {{"--delete-account", "#99"}, 1, "finplan-cli: there is no account \"#99\"\n"},
+        {{"--delete-account", "Savings", "--set", "account-name=X"},
+         1,
+         "finplan-cli: --delete-account takes no --set\n"},
+        {{"--account", "IRA", "--set", "select-account-type=bond"},
+         1,
+         "finplan-cli: select-account-type takes asset, equity, investment, retirement or "
+         "taxfree, got \"bond\"\n"},
+        {{"--account", "IRA", "--set", "colour=red"},
+         1,
+         "finplan-cli: Account Information has no field \"colour\" (its fields: account-name, "
+         "initial-amount, effective-yearly-rate, random-minimum-rate, random-maximum-rate, "
+         "access-order, select-account-type, assign-group-to-account, "
+         "early-withdrawals-subject-to-penalty, penalty-age, penalty-rate)\n"},
+        {{"--new-account", "--account", "IRA"},
+         1,
+         "finplan-cli: edit takes one of --add, --event, --line, --initial-values, "
+         "--copy-event, --delete-event, --new-account, --account and --delete-account\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = edit(c.args);
+        EXPECT_EQ(run.code, c.code) << c.args[0] << " " << c.args[1];
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(fs::exists(path("out.RET"))) << c.args[0];
+    }
+}
+
+TEST_F(AccountEditCommand, FiftyAccountsRefuseANewOne) {
+    std::string lines;
+    for (int i = 0; i < 50; ++i) {
+        lines += "account name=A" + std::to_string(i) + "\n";
+    }
+    writeAll(m_dir / "plan.RET", encodeScenarioImage(makeScenario(lines)));
+    const CliRun run = edit({"--new-account"});
+    EXPECT_EQ(run.code, 4);
+    EXPECT_EQ(run.err, "Account Warning: Maximum number of accounts reached!\n");
+    EXPECT_FALSE(fs::exists(path("out.RET")));
+}
+
+} // namespace
+} // namespace finplan::test

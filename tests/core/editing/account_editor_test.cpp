@@ -1,0 +1,341 @@
+#include "editing/account_delete.h"
+#include "editing/account_editor.h"
+#include "editing/account_ids.h"
+#include "editing/account_sort_state.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+std::string nameAt(const Scenario& s, int index) {
+    return std::string(fieldText(s.accounts.accounts[static_cast<std::size_t>(index)].name));
+}
+
+TEST(NewAccountId, CountsUpFromTheNextIdPastUsedOnes) {
+    struct Case {
+        const char* what;
+        std::vector<int> used;
+        int next;
+        int expectedId;
+        int expectedNext;
+    };
+    const std::vector<Case> cases = {
+        {"fresh scenario", {}, 0, 0, 1},
+        {"ids 0 1 3, next 1", {0, 1, 3}, 1, 2, 3},
+        {"ids 0 1 2 3, next 3", {0, 1, 2, 3}, 3, 4, 5},
+        {"next 30000 starts again at 10", {}, 30000, 10, 11},
+        {"next far above the range", {}, 40000, 10, 11},
+        {"next below zero", {}, -7, 10, 11},
+        {"29999 in use: counting passes 30000 and starts at 10", {29999, 10}, 29999, 11, 12},
+        {"ids 10 11 in use after a restart", {10, 11}, 30000, 12, 13},
+    };
+    for (const Case& c : cases) {
+        AccountTable table;
+        for (const int id : c.used) {
+            table.accounts[static_cast<std::size_t>(table.accountCount++)].accountId =
+                static_cast<std::uint16_t>(id);
+        }
+        table.nextAccountId = c.next;
+        EXPECT_EQ(takeNewAccountId(table), c.expectedId) << c.what;
+        EXPECT_EQ(table.nextAccountId, c.expectedNext) << c.what;
+    }
+}
+
+TEST(NewAccountId, TwoNewAccountsInARowGetTwoAndFour) {
+    Scenario s = test::makeScenario("account name=A id=0\naccount name=B id=1\n"
+                                    "account name=C id=3\n");
+    s.accounts.nextAccountId = 1;
+    test::ScriptedDialogs dialogs;
+    for (const int expected : {2, 4}) {
+        AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
+        FieldTexts fields = editor.texts();
+        fields["account-name"] = "New";
+        ASSERT_TRUE(editor.ok(fields).accepted());
+        EXPECT_EQ(editor.accountId(), expected);
+    }
+    EXPECT_EQ(s.accounts.accountCount, 5);
+    EXPECT_EQ(s.accounts.nextAccountId, 5);
+}
+
+// Checking (id 0) feeds a deposit, Savings (1) is a transfer's source, Boat (2) a loan's
+// account, Spend (3) only a withdrawal's and a transfer's destination.
+Scenario eventScenario() {
+    return test::makeScenario(
+        "account name=Checking\naccount name=Savings\naccount name=Boat kind=asset\n"
+        "account name=Spend\n"
+        "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n"
+        "transfer name=Move start=60 end=65 amount=10 from=Savings to=Spend\n"
+        "loan name=\"Boat loan\" start=60 payoff=65 price=2000 rate=5 years=5 to=Boat\n"
+        "withdrawal name=Living start=60 end=65 amount=10 from=Spend\n");
+}
+
+TEST(DeleteAccount, RefusesAnAccountEventsNeed) {
+    struct Case {
+        int index;
+        std::vector<std::string> texts;
+    };
+    const std::vector<Case> cases = {
+        {0, {"This account is required by the Salary event."}},
+        {1, {"This account is required by the Move event."}},
+        {2, {"This account is required by the Boat loan event."}},
+    };
+    for (const Case& c : cases) {
+        Scenario s = eventScenario();
+        test::ScriptedDialogs dialogs;
+        EXPECT_FALSE(deleteAccount(s, c.index, dialogs));
+        ASSERT_EQ(dialogs.shown.size(), c.texts.size() + 1);
+        for (std::size_t i = 0; i < c.texts.size(); ++i) {
+            EXPECT_EQ(dialogs.shown[i].text, c.texts[i]);
+            EXPECT_EQ(dialogs.shown[i].title, "Account Deletion Problem!");
+            EXPECT_EQ(dialogs.shown[i].icon, MessageIcon::Exclamation);
+        }
+        EXPECT_EQ(dialogs.shown.back().text,
+                  "Make the necessary changes to your Financial Scenario.");
+        EXPECT_EQ(dialogs.shown.back().title, "Cannot delete this account!");
+        EXPECT_EQ(s.accounts.accountCount, 4);
+        EXPECT_FALSE(s.modified);
+    }
+}
+
+TEST(DeleteAccount, RemovesAnAccountOnlyWithdrawalsAndDestinationsUse) {
+    Scenario s = eventScenario();
+    s.slots.penaltyAge[3] = 59.0f;
+    s.slots.penaltyRate[3] = 10.0f;
+    s.slots.rmdTable[3] = 20;
+    s.slots.inAssetAllocation[3] = 1;
+    // The record past the used ones still holds another slot; the freed record takes 3.
+    test::ScriptedDialogs dialogs;
+    ASSERT_TRUE(deleteAccount(s, 3, dialogs));
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(s.accounts.accountCount, 3);
+    EXPECT_TRUE(s.modified);
+    EXPECT_TRUE(s.resultsStale);
+    EXPECT_EQ(s.slots.penaltyAge[3], 0.0f);
+    EXPECT_EQ(s.slots.penaltyRate[3], 0.0f);
+    EXPECT_EQ(s.slots.rmdTable[3], 0);
+    EXPECT_EQ(s.slots.inAssetAllocation[3], 0);
+    const AccountRecord& freed = s.accounts.accounts[3];
+    EXPECT_EQ(fieldText(freed.name), "");
+    EXPECT_EQ(freed.slot, 3);
+    EXPECT_EQ(freed.accountId, 0);
+}
+
+TEST(DeleteAccount, MovesLaterAccountsUpAndClearsTheFreedRecord) {
+    Scenario s = test::makeScenario("account name=A group=2\naccount name=B group=3\n"
+                                    "account name=C group=4\n");
+    test::ScriptedDialogs dialogs;
+    ASSERT_TRUE(deleteAccount(s, 0, dialogs));
+    EXPECT_EQ(nameAt(s, 0), "B");
+    EXPECT_EQ(nameAt(s, 1), "C");
+    EXPECT_EQ(s.accounts.accounts[0].slot, 1);
+    EXPECT_EQ(s.accounts.accounts[1].slot, 2);
+    // Not a second copy of C: cleared, with the deleted account's slot and no group.
+    EXPECT_EQ(nameAt(s, 2), "");
+    EXPECT_EQ(s.accounts.accounts[2].slot, 0);
+    EXPECT_EQ(s.accounts.accounts[2].group, 0);
+    // A new account opened on it starts cleared.
+    AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
+    EXPECT_EQ(editor.index(), 2);
+    EXPECT_EQ(textOf(editor.texts(), "assign-group-to-account"), "");
+}
+
+Scenario formScenario() {
+    Scenario s = test::makeScenario(
+        "group index=0 name=Stocks\ngroup index=1 name=B\ngroup index=2 name=Bonds\n"
+        "account name=\"Roth IRA\" kind=taxfree amount=1234.5 rate=6.25 min=-3 max=12.5 "
+        "order=2 group=2 penalty=59 penalty-rate=10 allocation=1\n");
+    return s;
+}
+
+TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
+    Scenario s = formScenario();
+    test::ScriptedDialogs dialogs;
+    AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
+    const FieldTexts expected = {
+        {"account-name", "Roth IRA"},
+        {"initial-amount", "1234.50      "},
+        {"effective-yearly-rate", "6.250   "},
+        {"random-minimum-rate", "-3.000  "},
+        {"random-maximum-rate", "12.500  "},
+        {"access-order", "2"},
+        {"select-account-type", "4"},
+        {"assign-group-to-account", "2"},
+        {"early-withdrawals-subject-to-penalty", "on"},
+        {"penalty-age", "59.00 "},
+        {"penalty-rate", "10.000  "},
+    };
+    EXPECT_EQ(editor.texts(), expected);
+    ASSERT_EQ(editor.groups().size(), 2u); // "B" is too short a name to be listed
+    EXPECT_EQ(editor.groups()[0].name, "Bonds");
+    EXPECT_EQ(editor.groups()[0].group, 2);
+    EXPECT_EQ(editor.groups()[1].name, "Stocks");
+    EXPECT_TRUE(editor.disabledFields(editor.texts()).empty());
+}
+
+TEST(AccountEditor, EnablesThePenaltyOnlyForRetirementAndTaxFreeKinds) {
+    Scenario s = formScenario();
+    test::ScriptedDialogs dialogs;
+    AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
+    const std::set<std::string> all = {"early-withdrawals-subject-to-penalty", "penalty-age",
+                                       "penalty-rate"};
+    EXPECT_EQ(editor.disabledFields(editor.texts()), all);
+    FieldTexts fields = editor.texts();
+    fields["select-account-type"] = "3";
+    EXPECT_EQ(editor.disabledFields(fields),
+              (std::set<std::string>{"penalty-age", "penalty-rate"}));
+    fields["early-withdrawals-subject-to-penalty"] = "on";
+    EXPECT_TRUE(editor.disabledFields(fields).empty());
+    fields["select-account-type"] = "2";
+    EXPECT_EQ(editor.disabledFields(fields), all);
+}
+
+TEST(AccountEditor, StoresANewAccount) {
+    Scenario s = formScenario();
+    test::ScriptedDialogs dialogs;
+    AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
+    FieldTexts fields = editor.texts();
+    fields["account-name"] = "Brokerage account with a long name";
+    fields["initial-amount"] = "$1,500.25";
+    fields["effective-yearly-rate"] = "7";
+    fields["random-minimum-rate"] = "-2";
+    fields["random-maximum-rate"] = "16";
+    fields["access-order"] = "12345";
+    fields["select-account-type"] = "3";
+    fields["assign-group-to-account"] = "0";
+    fields["early-withdrawals-subject-to-penalty"] = "on";
+    fields["penalty-age"] = "59.9";
+    fields["penalty-rate"] = "10";
+    ASSERT_TRUE(editor.ok(fields).accepted());
+    EXPECT_TRUE(dialogs.shown.empty());
+    ASSERT_EQ(s.accounts.accountCount, 2);
+    const AccountRecord& a = s.accounts.accounts[1];
+    EXPECT_EQ(fieldText(a.name), "Brokerage account with a long");
+    EXPECT_EQ(fieldText(a.accessOrder), "123");
+    EXPECT_EQ(a.initialAmount, 1500.25f);
+    EXPECT_EQ(a.balance, 1500.25f);
+    EXPECT_EQ(a.rate, 7.0f);
+    EXPECT_EQ(a.currentRate, 7.0f);
+    EXPECT_EQ(a.randomMinRate, -2.0f);
+    EXPECT_EQ(a.randomMaxRate, 16.0f);
+    EXPECT_EQ(a.kind, 3);
+    EXPECT_EQ(a.group, 0);
+    EXPECT_EQ(a.penaltyApplies, 1);
+    EXPECT_EQ(a.accountId, 1);
+    EXPECT_EQ(s.slots.penaltyAge[a.slot], 59.0f);
+    EXPECT_EQ(s.slots.penaltyRate[a.slot], 10.0f);
+    EXPECT_TRUE(s.modified);
+    EXPECT_TRUE(s.resultsStale);
+    EXPECT_EQ(editor.session().label(), "Add Account");
+}
+
+TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
+    struct Case {
+        const char* key;
+        const char* text;
+        const char* title;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"initial-amount", "100000000.01", "AMOUNT ERROR",
+         "This amount must be greater than -100000000.00 and less than 100000000.00."},
+        {"initial-amount", "-100000001", "AMOUNT ERROR",
+         "This amount must be greater than -100000000.00 and less than 100000000.00."},
+        {"effective-yearly-rate", "200.5", "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+        {"random-minimum-rate", "-201", "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+        {"random-maximum-rate", "1e3", "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+        {"penalty-rate", "300", "RATE ERROR",
+         "This amount must be greater than -200.00 and less than 200.00."},
+        {"penalty-age", "121", "PENALTY AGE ERROR",
+         "This amount must be greater than 0.00 and less than 120.00."},
+        {"penalty-age", "-1", "PENALTY AGE ERROR",
+         "This amount must be greater than 0.00 and less than 120.00."},
+    };
+    for (const Case& c : cases) {
+        Scenario s = formScenario();
+        test::ScriptedDialogs dialogs;
+        AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
+        FieldTexts fields = editor.texts();
+        fields["account-name"] = "Changed";
+        fields[c.key] = c.text;
+        // A later field out of range too: only the first refusal is shown.
+        if (std::string(c.key) != "penalty-age") {
+            fields["penalty-age"] = "500";
+        }
+        const CalcResult result = editor.ok(fields);
+        ASSERT_FALSE(result.accepted()) << c.key << "=" << c.text;
+        EXPECT_EQ(result.refusal->field, c.key);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].title, c.title);
+        EXPECT_EQ(dialogs.shown[0].text, c.message);
+        EXPECT_FALSE(editor.closed());
+        // Nothing of the refused OK is kept.
+        EXPECT_EQ(nameAt(s, 0), "Roth IRA");
+        EXPECT_FALSE(s.modified);
+    }
+}
+
+TEST(AccountEditor, KindChangeClearsThePenaltyAndAnEditLeavesTheAllocation) {
+    Scenario s = formScenario();
+    s.accounts.accounts[0].kind = static_cast<std::uint16_t>(AccountKind::RetirementSavings);
+    test::ScriptedDialogs dialogs;
+    AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
+    FieldTexts fields = editor.texts();
+    EXPECT_EQ(fields["early-withdrawals-subject-to-penalty"], "on");
+    fields["select-account-type"] = "2";
+    ASSERT_TRUE(editor.ok(fields).accepted());
+    EXPECT_EQ(s.accounts.accounts[0].penaltyApplies, 0);
+    EXPECT_EQ(s.accounts.accounts[0].kind, 2);
+    EXPECT_EQ(s.slots.inAssetAllocation[s.accounts.accounts[0].slot], 0);
+    EXPECT_EQ(s.accounts.accountCount, 1);
+    EXPECT_EQ(editor.session().label(), "Edit Account");
+}
+
+TEST(AccountEditor, CancelAndAFullTableAddNothing) {
+    Scenario s = formScenario();
+    test::ScriptedDialogs dialogs;
+    {
+        AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
+        editor.cancel();
+    }
+    EXPECT_EQ(s.accounts.accountCount, 1);
+    EXPECT_FALSE(s.modified);
+    s.accounts.accountCount = kMaxAccounts;
+    AccountEditor full(s, AccountEditMode::New, -1, dialogs);
+    EXPECT_TRUE(full.closed());
+    full.ok(full.texts());
+    EXPECT_EQ(s.accounts.accountCount, kMaxAccounts);
+}
+
+TEST(AccountSortState, HeaderClicksFlipTheirKeysSwitch) {
+    AccountSortState state;
+    EXPECT_TRUE(state.clickColumn(5));
+    EXPECT_EQ(state.key, AccountSortKey::InitialAmount);
+    EXPECT_TRUE(state.ascendingFor(AccountSortKey::InitialAmount));
+    state.clickColumn(5);
+    EXPECT_FALSE(state.ascendingFor(AccountSortKey::InitialAmount));
+    EXPECT_FALSE(state.clickColumn(7));
+    EXPECT_EQ(state.key, AccountSortKey::InitialAmount);
+    state.clickColumn(3);
+    EXPECT_EQ(state.key, AccountSortKey::Kind);
+    state.sortByWithdrawalOrder(true);
+    EXPECT_EQ(state.key, AccountSortKey::AccessOrder);
+    EXPECT_TRUE(state.ascendingFor(AccountSortKey::AccessOrder));
+    state.clickColumn(0);
+    EXPECT_FALSE(state.ascendingFor(AccountSortKey::Name));
+    state.sortByWithdrawalOrder(false);
+    EXPECT_EQ(state.key, AccountSortKey::Name);
+    EXPECT_TRUE(state.ascendingFor(AccountSortKey::Name));
+}
+
+} // namespace
+} // namespace finplan

@@ -1,0 +1,362 @@
+#include "editing/account_editor.h"
+#include "editing/account_import.h"
+#include "editing/import_line.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace finplan {
+namespace {
+
+std::filesystem::path dataFile(const std::string& name) {
+    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
+    return std::filesystem::path(source == nullptr ? "." : source) / "tests/data/accounts" / name;
+}
+
+std::string nameAt(const Scenario& s, int index) {
+    return std::string(fieldText(s.accounts.accounts[static_cast<std::size_t>(index)].name));
+}
+
+TEST(ImportLine, CleansAmounts) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"(1,234.50)", "-1234.50"},
+        {"1,234.50 ", "1234.50"},
+        {"$1,234.50", ""},
+        {" (250.00)", "-250.00"},
+        {" 250.00", "250.00"},
+        {"( 250.00)", "-250.00"},
+        {"(250.00", "250.00"},
+        {"--", ""},
+        {"-", ""},
+        {"1.234.567", ""},
+        {"1234.50-", ""},
+        {"1234.", "1234"},
+        {"50", "50"},
+        {".5", ""},
+        {"100000000", "100000000"},
+        {"-100000000.00", "-100000000.00"},
+        {"100000000.01", ""},
+        {"1e5", ""},
+        {"12 34", ""},
+        {"", ""},
+    };
+    for (const auto& [raw, cleaned] : cases) {
+        EXPECT_EQ(cleanAmount(raw), cleaned) << "\"" << raw << "\"";
+    }
+}
+
+TEST(ImportLine, CleansNames) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\"Roth IRA\"", "Roth IRA"},      {"  Checking: ", "Checking"},
+        {"Savings #2", "Savings #2"},      {"Caf\xE9", "Caf\xE9"},
+        {"Tab\tinside\x01", "Tab inside"}, {"***", ""},
+    };
+    for (const auto& [raw, cleaned] : cases) {
+        EXPECT_EQ(cleanName(raw), cleaned) << "\"" << raw << "\"";
+    }
+}
+
+TEST(ImportLine, SkipsHeadingsLiabilitiesAndTotals) {
+    struct Case {
+        const char* line;
+        bool convert;
+        bool create;
+        bool update;
+    };
+    const std::vector<Case> cases = {
+        {"Short", true, true, true},
+        {"Account\tBalance", true, true, true},
+        {"Balanced Fund\t10", false, false, false},
+        {"Balanced\tBalance", true, true, true},
+        {"Total Assets\t10", true, false, true},
+        {"TOTAL ASSETS\t10", true, true, true},
+        {"Card\tLiabilities", true, false, false},
+        {"Card\tLIABILITIES", true, true, true},
+        {"Net Worth\t100", true, false, false},
+        {"Checking\t100", false, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(skipsLine(c.line, LineFilter::Convert), c.convert) << c.line;
+        EXPECT_EQ(skipsLine(c.line, LineFilter::Create), c.create) << c.line;
+        EXPECT_EQ(skipsLine(c.line, LineFilter::Update), c.update) << c.line;
+    }
+}
+
+TEST(ImportLine, ReadsStatementLines) {
+    struct Case {
+        const char* line;
+        Delimiter delimiter;
+        const char* name; // nullptr: skipped
+        const char* amount;
+    };
+    const std::vector<Case> cases = {
+        {"\"Smith, John IRA\",IRA,\"2,000.00\"", Delimiter::Comma, "Smith, John IRA", "2000.00"},
+        {"Smith, John IRA,IRA,2000.00", Delimiter::Comma, "Smith", "2000.00"},
+        {"Checking,Bank, (250.00)", Delimiter::Comma, "Checking", "-250.00"},
+        {"\"Roth IRA\"\tIRA\t\"7,500.25\"", Delimiter::Tab, "Roth IRA", "7500.25"},
+        {"Checking\tBank\t1,204.33", Delimiter::Tab, "Checking", "1204.33"},
+        // A tab line read as a comma file: the name runs to the first comma.
+        {"Checking\tBank\t1,204.33", Delimiter::Comma, "Checking Bank 1", "204.33"},
+        {"Half \"quoted\tBank\t12.00", Delimiter::Tab, nullptr, nullptr},
+        {"Account Summary as of 12/31/2023", Delimiter::Tab, nullptr, nullptr},
+        {"X\tBank\t100.00", Delimiter::Tab, nullptr, nullptr},
+        {"Checking\tBank\t5", Delimiter::Tab, nullptr, nullptr},
+    };
+    for (const Case& c : cases) {
+        const auto read = readStatementLine(c.line, c.delimiter);
+        if (c.name == nullptr) {
+            EXPECT_FALSE(read.has_value()) << c.line;
+            continue;
+        }
+        ASSERT_TRUE(read.has_value()) << c.line;
+        EXPECT_EQ(read->name, c.name) << c.line;
+        EXPECT_EQ(read->amount, c.amount) << c.line;
+    }
+}
+
+TEST(ImportLine, ReadsWholeLongLinesAndDropsHugeOnes) {
+    const std::string longName(150, 'N');
+    const std::string huge(70000, 'H');
+    const std::string content = longName + "\tBank\t12.50\n" + huge + "\t1.00\nLast one\t3.00";
+    EXPECT_EQ(convertStatement(content, Delimiter::Tab), longName + "\t12.50\nLast one\t3.00\n");
+}
+
+TEST(StatementFiles, ConvertToTheirIntermediateFiles) {
+    struct Case {
+        const char* input;
+        Delimiter delimiter;
+        const char* intermediate;
+        const char* expected;
+    };
+    const std::vector<Case> cases = {
+        {"statement.tvi", Delimiter::Tab, "tabout.tmp", "statement.tabout.tmp"},
+        {"statement.csv", Delimiter::Comma, "csvout.tmp", "statement.csvout.tmp"},
+    };
+    for (const Case& c : cases) {
+        test::TempDir dir;
+        test::ScriptedDialogs dialogs;
+        ASSERT_TRUE(convertStatementFile(dataFile(c.input), dir.path(), c.delimiter, dialogs));
+        EXPECT_EQ(test::readText(dir / c.intermediate), test::readText(dataFile(c.expected)))
+            << c.input;
+        EXPECT_TRUE(dialogs.shown.empty());
+    }
+    EXPECT_EQ(delimiterForFile("a/b.CSV"), Delimiter::Comma);
+    EXPECT_EQ(delimiterForFile("a.tvi"), Delimiter::Tab);
+    EXPECT_EQ(delimiterForFile("a.txt"), Delimiter::Tab);
+}
+
+TEST(StatementFiles, AFailedConversionLeavesNoOlderIntermediateFile) {
+    test::TempDir dir;
+    test::writeText(dir / "tabout.tmp", "Checking\t99.00\n");
+    Scenario s = test::makeScenario("account name=Checking amount=1000\n");
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes};
+    const auto missing = dir / "missing.tvi";
+    const ImportOutcome outcome = updateAccountsFromFile(
+        s, missing, dir.path(), Delimiter::Tab, AccountSortState{}, dialogs,
+        [&](Scenario& target) { return acceptImportedAccount(target, dialogs); });
+    EXPECT_FALSE(outcome.completed);
+    EXPECT_FALSE(std::filesystem::exists(dir / "tabout.tmp"));
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Cannot open " + missing.string() + ".");
+    EXPECT_EQ(dialogs.shown[0].title, "File Open Error");
+    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
+    EXPECT_FALSE(s.modified);
+}
+
+TEST(CreateAccounts, MakesOneAccountPerUsableLine) {
+    test::TempDir dir;
+    Scenario s = test::makeScenario("");
+    test::ScriptedDialogs dialogs;
+    int confirmations = 0;
+    const ImportOutcome outcome = createAccountsFromFile(
+        s, dataFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs, [&](Scenario& target) {
+            ++confirmations;
+            return acceptImportedAccount(target, dialogs);
+        });
+    EXPECT_TRUE(outcome.completed);
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(confirmations, 4);
+    const std::vector<std::pair<std::string, float>> expected = {{"Checking", 1204.33f},
+                                                                 {"Savings", -250.0f},
+                                                                 {"Balanced Fund", 15000.0f},
+                                                                 {"Roth IRA", 7500.25f}};
+    ASSERT_EQ(s.accounts.accountCount, 4);
+    ASSERT_EQ(outcome.accounts.size(), 4u);
+    for (int i = 0; i < 4; ++i) {
+        const AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(i)];
+        const auto& [name, amount] = expected[static_cast<std::size_t>(i)];
+        EXPECT_EQ(fieldText(a.name), name);
+        EXPECT_EQ(a.initialAmount, amount) << name;
+        EXPECT_EQ(a.accountId, i);
+        EXPECT_EQ(a.kind, static_cast<int>(AccountKind::InvestmentSavings));
+        EXPECT_EQ(a.rate, 10.0f);
+        EXPECT_EQ(a.randomMinRate, 0.0f);
+        EXPECT_EQ(a.randomMaxRate, 20.0f);
+        EXPECT_EQ(fieldText(a.accessOrder), std::to_string(i));
+        EXPECT_EQ(outcome.accounts[static_cast<std::size_t>(i)].name, name);
+        EXPECT_EQ(outcome.accounts[static_cast<std::size_t>(i)].change,
+                  ImportedAccount::Change::Added);
+    }
+    EXPECT_EQ(fieldText(s.slots.lifeTable2Name), "IRA 2");
+    EXPECT_EQ(s.slots.lifeTable3StartAge, 70);
+}
+
+TEST(CreateAccounts, ACancelledAccountIsLeftOutAndAFullTableStops) {
+    test::TempDir dir;
+    Scenario s = test::makeScenario("");
+    test::ScriptedDialogs dialogs;
+    int seen = 0;
+    createAccountsFromFile(
+        s, dataFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs,
+        [&](Scenario& target) { return ++seen != 2 && acceptImportedAccount(target, dialogs); });
+    ASSERT_EQ(s.accounts.accountCount, 3);
+    EXPECT_EQ(nameAt(s, 1), "Balanced Fund");
+    EXPECT_EQ(fieldText(s.accounts.accounts[1].accessOrder), "1");
+
+    Scenario full = test::makeScenario("");
+    full.accounts.accountCount = kMaxAccounts;
+    test::ScriptedDialogs fullDialogs;
+    const ImportOutcome outcome =
+        createAccountsFromFile(full, dataFile("statement.tvi"), dir.path(), Delimiter::Tab,
+                               fullDialogs, [](Scenario&) { return true; });
+    EXPECT_FALSE(outcome.completed);
+    ASSERT_EQ(fullDialogs.shown.size(), 1u);
+    EXPECT_EQ(fullDialogs.shown[0].text, "Number of accounts exceed limit.");
+    EXPECT_EQ(fullDialogs.shown[0].title, "Account Error");
+    EXPECT_EQ(fullDialogs.shown[0].icon, MessageIcon::Stop);
+}
+
+Scenario updateScenario() {
+    return test::makeScenario("account name=Checking amount=1000\n"
+                              "account name=Savings amount=500\n"
+                              "account name=\"House Equity\" kind=equity amount=250000\n");
+}
+
+ImportOutcome update(Scenario& s, const std::filesystem::path& input, const test::TempDir& dir,
+                     test::ScriptedDialogs& dialogs) {
+    return updateAccountsFromFile(
+        s, input, dir.path(), delimiterForFile(input), AccountSortState{}, dialogs,
+        [&](Scenario& target) { return acceptImportedAccount(target, dialogs); });
+}
+
+TEST(UpdateAccounts, AsksOnceAndForEachNewName) {
+    test::TempDir dir;
+    Scenario s = updateScenario();
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes, Answer::Yes, Answer::No};
+    const ImportOutcome outcome = update(s, dataFile("statement.tvi"), dir, dialogs);
+    ASSERT_TRUE(outcome.completed);
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].text, "Updating 2 out of 3 accounts.\nDo you wish to continue?");
+    EXPECT_EQ(dialogs.shown[0].title, "Updating Accounts");
+    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Question);
+    EXPECT_EQ(dialogs.shown[1].text,
+              "Account Balanced Fund is not an existing account.\nDo you wish to add it?");
+    EXPECT_EQ(dialogs.shown[1].title, "New Account Found");
+    EXPECT_EQ(dialogs.shown[2].text,
+              "Account Roth IRA is not an existing account.\nDo you wish to add it?");
+    // Sorted by name afterwards; Roth IRA was declined.
+    ASSERT_EQ(s.accounts.accountCount, 4);
+    const std::vector<std::pair<std::string, float>> expected = {{"Balanced Fund", 15000.0f},
+                                                                 {"Checking", 1204.33f},
+                                                                 {"House Equity", 250000.0f},
+                                                                 {"Savings", -250.0f}};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(nameAt(s, i), expected[static_cast<std::size_t>(i)].first);
+        EXPECT_EQ(s.accounts.accounts[static_cast<std::size_t>(i)].initialAmount,
+                  expected[static_cast<std::size_t>(i)].second);
+    }
+    EXPECT_EQ(s.accounts.accounts[0].accountId, 3);
+    ASSERT_EQ(outcome.accounts.size(), 3u);
+    EXPECT_EQ(outcome.accounts[0].change, ImportedAccount::Change::Updated);
+    EXPECT_EQ(outcome.accounts[0].name, "Checking");
+    EXPECT_EQ(outcome.accounts[2].change, ImportedAccount::Change::Added);
+    EXPECT_TRUE(s.modified);
+    EXPECT_TRUE(s.resultsStale);
+}
+
+TEST(UpdateAccounts, NoStopsAndAFileWithoutKnownNamesIsRefused) {
+    test::TempDir dir;
+    Scenario s = updateScenario();
+    test::ScriptedDialogs dialogs;
+    const ImportOutcome declined = update(s, dataFile("statement.tvi"), dir, dialogs);
+    EXPECT_FALSE(declined.completed);
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
+
+    test::ScriptedDialogs refused;
+    const auto input = dataFile("nomatch.tvi");
+    EXPECT_FALSE(update(s, input, dir, refused).completed);
+    ASSERT_EQ(refused.shown.size(), 1u);
+    EXPECT_EQ(refused.shown[0].text, "Found 0 accounts in the file " + input.string() +
+                                         ".\nPlease make sure this is the correct delimited "
+                                         "file type.");
+    EXPECT_EQ(refused.shown[0].title, "Possible incorrect file type.");
+    EXPECT_EQ(refused.shown[0].icon, MessageIcon::Stop);
+    EXPECT_FALSE(s.modified);
+}
+
+TEST(UpdateAccounts, MatchesExactNamesCutToTheRecordsLength) {
+    test::TempDir dir;
+    const std::string longName = "Retirement account number 1234567"; // 33 bytes
+    Scenario s = test::makeScenario("account name=\"" + longName.substr(0, 29) + "\"\n" +
+                                    "account name=Savings amount=1\n");
+    test::writeText(dir / "in.tvi", longName + "\tX\t10.00\nSavings\tX\t20.00\n"
+                                               "Savings\tX\t30.00\nsavings\tX\t40.00\n");
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes, Answer::No};
+    update(s, dir / "in.tvi", dir, dialogs);
+    // Three matches of two accounts: the count shown is capped at the number of accounts.
+    EXPECT_EQ(dialogs.shown[0].text, "Updating 2 out of 2 accounts.\nDo you wish to continue?");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[1].text,
+              "Account savings is not an existing account.\nDo you wish to add it?");
+    EXPECT_EQ(s.accounts.accountCount, 2);
+    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 10.0f);
+    EXPECT_EQ(s.accounts.accounts[1].initialAmount, 30.0f);
+}
+
+TEST(UpdateAccounts, RemovesOnlyDuplicatesThisImportAdded) {
+    test::TempDir dir;
+    Scenario s = test::makeScenario("account name=Same amount=1 penalty=59\n"
+                                    "account name=Same amount=2\n"
+                                    "account name=Other amount=3\n");
+    test::writeText(dir / "in.tvi", "Other\tX\t30.00\nNewcomer\tX\t40.00\n");
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    int addedSlot = -1;
+    const ImportOutcome outcome = updateAccountsFromFile(
+        s, dir / "in.tvi", dir.path(), Delimiter::Tab, AccountSortState{}, dialogs,
+        [&](Scenario& target) {
+            // The user renames the new account to one that exists.
+            AccountEditor editor(target, AccountEditMode::FromFile, -1, dialogs);
+            FieldTexts fields = editor.texts();
+            fields["account-name"] = "Other";
+            addedSlot = target.accounts.accounts[3].slot;
+            target.slots.penaltyRate[static_cast<std::size_t>(addedSlot)] = 5.0f;
+            fields["penalty-rate"] = "5";
+            return editor.ok(fields).accepted();
+        });
+    ASSERT_TRUE(outcome.completed);
+    ASSERT_EQ(s.accounts.accountCount, 3);
+    EXPECT_EQ(nameAt(s, 0), "Other");
+    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 30.0f);
+    EXPECT_EQ(nameAt(s, 1), "Same");
+    EXPECT_EQ(nameAt(s, 2), "Same");
+    EXPECT_EQ(s.accounts.accounts[3].slot, addedSlot);
+    EXPECT_EQ(s.slots.penaltyRate[static_cast<std::size_t>(addedSlot)], 0.0f);
+    ASSERT_EQ(outcome.accounts.size(), 1u);
+    EXPECT_EQ(outcome.accounts[0].change, ImportedAccount::Change::Updated);
+}
+
+} // namespace
+} // namespace finplan

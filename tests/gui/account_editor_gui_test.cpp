@@ -1,0 +1,217 @@
+#include "editor_script.h"
+#include "gui/commands/command_areas.h"
+#include "gui/shell/accounts_page.h"
+#include "gui/shell/command_ids.h"
+#include "gui_fixture.h"
+#include "model/text_field.h"
+#include "support/scenario_builder.h"
+
+#include <QDialogButtonBox>
+#include <QItemSelectionModel>
+#include <QRadioButton>
+#include <QTreeView>
+
+#include <cstdlib>
+
+namespace finplan::test {
+namespace {
+
+std::string statementFile(const std::string& name) {
+    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
+    return (std::filesystem::path(source == nullptr ? "." : source) / "tests/data/accounts" / name)
+        .string();
+}
+
+// Checking (id 0) feeds the Salary deposit; Savings (1) and House Equity (2) no event.
+class AccountEditorGuiTest : public GuiTest {
+protected:
+    void SetUp() override {
+        const std::string file = (dir / "plan.RET").string();
+        writeAll(file, encodeScenarioImage(makeScenario(
+                           "group index=2 name=Stocks\n"
+                           "account name=Checking amount=1000\n"
+                           "account name=Savings amount=500\n"
+                           "account name=\"House Equity\" kind=equity amount=250000\n"
+                           "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n")));
+        openWindow(file);
+        window->commands().accounts().setDialogRunner(script.runner());
+        showPage();
+    }
+
+    void showPage() {
+        page = chooseFolder<gui::AccountsPage>(1);
+        ASSERT_NE(page, nullptr);
+    }
+
+    void clickButton(const char* name) {
+        page->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+        settle();
+        showPage();
+    }
+
+    void selectRow(int row) {
+        auto* view = page->findChild<QTreeView*>(QStringLiteral("accountList"));
+        view->selectionModel()->select(page->model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect |
+                                           QItemSelectionModel::Rows);
+    }
+
+    std::string nameAt(int index) const {
+        return std::string(
+            fieldText(planner.scenario().accounts.accounts[static_cast<std::size_t>(index)].name));
+    }
+
+    EditorScript script;
+    gui::AccountsPage* page = nullptr;
+};
+
+TEST_F(AccountEditorGuiTest, AddStoresANewAccountWithItsPenalty) {
+    bool penaltyWasDisabled = false;
+    bool penaltyEnabledAfterTick = false;
+    script.on("accountinfoDialog", [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Account Information"));
+        EXPECT_EQ(shown(dialog, "account-name"), "");
+        penaltyWasDisabled =
+            !control<QCheckBox>(dialog, "early-withdrawals-subject-to-penalty")->isEnabled();
+        type(dialog, "account-name", "Brokerage");
+        type(dialog, "initial-amount", "2,500");
+        type(dialog, "effective-yearly-rate", "6.5");
+        pick(dialog, "select-account-type", "Retirement Savings");
+        pick(dialog, "assign-group-to-account", "Stocks");
+        tick(dialog, "early-withdrawals-subject-to-penalty");
+        penaltyEnabledAfterTick = control<QLineEdit>(dialog, "penalty-age")->isEnabled();
+        type(dialog, "penalty-age", "59");
+        press(dialog, "okButton");
+    });
+    clickButton("addButton");
+    EXPECT_EQ(script.opened, std::vector<std::string>{"accountinfoDialog"});
+    EXPECT_TRUE(penaltyWasDisabled);
+    EXPECT_TRUE(penaltyEnabledAfterTick);
+    const AccountTable& table = planner.scenario().accounts;
+    ASSERT_EQ(table.accountCount, 4);
+    // The page lists by name: Brokerage first.
+    EXPECT_EQ(nameAt(0), "Brokerage");
+    EXPECT_EQ(table.accounts[0].initialAmount, 2500.0f);
+    EXPECT_EQ(table.accounts[0].kind, 3);
+    EXPECT_EQ(table.accounts[0].group, 2);
+    EXPECT_EQ(table.accounts[0].penaltyApplies, 1);
+    EXPECT_EQ(table.accounts[0].accountId, 3);
+    EXPECT_EQ(planner.scenario().slots.penaltyAge[table.accounts[0].slot], 59.0f);
+    EXPECT_EQ(page->model()->rowCount(), 4);
+    EXPECT_TRUE(planner.scenario().modified);
+}
+
+TEST_F(AccountEditorGuiTest, EditRefusesAnAmountOutOfRangeThenStores) {
+    std::string refusalTitle;
+    bool stayedOpen = false;
+    script.on("accountinfoDialog", [&](QDialog& dialog) {
+        EXPECT_EQ(shown(dialog, "account-name"), "Savings");
+        EXPECT_EQ(shown(dialog, "initial-amount"), "500.00");
+        type(dialog, "initial-amount", "100000001");
+        press(dialog, "okButton");
+        stayedOpen = dialog.isVisible();
+        refusalTitle = dialogs.shown.empty() ? "" : dialogs.shown.back().title;
+        EXPECT_EQ(planner.scenario().accounts.accounts[2].initialAmount, 500.0f);
+        type(dialog, "initial-amount", "750.25");
+        press(dialog, "okButton");
+    });
+    selectRow(2); // sorted by name: Checking, House Equity, Savings
+    clickButton("editButton");
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(refusalTitle, "AMOUNT ERROR");
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "This amount must be greater than -100000000.00 and less than 100000000.00.");
+    EXPECT_EQ(nameAt(2), "Savings");
+    EXPECT_EQ(planner.scenario().accounts.accounts[2].initialAmount, 750.25f);
+}
+
+TEST_F(AccountEditorGuiTest, CancelLeavesTheAccountsAsTheyWere) {
+    script.on("accountinfoDialog", [&](QDialog& dialog) {
+        type(dialog, "account-name", "Renamed");
+        press(dialog, "cancelButton");
+    });
+    selectRow(0);
+    clickButton("editButton");
+    EXPECT_EQ(nameAt(0), "Checking");
+    EXPECT_FALSE(planner.scenario().modified);
+}
+
+TEST_F(AccountEditorGuiTest, DeleteRefusesAnAccountAnEventNeedsAndRemovesAnother) {
+    selectRow(0);
+    clickButton("deleteButton");
+    ASSERT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(dialogs.shown[0].text, "This account is required by the Salary event.");
+    EXPECT_EQ(dialogs.shown[0].title, "Account Deletion Problem!");
+    EXPECT_EQ(dialogs.shown[1].title, "Cannot delete this account!");
+    EXPECT_EQ(planner.scenario().accounts.accountCount, 3);
+
+    selectRow(2);
+    clickButton("deleteButton");
+    EXPECT_EQ(dialogs.shown.size(), 2u);
+    EXPECT_EQ(planner.scenario().accounts.accountCount, 2);
+    EXPECT_EQ(page->model()->rowCount(), 2);
+    EXPECT_EQ(nameAt(1), "House Equity");
+    EXPECT_TRUE(planner.scenario().resultsStale);
+}
+
+TEST_F(AccountEditorGuiTest, ImportConfirmsEachNewAccountInTheDialog) {
+    files.answers = {statementFile("statement.tvi")};
+    dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
+    int confirmations = 0;
+    script.on("updatetab", [&](QDialog& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Update Accounts From a File"));
+        EXPECT_TRUE(control<QRadioButton>(dialog, "tabFile")->isChecked());
+        dialog.accept();
+    });
+    script.on("accountinfoDialog", [&](QDialog& dialog) {
+        ++confirmations;
+        if (confirmations == 1) {
+            EXPECT_EQ(shown(dialog, "account-name"), "Balanced Fund");
+            EXPECT_EQ(shown(dialog, "initial-amount"), "15000.00");
+            EXPECT_EQ(shown(dialog, "effective-yearly-rate"), "10.000");
+            type(dialog, "account-name", "Balanced Fund A");
+            press(dialog, "okButton");
+        } else {
+            EXPECT_EQ(shown(dialog, "account-name"), "Roth IRA");
+            press(dialog, "cancelButton");
+        }
+    });
+    clickButton("importButton");
+    EXPECT_EQ(script.opened,
+              (std::vector<std::string>{"updatetab", "accountinfoDialog", "accountinfoDialog"}));
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].title, "Update Accounts From a Tab File");
+    EXPECT_EQ(files.requests[0].filters,
+              (std::vector<std::string>{"Import Tab Files (*.TVI)", "Text Files (*.TXT)",
+                                        "All Files (*.*)"}));
+    EXPECT_EQ(files.requests[0].defaultExtension, "tvi");
+    ASSERT_EQ(dialogs.shown.size(), 3u);
+    EXPECT_EQ(dialogs.shown[0].text, "Updating 2 out of 3 accounts.\nDo you wish to continue?");
+    const AccountTable& table = planner.scenario().accounts;
+    ASSERT_EQ(table.accountCount, 4);
+    EXPECT_EQ(nameAt(0), "Balanced Fund A");
+    EXPECT_EQ(table.accounts[0].accountId, 3);
+    EXPECT_EQ(nameAt(1), "Checking");
+    EXPECT_EQ(table.accounts[1].initialAmount, 1204.33f);
+    EXPECT_EQ(nameAt(3), "Savings");
+    EXPECT_EQ(table.accounts[3].initialAmount, -250.0f);
+    EXPECT_TRUE(std::filesystem::exists(dir / "tabout.tmp"));
+}
+
+TEST_F(AccountEditorGuiTest, AddAccountCommandAtFiftyAccountsWarns) {
+    for (int i = planner.scenario().accounts.accountCount; i < kMaxAccounts; ++i) {
+        planner.scenario().accounts.accounts[static_cast<std::size_t>(i)].accountId =
+            static_cast<std::uint16_t>(100 + i);
+    }
+    planner.scenario().accounts.accountCount = kMaxAccounts;
+    window->handleCommand(gui::command::AddAccount);
+    settle();
+    EXPECT_TRUE(script.opened.empty());
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of accounts reached!");
+    EXPECT_EQ(dialogs.shown[0].title, "Account Warning");
+}
+
+} // namespace
+} // namespace finplan::test
