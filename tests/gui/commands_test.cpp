@@ -53,6 +53,8 @@ const EffectCase kEffects[] = {
     {cmd::Fundamentals, nullptr, Answer::No, false, "box 'Fundamentals'"},
     {cmd::CreditCardDebt, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
     {cmd::CreditCardPayoff, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
+    {cmd::GroupNames, nullptr, Answer::No, false, "box 'Groups'"},
+    {cmd::ReportFont, nullptr, Answer::No, false, "box 'Select Font'"},
     {cmd::AddAccount, nullptr, Answer::No, false, "dialog 'Account Information'"},
     {cmd::ImportAccounts, nullptr, Answer::No, false, "dialog 'Update Accounts From a File'"},
     {cmd::ExportResults, nullptr, Answer::No, false, "dialog 'Export Accounts to a File'"},

@@ -116,6 +116,8 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::CreditCardPayoff,
 
                                  cmd::AddAccount,
+                                 cmd::GroupNames,
+                                 cmd::ReportFont,
                                  cmd::ImportAccounts,
                                  cmd::ExportResults};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
