@@ -83,13 +83,6 @@ FormDialog::FormDialog(const EditorForm& form, QWidget* parent)
         addField(*rows[i], *grid, nextRow[static_cast<std::size_t>(column)]++, column * 3);
     }
 
-    auto* formButtons = new QHBoxLayout;
-    for (const FormField* spec : buttons) {
-        QWidget* button = makeWidget(*spec);
-        formButtons->addWidget(button);
-    }
-    formButtons->addStretch(1);
-
     auto* box = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
@@ -104,7 +97,13 @@ FormDialog::FormDialog(const EditorForm& form, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addSpacing(6);
+    // A row of the form's own buttons, where it has any (a layout not added would be lost).
     if (!buttons.empty()) {
+        auto* formButtons = new QHBoxLayout;
+        for (const FormField* spec : buttons) {
+            formButtons->addWidget(makeWidget(*spec));
+        }
+        formButtons->addStretch(1);
         layout->addLayout(formButtons);
     }
     layout->addWidget(box);
