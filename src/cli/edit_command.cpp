@@ -3,6 +3,7 @@
 #include "cli/account_edit.h"
 #include "cli/cli_planner.h"
 #include "cli/option_edit_command.h"
+#include "cli/titled_dialogs.h"
 #include "editing/editor_kind.h"
 #include "editing/event_editor.h"
 #include "model/byte_io.h"
@@ -16,29 +17,6 @@
 namespace finplan::cli {
 
 namespace {
-
-// Message boxes of an edit: each as "TITLE: text" on the error stream; questions are
-// answered Yes only with --yes.
-class EditDialogs : public UserDialogs {
-public:
-    EditDialogs(std::ostream& err, bool answerYes)
-        : m_err(err)
-        , m_answerYes(answerYes) {}
-
-    Answer show(const Message& message) override {
-        m_err << message.title << ": " << message.text;
-        if (message.buttons == MessageButtons::Ok) {
-            m_err << '\n';
-            return Answer::Ok;
-        }
-        m_err << (m_answerYes ? " Yes\n" : " No\n");
-        return m_answerYes ? Answer::Yes : Answer::No;
-    }
-
-private:
-    std::ostream& m_err;
-    bool m_answerYes;
-};
 
 constexpr std::array<std::string_view, 9> kTargets = {
     "--add",          "--event",       "--line",    "--initial-values", "--copy-event",
@@ -416,7 +394,7 @@ ExitCode runEdit(const CliContext& context, const CliArguments& arguments) {
     if (const auto options = runOptionEdit(context, arguments)) {
         return *options;
     }
-    EditDialogs dialogs(context.err, context.answerYes);
+    TitledDialogs dialogs(context.err, context.answerYes);
     const CliContext editContext{context.out, context.err, dialogs, context.answerYes};
     return Edit(editContext, arguments).run();
 }
