@@ -40,6 +40,24 @@ std::string trimmed(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+// Where an event that no event editor opens is edited instead.
+std::string otherEditor(const Scenario& scenario, int index) {
+    switch (listEditorForEvent(scenario, index).value_or(EditorKind::Withdrawal)) {
+    case EditorKind::AssetAllocation:
+        return "with edit --asset-allocation";
+    case EditorKind::Rmd:
+        return "with edit --rmd-options";
+    case EditorKind::Budget:
+        if (const auto budget = budgetOfEvent(scenario, index)) {
+            return "with budget " + std::to_string(*budget);
+        }
+        break;
+    default:
+        break;
+    }
+    return "by no editor";
+}
+
 class Edit {
 public:
     Edit(const CliContext& context, const CliArguments& arguments)
@@ -143,8 +161,8 @@ std::optional<ExitCode> Edit::openEditor(Planner& planner, std::unique_ptr<Event
         }
         editor = planner.editListLine(index);
         if (!editor) {
-            return usage("the event of line " + std::to_string(index) +
-                         " is edited by another editor");
+            return usage("the event of line " + std::to_string(index) + " is edited " +
+                         otherEditor(planner.scenario(), planner.eventForLine(index)));
         }
         return std::nullopt;
     }
@@ -170,7 +188,8 @@ std::optional<ExitCode> Edit::openEditor(Planner& planner, std::unique_ptr<Event
     }
     editor = planner.editEvent(index);
     if (!editor) {
-        return usage("event " + std::to_string(index) + " is edited by another editor");
+        return usage("event " + std::to_string(index) + " is edited " +
+                     otherEditor(planner.scenario(), index));
     }
     return std::nullopt;
 }

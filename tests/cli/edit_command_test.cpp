@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -218,6 +219,21 @@ TEST_F(EditCommand, MisuseExitsOne) {
     EXPECT_EQ(readText(m_dir / "taken.RET"), "keep");
     EXPECT_EQ(runCliWith({"edit", (m_dir / "none.RET").string(), "--dry-run", "--event", "0"}).code,
               2);
+}
+
+// The sample's RMD distribution (line 21) is edited with the RMD options; its budget withdrawal
+// (line 20) opens the Withdrawal editor, where only the account may change.
+TEST(EditCommandOnSample, LinesOfOptionEventsNameTheirEditor) {
+    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
+    ASSERT_NE(source, nullptr);
+    const std::string sample = (fs::path(source) / "examples" / "sample.RET").string();
+    const CliRun rmd = runCliWith({"edit", sample, "--dry-run", "--line", "21"});
+    EXPECT_EQ(rmd.code, 1);
+    EXPECT_NE(rmd.err.find("the event of line 21 is edited with edit --rmd-options"),
+              std::string::npos)
+        << rmd.err;
+    const CliRun budget = runCliWith({"edit", sample, "--dry-run", "--line", "20"});
+    EXPECT_EQ(budget.code, 0) << budget.err;
 }
 
 } // namespace

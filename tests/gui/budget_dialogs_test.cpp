@@ -3,6 +3,7 @@
 #include "gui/commands/command_areas.h"
 #include "gui/editors/budget_dialog.h"
 #include "gui/editors/option_dialog.h"
+#include "gui/shell/command_ids.h"
 #include "gui_fixture.h"
 #include "model/text_field.h"
 #include "support/scenario_builder.h"
@@ -176,6 +177,30 @@ TEST(OptionDialogs, GroupsRmdAndPreferences) {
 }
 
 class BudgetCommands : public GuiTest {};
+
+// A life table confirmed from the RMD options stays when the options are cancelled.
+TEST_F(BudgetCommands, LifeTableKeptWhenRmdOptionsAreCancelled) {
+    openSample();
+    std::vector<std::string> opened;
+    window->commands().options().setDialogRunner([&opened](QDialog& dialog) {
+        opened.push_back(dialog.objectName().toStdString());
+        dialog.show();
+        if (opened.back() == "mrwDialog") {
+            click(dialog, "equal-asset-allocation-withdrawal");
+            click(dialog, "edit-table-1-life-expectancy-values");
+            click(dialog, "cancelButton");
+        } else if (opened.back() == "mrdtableDialog") {
+            type(dialog, "value-1", "30.5");
+            click(dialog, "okButton");
+        }
+    });
+    const int distribution = planner.scenario().accounts.rmdDistribution;
+    window->handleCommand(gui::command::RmdOptions);
+    EXPECT_EQ(opened, (std::vector<std::string>{"mrwDialog", "mrdtableDialog"}));
+    EXPECT_EQ(planner.scenario().slots.lifeTable1[0], 30.5f);
+    EXPECT_EQ(planner.scenario().accounts.rmdDistribution, distribution);
+    EXPECT_TRUE(planner.scenario().modified);
+}
 
 TEST_F(BudgetCommands, BudgetsMenuNamesChecksAndCommands) {
     openSample();

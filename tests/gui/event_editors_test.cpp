@@ -467,6 +467,28 @@ TEST_F(EventEditorsTest, CancelLeavesTheScenarioAsItWas) {
 }
 
 // The Scenario page: Edit by double-click, Copy, Delete, and the lines that refuse them.
+// A budget withdrawal and an RMD distribution are edited in their option windows; the
+// Results page still opens the Withdrawal editor (only its account can change there).
+TEST_F(EventEditorsTest, TheScenarioListOpensBudgetAndRmdWindows) {
+    window->commands().options().setDialogRunner(script.runner());
+    ASSERT_NE(chooseFolder<gui::ScenarioPage>(static_cast<int>(Page::Scenario)), nullptr);
+    const Snapshot before(planner.scenario());
+    for (const char* text : {"Budget - Retirement Living", "IRS Uniform"}) {
+        // An edit makes the page anew.
+        auto* page = qobject_cast<gui::ScenarioPage*>(window->currentPage());
+        ASSERT_NE(page, nullptr);
+        auto* list = page->findChild<QListView*>(QStringLiteral("scenarioList"));
+        list->setCurrentIndex(list->model()->index(lineOf(text), 0));
+        page->findChild<QPushButton*>(QStringLiteral("editButton"))->click();
+        settle();
+    }
+    window->commands().events().editEvent(
+        planner.eventForLine(lineOf("Budget - Retirement Living")));
+    EXPECT_EQ(script.opened,
+              (std::vector<std::string>{"budgetDialog", "mrwDialog", "withdrawalDialog"}));
+    EXPECT_EQ(Snapshot(planner.scenario()), before);
+}
+
 TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
     auto* page = chooseFolder<gui::ScenarioPage>(static_cast<int>(Page::Scenario));
     ASSERT_NE(page, nullptr);

@@ -32,7 +32,6 @@ constexpr float kLowestGoToAge = 1.0f;
 constexpr float kHighestGoToAge = 120.0f;
 constexpr std::size_t kAgeFieldLength = 5;
 constexpr int kNetWorthGraph = 1;
-constexpr int kLifeTableStartAge = 70;
 constexpr const char* kPrintWorkFile = "ptmpsch.dat";
 
 // Writes a whole output file; false after the message when it could not be written.
@@ -254,18 +253,7 @@ bool Planner::newScenarioByHand() {
     m_scenarioLoaded = true;
     setLoadedTitle();
 
-    AccountSlotArrays& slots = m_scenario.slots;
-    slots.inAssetAllocation.fill(0);
-    slots.rmdTable.fill(0);
-    slots.firstWithdrawalAge.fill(0);
-    m_scenario.accounts.assetAllocationMode = 0;
-    m_scenario.groups = GroupTable{};
-    slots.lifeTable1StartAge = kLifeTableStartAge;
-    slots.lifeTable2StartAge = kLifeTableStartAge;
-    slots.lifeTable3StartAge = kLifeTableStartAge;
-    setFieldText(slots.lifeTable1Name, "IRA 1");
-    setFieldText(slots.lifeTable2Name, "IRA 2");
-    setFieldText(slots.lifeTable3Name, "IRA 3");
+    clearAccountDependents(m_scenario);
     m_scenario.modified = true;
     m_scenario.resultsStale = true;
     return true;

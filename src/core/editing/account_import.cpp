@@ -5,6 +5,7 @@
 #include "editing/number_text.h"
 #include "model/file_io.h"
 #include "model/safe_write.h"
+#include "model/scenario_reset.h"
 #include "model/slot_repair.h"
 #include "model/text_field.h"
 
@@ -18,7 +19,6 @@ namespace {
 
 constexpr std::size_t kMaxStatementBytes = 64 * 1024 * 1024;
 constexpr std::size_t kStoredNameLength = 29;
-constexpr int kLifeTableStartAge = 70;
 
 std::optional<std::string> readText(const std::filesystem::path& path) {
     const auto bytes = readFileBytes(path, kMaxStatementBytes);
@@ -98,21 +98,6 @@ std::optional<ImportedAccount> addFromLine(Scenario& scenario, const NameAmount&
     const AccountRecord& added = scenario.accounts.accounts[static_cast<std::size_t>(before)];
     return ImportedAccount{ImportedAccount::Change::Added, added.accountId,
                            std::string(fieldText(added.name)), added.initialAmount};
-}
-
-void clearForNewAccounts(Scenario& scenario) {
-    AccountSlotArrays& slots = scenario.slots;
-    slots.inAssetAllocation.fill(0);
-    slots.rmdTable.fill(0);
-    slots.firstWithdrawalAge.fill(0);
-    scenario.accounts.assetAllocationMode = 0;
-    scenario.groups = GroupTable{};
-    slots.lifeTable1StartAge = kLifeTableStartAge;
-    slots.lifeTable2StartAge = kLifeTableStartAge;
-    slots.lifeTable3StartAge = kLifeTableStartAge;
-    setFieldText(slots.lifeTable1Name, "IRA 1");
-    setFieldText(slots.lifeTable2Name, "IRA 2");
-    setFieldText(slots.lifeTable3Name, "IRA 3");
 }
 
 std::vector<int> indexesNamed(const Scenario& scenario, std::string_view name) {
@@ -200,7 +185,7 @@ ImportOutcome createAccountsFromFile(Scenario& scenario, const std::filesystem::
     if (!text) {
         return outcome;
     }
-    clearForNewAccounts(scenario);
+    clearAccountDependents(scenario);
     bool stopped = false;
     forEachLine(*text, [&](std::string_view line) {
         if (stopped || line.size() < 3) {

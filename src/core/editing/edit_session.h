@@ -28,6 +28,14 @@ public:
     // Puts the scenario back as it was; the session is over. Nothing after a commit.
     void rollBack();
 
+    // Takes the scenario as it is now as the state a roll-back returns to, so that an edit
+    // committed by a nested editor while this one is open stays when this one is cancelled.
+    void keepChangesSoFar() {
+        if (m_open) {
+            m_before = m_scenario;
+        }
+    }
+
     bool open() const { return m_open; }
     bool committed() const { return m_committed; }
     const std::string& label() const { return m_label; }

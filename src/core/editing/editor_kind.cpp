@@ -35,6 +35,14 @@ std::optional<EditorKind> editorForEvent(const Scenario& scenario, int index) {
     return std::nullopt;
 }
 
+std::optional<EditorKind> listEditorForEvent(const Scenario& scenario, int index) {
+    const auto kind = editorForEvent(scenario, index);
+    if (kind == EditorKind::Withdrawal && budgetOfEvent(scenario, index)) {
+        return EditorKind::Budget;
+    }
+    return kind;
+}
+
 std::optional<int> budgetOfEvent(const Scenario& scenario, int index) {
     if (index < 0 || index >= scenario.usedEventCount()) {
         return std::nullopt;

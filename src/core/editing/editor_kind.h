@@ -34,6 +34,10 @@ enum class EditorKind {
 // its account can be changed there).
 std::optional<EditorKind> editorForEvent(const Scenario& scenario, int index);
 
+// What the scenario list's Edit opens for the event at `index`: as editorForEvent, except that a
+// budget-driven withdrawal opens the editor of its budget.
+std::optional<EditorKind> listEditorForEvent(const Scenario& scenario, int index);
+
 // The budget (1 to 5) a budget withdrawal belongs to; empty when the event names none of the
 // five.
 std::optional<int> budgetOfEvent(const Scenario& scenario, int index);

@@ -38,6 +38,9 @@ public:
     // OK: checks in the dialog's order; the first refusal is shown and nothing is stored.
     CalcResult ok(const FieldTexts& fields);
     void cancel() { m_session.rollBack(); }
+    // A nested editor opened from this dialog (a life table from the RMD options) committed:
+    // its change stays whatever this dialog ends with.
+    void keepNestedChanges() { m_session.keepChangesSoFar(); }
     bool closed() const { return !m_session.open(); }
     const Scenario& scenario() const { return m_session.scenario(); }
 

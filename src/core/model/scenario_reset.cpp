@@ -10,6 +10,9 @@ EventRecord emptyEvent() {
 
 namespace {
 
+// Where the IRS tables start (the first age of a required distribution).
+constexpr int kNewLifeTableStartAge = 70;
+
 void resetHeader(ScenarioHeader& header) {
     const ScenarioHeader kept = header;
     header = ScenarioHeader{};
@@ -69,6 +72,21 @@ void resetSlotsToIndexes(Scenario& scenario, float penaltyAge, float penaltyRate
         scenario.slots.penaltyAge[index] = penaltyAge;
         scenario.slots.inAssetAllocation[index] = 0;
     }
+}
+
+void clearAccountDependents(Scenario& scenario) {
+    AccountSlotArrays& slots = scenario.slots;
+    slots.inAssetAllocation.fill(0);
+    slots.rmdTable.fill(0);
+    slots.firstWithdrawalAge.fill(0);
+    scenario.accounts.assetAllocationMode = 0;
+    scenario.groups = GroupTable{};
+    slots.lifeTable1StartAge = kNewLifeTableStartAge;
+    slots.lifeTable2StartAge = kNewLifeTableStartAge;
+    slots.lifeTable3StartAge = kNewLifeTableStartAge;
+    setFieldText(slots.lifeTable1Name, "IRA 1");
+    setFieldText(slots.lifeTable2Name, "IRA 2");
+    setFieldText(slots.lifeTable3Name, "IRA 3");
 }
 
 } // namespace finplan

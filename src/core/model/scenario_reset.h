@@ -15,6 +15,11 @@ void resetScenario(Scenario& scenario);
 // values and out of the asset allocation: what a file without its slot arrays gets.
 void resetSlotsToIndexes(Scenario& scenario, float penaltyAge, float penaltyRate);
 
+// What new accounts leave behind of the old ones: no slot in the asset allocation, RMD tables
+// or first withdrawal ages, no allocation mode, empty groups, and the three life tables
+// starting at 70 named "IRA 1" to "IRA 3".
+void clearAccountDependents(Scenario& scenario);
+
 // Empties one event record; `listLine` and `sold` keep their values.
 void clearEvent(Scenario& scenario, int eventIndex);
 

@@ -1,6 +1,7 @@
 #include "gui/commands/event_commands.h"
 
 #include "app/planner.h"
+#include "editing/editor_kind.h"
 #include "editing/event_editor.h"
 #include "gui/commands/command_dispatcher.h"
 #include "gui/commands/window_frame.h"
@@ -48,6 +49,7 @@ EventCommands::EventCommands(Planner& planner, UserDialogs& dialogs, WindowFrame
     , m_frame(frame) {}
 
 void EventCommands::registerWith(CommandDispatcher& dispatcher) {
+    m_dispatcher = &dispatcher;
     dispatcher.add(command::InitialValues, [this] { runEditor(m_planner.editInitialValues()); });
     dispatcher.add(command::AddEventChooser, [this] { showAddEvent(); });
     for (const auto& [id, kind] : kNewEventCommands) {
@@ -63,8 +65,36 @@ void EventCommands::addEvent() {
 }
 
 void EventCommands::editLine(int line) {
-    if (!m_frame.anyDialogOpen()) {
-        runEditor(m_planner.editListLine(line));
+    if (m_frame.anyDialogOpen()) {
+        return;
+    }
+    if (const auto command = optionsCommandForLine(line); command && m_dispatcher != nullptr) {
+        m_dispatcher->dispatch(*command);
+        return;
+    }
+    runEditor(m_planner.editListLine(line));
+}
+
+// Budget withdrawals, the asset allocation option and RMD distributions are edited in the
+// option windows their menu commands open.
+std::optional<int> EventCommands::optionsCommandForLine(int line) const {
+    if (line == 0) {
+        return std::nullopt;
+    }
+    const Scenario& scenario = m_planner.scenario();
+    const int index = m_planner.eventForLine(line);
+    switch (listEditorForEvent(scenario, index).value_or(EditorKind::Withdrawal)) {
+    case EditorKind::Budget:
+        if (const auto budget = budgetOfEvent(scenario, index)) {
+            return command::Budget1 + *budget - 1;
+        }
+        return std::nullopt;
+    case EditorKind::AssetAllocation:
+        return command::AssetAllocationOptions;
+    case EditorKind::Rmd:
+        return command::RmdOptions;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 namespace finplan {
 class EventEditor;
@@ -41,6 +42,8 @@ public:
 
 private:
     void showAddEvent();
+    // The option window's command that edits the event of a list line, if it is one of those.
+    std::optional<int> optionsCommandForLine(int line) const;
     void newEvent(EditorKind kind);
     // Runs the editor's dialog; true when OK changed the scenario (the views are then made
     // anew: an open Results page runs at once, the other pages when they are next shown).
@@ -50,6 +53,8 @@ private:
     Planner& m_planner;
     UserDialogs& m_dialogs;
     WindowFrame& m_frame;
+    // Where the option windows' commands are sent.
+    const CommandDispatcher* m_dispatcher = nullptr;
     DialogRunner m_runDialog = execDialog;
     QPointer<AddEventDialog> m_addEvent;
     // The calculator's inputs from one opening to the next.

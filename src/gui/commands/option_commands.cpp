@@ -102,6 +102,7 @@ void OptionCommands::optionButton(OptionDialog& dialog, const std::string& key) 
     for (int table = 1; table <= kLifeTableCount; ++table) {
         if (key == "edit-table-" + std::to_string(table) + "-life-expectancy-values") {
             editLifeTable(table);
+            dialog.editor().keepNestedChanges();
             return;
         }
     }
