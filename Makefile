@@ -10,10 +10,12 @@ GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
 # ccache, when the machine has it, makes the five build trees cheap to rebuild; paths are taken
-# relative to the checkout so that any clone can reuse the cache.
+# relative to the checkout, and the build directory left out of the key, so that any clone can
+# reuse the cache (its debug information then names the directory that first built an object).
 CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 CONFIGURE = $(CMAKE) -G $(GENERATOR) $(LAUNCHER) -S .
 
 .PHONY: all deps configure build run test test-main test-san test-nogui format-check \
