@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
-#include <iomanip>
 #include <sstream>
 #include <stdexcept>
 
@@ -19,6 +18,31 @@ const std::string& valueOf(const KeyValues& pairs, const std::string& key,
         }
     }
     throw std::invalid_argument(where + ": no key " + key);
+}
+
+// A bare word, or a quoted text in which \t, \n, \xHH, \" and \\ stand for their bytes.
+bool readValue(std::istream& in, std::string& value) {
+    if (in.peek() != '"') {
+        return static_cast<bool>(in >> value);
+    }
+    in.ignore();
+    for (int c = in.get(); c != EOF; c = in.get()) {
+        if (c == '"') {
+            return true;
+        }
+        if (c == '\\') {
+            c = in.get();
+            if (c == 't' || c == 'n') {
+                c = c == 't' ? '\t' : '\n';
+            } else if (c == 'x') {
+                char hex[3] = {};
+                in.read(hex, 2);
+                c = std::stoi(hex, nullptr, 16);
+            }
+        }
+        value += static_cast<char>(c);
+    }
+    return false;
 }
 
 // Reads key=value pairs, or bare keys with an empty value, up to "=>" or the end of the line.
@@ -37,7 +61,7 @@ KeyValues readPairs(std::istringstream& in, const std::string& where) {
             break;
         }
         std::string value;
-        if (in.peek() == '=' && !(in.ignore() >> std::quoted(value))) {
+        if (in.peek() == '=' && !readValue(in.ignore(), value)) {
             throw std::invalid_argument(where + ": no value for " + key);
         }
         pairs.emplace_back(key, value);
@@ -62,6 +86,17 @@ std::vector<std::string> linesOf(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+KeyValues settingsOf(const std::string& text) {
+    KeyValues pairs;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, ';');) {
+        if (const auto equals = part.find('='); equals != std::string::npos) {
+            pairs.emplace_back(part.substr(0, equals), part.substr(equals + 1));
+        }
+    }
+    return pairs;
 }
 
 std::filesystem::path testData(const std::string& relative) {
@@ -90,6 +125,12 @@ std::vector<CaseLine> readCases(const std::string& relative) {
         c.expected = readPairs(in, c.where);
         cases.push_back(std::move(c));
     }
+    return cases;
+}
+
+std::vector<CaseLine> readCases(const std::string& relative, const std::string& word) {
+    std::vector<CaseLine> cases = readCases(relative);
+    std::erase_if(cases, [&](const CaseLine& c) { return c.word != word; });
     return cases;
 }
 

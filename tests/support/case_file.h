@@ -14,7 +14,8 @@ using KeyValues = std::vector<std::pair<std::string, std::string>>;
 //   word key=value key="a value with blanks" => key=value ...
 //
 // The pairs before "=>" are the inputs, those after it the expected answers; a key without
-// "=value" has an empty value. Blank lines and lines starting with '#' are skipped.
+// "=value" has an empty value. In a quoted value \t, \n, \xHH, \" and \\ stand for their bytes.
+// Blank lines and lines starting with '#' are skipped.
 struct CaseLine {
     std::string where; // "file:line" and the line itself, for failure messages
     std::string word;
@@ -32,7 +33,12 @@ std::filesystem::path testData(const std::string& relative);
 // The lines of a text, without their line feeds.
 std::vector<std::string> linesOf(const std::string& text);
 
+// "key=text;key=text" as pairs; a part without '=' is left out.
+KeyValues settingsOf(const std::string& text);
+
 // The cases of a file under tests/data; an unreadable or malformed file throws.
 std::vector<CaseLine> readCases(const std::string& relative);
+// Only the cases whose first word is `word`.
+std::vector<CaseLine> readCases(const std::string& relative, const std::string& word);
 
 } // namespace finplan::test

@@ -3,11 +3,13 @@
 #include "editing/account_ids.h"
 #include "editing/account_sort_state.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,32 +21,19 @@ std::string nameAt(const Scenario& s, int index) {
 }
 
 TEST(NewAccountId, CountsUpFromTheNextIdPastUsedOnes) {
-    struct Case {
-        const char* what;
-        std::vector<int> used;
-        int next;
-        int expectedId;
-        int expectedNext;
-    };
-    const std::vector<Case> cases = {
-        {"fresh scenario", {}, 0, 0, 1},
-        {"ids 0 1 3, next 1", {0, 1, 3}, 1, 2, 3},
-        {"ids 0 1 2 3, next 3", {0, 1, 2, 3}, 3, 4, 5},
-        {"next 30000 starts again at 10", {}, 30000, 10, 11},
-        {"next far above the range", {}, 40000, 10, 11},
-        {"next below zero", {}, -7, 10, 11},
-        {"29999 in use: counting passes 30000 and starts at 10", {29999, 10}, 29999, 11, 12},
-        {"ids 10 11 in use after a restart", {10, 11}, 30000, 12, 13},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("editing/account_form.txt", "id");
+    ASSERT_EQ(cases.size(), 8u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         AccountTable table;
-        for (const int id : c.used) {
+        std::istringstream used(c.input("used"));
+        for (int id = 0; used >> id;) {
             table.accounts[static_cast<std::size_t>(table.accountCount++)].accountId =
                 static_cast<std::uint16_t>(id);
         }
-        table.nextAccountId = c.next;
-        EXPECT_EQ(takeNewAccountId(table), c.expectedId) << c.what;
-        EXPECT_EQ(table.nextAccountId, c.expectedNext) << c.what;
+        table.nextAccountId = std::stoi(c.input("next"));
+        EXPECT_EQ(takeNewAccountId(table), std::stoi(c.answer("id")));
+        EXPECT_EQ(table.nextAccountId, std::stoi(c.answer("next")));
     }
 }
 
@@ -236,47 +225,27 @@ TEST(AccountEditor, StoresANewAccount) {
 }
 
 TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
-    struct Case {
-        const char* key;
-        const char* text;
-        const char* title;
-        const char* message;
-    };
-    const std::vector<Case> cases = {
-        {"initial-amount", "100000000.01", "AMOUNT ERROR",
-         "This amount must be greater than -100000000.00 and less than 100000000.00."},
-        {"initial-amount", "-100000001", "AMOUNT ERROR",
-         "This amount must be greater than -100000000.00 and less than 100000000.00."},
-        {"effective-yearly-rate", "200.5", "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-        {"random-minimum-rate", "-201", "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-        {"random-maximum-rate", "1e3", "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-        {"penalty-rate", "300", "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-        {"penalty-age", "121", "PENALTY AGE ERROR",
-         "This amount must be greater than 0.00 and less than 120.00."},
-        {"penalty-age", "-1", "PENALTY AGE ERROR",
-         "This amount must be greater than 0.00 and less than 120.00."},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("editing/account_form.txt", "refuse");
+    ASSERT_EQ(cases.size(), 8u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const std::string& key = c.input("key");
         Scenario s = formScenario();
         test::ScriptedDialogs dialogs;
         AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
         FieldTexts fields = editor.texts();
         fields["account-name"] = "Changed";
-        fields[c.key] = c.text;
+        fields[key] = c.input("text");
         // A later field out of range too: only the first refusal is shown.
-        if (std::string(c.key) != "penalty-age") {
+        if (key != "penalty-age") {
             fields["penalty-age"] = "500";
         }
         const CalcResult result = editor.ok(fields);
-        ASSERT_FALSE(result.accepted()) << c.key << "=" << c.text;
-        EXPECT_EQ(result.refusal->field, c.key);
+        ASSERT_FALSE(result.accepted());
+        EXPECT_EQ(result.refusal->field, key);
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].title, c.title);
-        EXPECT_EQ(dialogs.shown[0].text, c.message);
+        EXPECT_EQ(dialogs.shown[0].title, c.answer("title"));
+        EXPECT_EQ(dialogs.shown[0].text, c.answer("text"));
         EXPECT_FALSE(editor.closed());
         // Nothing of the refused OK is kept.
         EXPECT_EQ(nameAt(s, 0), "Roth IRA");

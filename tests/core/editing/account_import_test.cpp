@@ -2,13 +2,13 @@
 #include "editing/account_import.h"
 #include "editing/import_line.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,108 +17,37 @@ namespace finplan {
 namespace {
 
 std::filesystem::path dataFile(const std::string& name) {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return std::filesystem::path(source == nullptr ? "." : source) / "tests/data/accounts" / name;
+    return test::testData("accounts/" + name);
 }
 
 std::string nameAt(const Scenario& s, int index) {
     return std::string(fieldText(s.accounts.accounts[static_cast<std::size_t>(index)].name));
 }
 
-TEST(ImportLine, CleansAmounts) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"(1,234.50)", "-1234.50"},
-        {"1,234.50 ", "1234.50"},
-        {"$1,234.50", ""},
-        {" (250.00)", "-250.00"},
-        {" 250.00", "250.00"},
-        {"( 250.00)", "-250.00"},
-        {"(250.00", "250.00"},
-        {"--", ""},
-        {"-", ""},
-        {"1.234.567", ""},
-        {"1234.50-", ""},
-        {"1234.", "1234"},
-        {"50", "50"},
-        {".5", ""},
-        {"100000000", "100000000"},
-        {"-100000000.00", "-100000000.00"},
-        {"100000000.01", ""},
-        {"1e5", ""},
-        {"12 34", ""},
-        {"", ""},
-    };
-    for (const auto& [raw, cleaned] : cases) {
-        EXPECT_EQ(cleanAmount(raw), cleaned) << "\"" << raw << "\"";
-    }
-}
-
-TEST(ImportLine, CleansNames) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"\"Roth IRA\"", "Roth IRA"},      {"  Checking: ", "Checking"},
-        {"Savings #2", "Savings #2"},      {"Caf\xE9", "Caf\xE9"},
-        {"Tab\tinside\x01", "Tab inside"}, {"***", ""},
-    };
-    for (const auto& [raw, cleaned] : cases) {
-        EXPECT_EQ(cleanName(raw), cleaned) << "\"" << raw << "\"";
-    }
-}
-
-TEST(ImportLine, SkipsHeadingsLiabilitiesAndTotals) {
-    struct Case {
-        const char* line;
-        bool convert;
-        bool create;
-        bool update;
-    };
-    const std::vector<Case> cases = {
-        {"Short", true, true, true},
-        {"Account\tBalance", true, true, true},
-        {"Balanced Fund\t10", false, false, false},
-        {"Balanced\tBalance", true, true, true},
-        {"Total Assets\t10", true, false, true},
-        {"TOTAL ASSETS\t10", true, true, true},
-        {"Card\tLiabilities", true, false, false},
-        {"Card\tLIABILITIES", true, true, true},
-        {"Net Worth\t100", true, false, false},
-        {"Checking\t100", false, false, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(skipsLine(c.line, LineFilter::Convert), c.convert) << c.line;
-        EXPECT_EQ(skipsLine(c.line, LineFilter::Create), c.create) << c.line;
-        EXPECT_EQ(skipsLine(c.line, LineFilter::Update), c.update) << c.line;
-    }
-}
-
-TEST(ImportLine, ReadsStatementLines) {
-    struct Case {
-        const char* line;
-        Delimiter delimiter;
-        const char* name; // nullptr: skipped
-        const char* amount;
-    };
-    const std::vector<Case> cases = {
-        {"\"Smith, John IRA\",IRA,\"2,000.00\"", Delimiter::Comma, "Smith, John IRA", "2000.00"},
-        {"Smith, John IRA,IRA,2000.00", Delimiter::Comma, "Smith", "2000.00"},
-        {"Checking,Bank, (250.00)", Delimiter::Comma, "Checking", "-250.00"},
-        {"\"Roth IRA\"\tIRA\t\"7,500.25\"", Delimiter::Tab, "Roth IRA", "7500.25"},
-        {"Checking\tBank\t1,204.33", Delimiter::Tab, "Checking", "1204.33"},
-        // A tab line read as a comma file: the name runs to the first comma.
-        {"Checking\tBank\t1,204.33", Delimiter::Comma, "Checking Bank 1", "204.33"},
-        {"Half \"quoted\tBank\t12.00", Delimiter::Tab, nullptr, nullptr},
-        {"Account Summary as of 12/31/2023", Delimiter::Tab, nullptr, nullptr},
-        {"X\tBank\t100.00", Delimiter::Tab, nullptr, nullptr},
-        {"Checking\tBank\t5", Delimiter::Tab, nullptr, nullptr},
-    };
-    for (const Case& c : cases) {
-        const auto read = readStatementLine(c.line, c.delimiter);
-        if (c.name == nullptr) {
-            EXPECT_FALSE(read.has_value()) << c.line;
-            continue;
+// Amounts, names, skipped lines and whole statement lines, from tests/data/accounts.
+TEST(ImportLine, ReadsTheLinesOfItsDataFile) {
+    const auto cases = test::readCases("accounts/import_lines.txt");
+    ASSERT_GE(cases.size(), 46u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        if (c.word == "amount") {
+            EXPECT_EQ(cleanAmount(c.input("raw")), c.answer("cleaned"));
+        } else if (c.word == "name") {
+            EXPECT_EQ(cleanName(c.input("raw")), c.answer("cleaned"));
+        } else if (c.word == "skip") {
+            EXPECT_EQ(skipsLine(c.input("line"), LineFilter::Convert), c.answer("convert") == "1");
+            EXPECT_EQ(skipsLine(c.input("line"), LineFilter::Create), c.answer("create") == "1");
+            EXPECT_EQ(skipsLine(c.input("line"), LineFilter::Update), c.answer("update") == "1");
+        } else {
+            ASSERT_EQ(c.word, "statement");
+            const auto read = readStatementLine(
+                c.input("line"), c.input("delimiter") == "tab" ? Delimiter::Tab : Delimiter::Comma);
+            ASSERT_EQ(read.has_value(), c.expected.front().first != "skipped");
+            if (read) {
+                EXPECT_EQ(read->name, c.answer("name"));
+                EXPECT_EQ(read->amount, c.answer("amount"));
+            }
         }
-        ASSERT_TRUE(read.has_value()) << c.line;
-        EXPECT_EQ(read->name, c.name) << c.line;
-        EXPECT_EQ(read->amount, c.amount) << c.line;
     }
 }
 

@@ -4,13 +4,13 @@
 #include "model/derived_totals.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -20,9 +20,7 @@ namespace {
 using test::ScriptedDialogs;
 
 std::string dataFile(const std::string& name) {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return test::readText(std::string(source != nullptr ? source : ".") + "/tests/data/budgets/" +
-                          name);
+    return test::readText(test::testData("budgets/" + name));
 }
 
 FieldTexts item(const std::string& name, const std::string& amount, const std::string& rate,
@@ -348,12 +346,11 @@ TEST(BudgetPaste, CopyFromOneBudgetPasteIntoAnother) {
 }
 
 TEST(BudgetPaste, InvalidFilesChangeNothing) {
-    const std::vector<std::string> names = {
-        "bad_age_beyond_16_bits.tmp", "bad_count_31.tmp",    "bad_count_text.tmp",
-        "bad_count_zero.tmp",         "bad_empty.tmp",       "bad_four_fields.tmp",
-        "bad_huge_amount.tmp",        "bad_marker_late.tmp", "bad_nan_rate.tmp",
-        "bad_no_end_marker.tmp",      "bad_truncated.tmp"};
-    for (const std::string& name : names) {
+    for (const std::string name :
+         {"bad_age_beyond_16_bits.tmp", "bad_count_31.tmp", "bad_count_text.tmp",
+          "bad_count_zero.tmp", "bad_empty.tmp", "bad_four_fields.tmp", "bad_huge_amount.tmp",
+          "bad_marker_late.tmp", "bad_nan_rate.tmp", "bad_no_end_marker.tmp",
+          "bad_truncated.tmp"}) {
         SCOPED_TRACE(name);
         Household h;
         h.enterExample();

@@ -2,13 +2,12 @@
 #include "model/byte_io.h"
 #include "model/scenario_image.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <map>
 #include <string>
 #include <vector>
@@ -61,33 +60,9 @@ const std::map<EditorKind, std::string> kValidFields = {
                              "monthly-payments=600;monthly-purchases=0"},
 };
 
-std::string trim(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::size_t at = 0;
-    while (true) {
-        const auto next = text.find(separator, at);
-        parts.push_back(text.substr(at, next == std::string::npos ? next : next - at));
-        if (next == std::string::npos) {
-            return parts;
-        }
-        at = next + 1;
-    }
-}
-
 void typeInto(FieldTexts& fields, const std::string& settings) {
-    for (const std::string& setting : split(settings, ';')) {
-        const auto equals = setting.find('=');
-        if (equals != std::string::npos) {
-            fields[setting.substr(0, equals)] = setting.substr(equals + 1);
-        }
+    for (const auto& [key, text] : test::settingsOf(settings)) {
+        fields[key] = text;
     }
 }
 
@@ -109,50 +84,19 @@ struct Opened {
     }
 };
 
-struct RefusalCase {
-    int line = 0;
-    EditorKind kind{};
-    std::string typed;
-    std::string field;
-    std::string title;
-    std::string text;
-};
-
-std::vector<RefusalCase> readRefusalCases() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    std::ifstream in(std::string(source != nullptr ? source : ".") +
-                     "/tests/data/editing/refusals.txt");
-    std::vector<RefusalCase> cases;
-    int number = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++number;
-        if (line.empty() || line.front() == '#') {
-            continue;
-        }
-        const auto parts = split(line, '|');
-        if (parts.size() != 5) {
-            ADD_FAILURE() << "refusals.txt line " << number << " has no five parts";
-            continue;
-        }
-        cases.push_back({number, kEditorWords.at(trim(parts[0])), trim(parts[1]), trim(parts[2]),
-                         trim(parts[3]), trim(parts[4])});
-    }
-    return cases;
-}
-
 TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
-    const auto cases = readRefusalCases();
+    const auto cases = test::readCases("editing/refusals.txt");
     ASSERT_GE(cases.size(), 70u);
-    for (const RefusalCase& c : cases) {
-        SCOPED_TRACE("refusals.txt line " + std::to_string(c.line));
-        Opened opened(c.kind);
-        typeInto(opened.fields, c.typed);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        Opened opened(kEditorWords.at(c.word));
+        typeInto(opened.fields, c.input("typed"));
         const CalcResult result = opened.editor->ok(opened.fields);
         ASSERT_TRUE(result.refusal.has_value());
-        EXPECT_EQ(result.refusal->field, c.field);
+        EXPECT_EQ(result.refusal->field, c.answer("field"));
         ASSERT_EQ(opened.dialogs.shown.size(), 1u);
-        EXPECT_EQ(opened.dialogs.shown[0].title, c.title);
-        EXPECT_EQ(opened.dialogs.shown[0].text, c.text);
+        EXPECT_EQ(opened.dialogs.shown[0].title, c.answer("title"));
+        EXPECT_EQ(opened.dialogs.shown[0].text, c.answer("text"));
         EXPECT_EQ(opened.dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_FALSE(opened.editor->closed());
         // The refused OK changed the record; closing the editor puts everything back.
@@ -301,48 +245,21 @@ TEST(EventEditor, EndAgeOfOneTimeAndAllFundsEventsIsReadWithoutChecks) {
     EXPECT_EQ(transfer.editor->storedEvent()->amount, 0.0f);
 }
 
-TEST(EventEditor, MoneyTextsReadBackAndTextsAreCutToTheirFields) {
-    struct Case {
-        std::string amount;
-        float stored;
-    };
-    const std::vector<Case> cases = {
-        {"1,000", 1000.0f},
-        {"$12,345.50", 12345.5f},
-        {" 250 ", 250.0f},
-        // 12 characters are read: "100000000.00"
-        {"100000000.009", 100000000.0f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.amount);
+// Amounts and names typed into a withdrawal, as its record stores them.
+TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
+    const auto cases = test::readCases("editing/typed_texts.txt");
+    ASSERT_EQ(cases.size(), 10u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Opened withdrawal(EditorKind::Withdrawal);
-        withdrawal.fields["amount"] = c.amount;
+        withdrawal.fields[c.word] = c.input("typed");
         ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
-        EXPECT_EQ(withdrawal.editor->storedEvent()->amount, c.stored);
-    }
-}
-
-TEST(EventEditor, NamesBecomeLatin1WithoutControlCharactersCutTo49) {
-    struct Case {
-        std::string typed;
-        std::string stored;
-    };
-    const std::vector<Case> cases = {
-        {"Caf\xC3\xA9", "Caf\xE9"},
-        {"\xE6\x97\xA5\xE6\x9C\xAC car", "?? car"},
-        {"a\tb\nc\x7F"
-         "d",
-         "a b c d"},
-        {"bad \xFF byte", "bad ? byte"},
-        {"\xC0\x89overlong", "??overlong"},
-        {std::string(60, 'x'), std::string(49, 'x')},
-    };
-    for (const Case& c : cases) {
-        Opened withdrawal(EditorKind::Withdrawal);
-        withdrawal.fields["description"] = c.typed;
-        ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
-        EXPECT_EQ(std::string(fieldText(withdrawal.editor->storedEvent()->name)), c.stored)
-            << c.typed;
+        const EventRecord& stored = *withdrawal.editor->storedEvent();
+        if (c.word == "amount") {
+            EXPECT_EQ(stored.amount, std::stof(c.answer("stored")));
+        } else {
+            EXPECT_EQ(std::string(fieldText(stored.name)), c.answer("stored"));
+        }
     }
     // Shown again as UTF-8.
     Scenario scenario = editingScenario();

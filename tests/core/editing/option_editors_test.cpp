@@ -1,6 +1,7 @@
 #include "editing/font_choice.h"
 #include "editing/option_editor.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -28,57 +29,38 @@ Scenario twoAccounts() {
                               "account name=Roth kind=taxfree amount=1000");
 }
 
-TEST(GroupsEditor, RowsCheckedBeforeAnyIsStored) {
-    struct Case {
-        const char* what;
-        FieldTexts typed;
-        std::string refusal; // empty when accepted
-    };
-    const std::vector<Case> cases = {
-        {"one character keeps its name, rates 0",
-         {{"group-name-1", "A"}, {"random-minimum-rate-1", "5"}, {"random-maximum-rate-1", "9"}},
-         ""},
-        {"limits and equal rates",
-         {{"group-name-1", "Stocks"},
-          {"random-minimum-rate-1", "-50"},
-          {"random-maximum-rate-1", "100"},
-          {"group-name-2", "Flat"},
-          {"random-minimum-rate-2", "3"},
-          {"random-maximum-rate-2", "3"}},
-         ""},
-        {"below -50, which no file keeps",
-         {{"group-name-1", "Ok"},
-          {"random-minimum-rate-1", "1"},
-          {"random-maximum-rate-1", "2"},
-          {"group-name-2", "Wild"},
-          {"random-minimum-rate-2", "-150"},
-          {"random-maximum-rate-2", "200"}},
-         "Rate Error: The rate must be between -50.00% and 100.00%."},
-        {"above 100",
-         {{"group-name-3", "High"},
-          {"random-minimum-rate-3", "150"},
-          {"random-maximum-rate-3", "160"}},
-         "Rate Error: The rate must be between -50.00% and 100.00%."},
-        {"minimum above maximum",
-         {{"group-name-10", "Upside"},
-          {"random-minimum-rate-10", "9"},
-          {"random-maximum-rate-10", "8"}},
-         "Rate Error: The minimum rate must be less than the maximum rate."},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+// Refusals and acceptances of the groups, allocation and life table forms, from the data file.
+TEST(OptionEditors, FormsOfTheDataFileAreRefusedOrAccepted) {
+    const auto cases = test::readCases("editing/option_forms.txt");
+    ASSERT_EQ(cases.size(), 12u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Scenario scenario = twoAccounts();
+        scenario.slots.lifeTable3StartAge = 70;
         ScriptedDialogs dialogs;
-        const auto editor = openGroupsEditor(scenario, dialogs);
-        const bool accepted = editor->ok(c.typed).accepted();
-        EXPECT_EQ(accepted, c.refusal.empty());
-        if (!accepted) {
-            EXPECT_EQ(messages(dialogs), std::vector<std::string>{c.refusal});
-            EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
-            // Not even the rows before the refused one are stored.
+        const auto editor = c.word == "lifetable" ? openLifeTableEditor(scenario, 3, dialogs)
+                            : c.word == "groups"  ? openGroupsEditor(scenario, dialogs)
+                                                  : openAssetAllocationEditor(scenario, dialogs);
+        FieldTexts typed = c.word == "lifetable" ? editor->texts() : FieldTexts{};
+        for (const auto& [key, text] : test::settingsOf(c.input("typed"))) {
+            typed[key] = text;
+        }
+        const std::string& refusal = c.answer("refusal");
+        EXPECT_EQ(editor->ok(typed).accepted(), refusal.empty());
+        if (!refusal.empty()) {
+            ASSERT_EQ(messages(dialogs), std::vector<std::string>{refusal});
+            if (c.word == "groups") {
+                EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
+            }
+            // Nothing is stored, not even the rows before the refused one.
             EXPECT_EQ(fieldText(scenario.groups.groupNames[0]), "");
+            EXPECT_EQ(scenario.liveEventCount, 0);
+            EXPECT_EQ(scenario.slots.lifeTable3[0], 0.0f);
         }
     }
+}
+
+TEST(GroupsEditor, StoresTheRowsAndShowsThemAgain) {
     Scenario scenario = twoAccounts();
     ScriptedDialogs dialogs;
     openGroupsEditor(scenario, dialogs)
@@ -123,26 +105,6 @@ TEST(AssetAllocationEditor, NewEventChecksAndFullTable) {
     EXPECT_FLOAT_EQ(event.amount, 2500.75f);
     EXPECT_EQ(fieldText(event.name), "Asset allocation withdrawal option in effect.");
 
-    struct Case {
-        FieldTexts typed;
-        std::string refusal;
-    };
-    const std::vector<Case> refusals = {
-        {{{"age-to-start-withdrawals", "0.5"}, {"minimum-withdrawal-amount", "1"}},
-         "START AGE ERROR: This age must be between 1.0 and 120.0."},
-        {{{"age-to-start-withdrawals", "121"}, {"minimum-withdrawal-amount", "1"}},
-         "START AGE ERROR: This age must be between 1.0 and 120.0."},
-        {{{"age-to-start-withdrawals", "65"}, {"minimum-withdrawal-amount", "100000001"}},
-         "AMOUNT ERROR: This amount must be greater than -100000000.00 and less than "
-         "100000000.00."},
-    };
-    for (const Case& c : refusals) {
-        Scenario again = twoAccounts();
-        ScriptedDialogs shown;
-        EXPECT_FALSE(openAssetAllocationEditor(again, shown)->ok(c.typed).accepted());
-        EXPECT_EQ(messages(shown), std::vector<std::string>{c.refusal});
-        EXPECT_EQ(again.liveEventCount, 0);
-    }
     // Editing keeps the one event; a full table refuses a new one.
     ScriptedDialogs more;
     openAssetAllocationEditor(scenario, more)
@@ -245,37 +207,6 @@ TEST(LifeTableEditor, ExampleMessagesZeroProblemAndRefusals) {
                                        "age 101.\nPlease check the IRS RMD Life Expectancy "
                                        "Tables."});
     EXPECT_TRUE(lifeTableHasZeroProblem(*zero));
-
-    struct Case {
-        std::string key;
-        std::string text;
-        std::string refusal;
-    };
-    const std::vector<Case> refusals = {
-        {"withdrawal-start-age", "0",
-         "AGE ERROR: This rate must be greater than 1.000 and less than 120.000."},
-        {"withdrawal-start-age", "121",
-         "AGE ERROR: This rate must be greater than 1.000 and "
-         "less than 120.000."},
-        {"value-3", "inf",
-         "Probable RMD Value Error: The value inf for age 72 seems out of "
-         "range. Please check your Life Expectancy Tables."},
-        {"value-4", "1e39",
-         "Probable RMD Value Error: The value 1e39 for age 73 seems out of "
-         "range. Please check your Life Expectancy Tables."},
-    };
-    for (const Case& c : refusals) {
-        SCOPED_TRACE(c.text);
-        Scenario fresh = twoAccounts();
-        fresh.slots.lifeTable3StartAge = 70;
-        ScriptedDialogs shown;
-        auto table = openLifeTableEditor(fresh, 3, shown);
-        FieldTexts typed = table->texts();
-        typed[c.key] = c.text;
-        EXPECT_FALSE(table->ok(typed).accepted());
-        EXPECT_EQ(messages(shown), std::vector<std::string>{c.refusal});
-        EXPECT_EQ(fresh.slots.lifeTable3[0], 0.0f);
-    }
 }
 
 TEST(PreferencesEditor, BoxesAndFontButtons) {

@@ -23,7 +23,6 @@ Scenario baseScenario(std::string_view events) {
                               std::string(events));
 }
 
-// One event of every kind, added out of order so that the list has to sort them.
 // One event of every kind, out of order so that the list has to sort them.
 Scenario everyKindScenario() {
     return baseScenario(test::readText(test::testData("editing/every_kind_scenario.txt")));
