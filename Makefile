@@ -7,10 +7,11 @@ TSAN_DIR  ?= build-tsan
 NOGUI_DIR ?= build-nogui
 FUZZ_DIR  ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PREFIX    ?= /usr/local
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
-.PHONY: all deps configure build run test test-main test-san test-tsan test-nogui format-check \
+.PHONY: all deps configure build install run test test-main test-san test-tsan test-nogui format-check \
 	bench fuzz fuzz-ci fuzz-build format clean
 
 all: build
@@ -24,6 +25,10 @@ configure: deps
 
 build: configure
 	$(CMAKE) --build $(BUILD_DIR)
+
+# The programs, desktop entries, icon and file types under PREFIX (DESTDIR is honoured).
+install: build
+	$(CMAKE) --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The desktop program on the sample; without a display the same run on the command line, its
 # temporary files kept in the build directory.
