@@ -208,7 +208,7 @@ TEST_F(PlotWindowTest, GrabsAPictureOrTellsWhyNot) {
         EXPECT_EQ(plot::grabPlotWindow(arguments, errors), c.exitCode) << c.file;
         EXPECT_EQ(errors.str(), c.error);
         EXPECT_EQ(QImage(qs(dir.path() / "out.png")).size(),
-                  c.exitCode == 0 ? QSize(640, 480) : QSize());
+                  c.exitCode == 0 ? QSize(640, 480) : QSize(0, 0));
     }
 }
 
