@@ -6,6 +6,7 @@ SAN_DIR   ?= build-san
 NOGUI_DIR ?= build-nogui
 FUZZ_DIR  ?= build-fuzz
 FUZZ_SECONDS ?= 60
+PREFIX    ?= /usr/local
 GENERATOR ?= Ninja
 CMAKE     ?= cmake
 
@@ -18,7 +19,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
 CONFIGURE = $(CMAKE) -G $(GENERATOR) $(LAUNCHER) -S .
 
-.PHONY: all deps configure build run test test-main test-san test-nogui format-check \
+.PHONY: all deps configure build install run test test-main test-san test-nogui format-check \
 	bench fuzz fuzz-ci fuzz-build format clean
 
 all: build
@@ -32,6 +33,10 @@ configure: deps
 
 build: configure
 	$(CMAKE) --build $(BUILD_DIR)
+
+# The programs, desktop entries, icon and file types under PREFIX (DESTDIR is honoured).
+install: build
+	$(CMAKE) --install $(BUILD_DIR) --prefix $(PREFIX)
 
 # The desktop program on the sample; without a display the same run on the command line, its
 # temporary files kept in the build directory.

@@ -1,10 +1,12 @@
 #include "gui/commands/command_areas.h"
+#include "gui/help/help_window.h"
 #include "gui/shell/command_ids.h"
 #include "gui/shell/command_table.h"
 #include "gui_fixture.h"
 
 #include <QAction>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <cctype>
@@ -58,6 +60,25 @@ const EffectCase kEffects[] = {
     {cmd::AddAccount, nullptr, Answer::No, false, "dialog 'Account Information'"},
     {cmd::ImportAccounts, nullptr, Answer::No, false, "dialog 'Update Accounts From a File'"},
     {cmd::ExportResults, nullptr, Answer::No, false, "dialog 'Export Accounts to a File'"},
+    // No finplan-plot lies beside the test program.
+    {cmd::GraphWindow, nullptr, Answer::No, false, "message 'Execution Error'"},
+    {cmd::CompareScenarios, nullptr, Answer::No, false, "message 'Execution Error'"},
+    {cmd::HelpContents, nullptr, Answer::No, false, "help index.html"},
+    {cmd::HelpOnHelp, nullptr, Answer::No, false, "help help_on_help.html"},
+    {cmd::Manual, nullptr, Answer::No, false, "help index.html"},
+    {776, nullptr, Answer::No, false, "help quick_tips.html#tip1"},
+    {777, nullptr, Answer::No, false, "help quick_tips.html#tip2"},
+    {778, nullptr, Answer::No, false, "help quick_tips.html#tip3"},
+    {779, nullptr, Answer::No, false, "help quick_tips.html#tip4"},
+    {780, nullptr, Answer::No, false, "help quick_tips.html#tip5"},
+    {781, nullptr, Answer::No, false, "help quick_tips.html#tip6"},
+    {782, nullptr, Answer::No, false, "help quick_tips.html#tip7"},
+    {783, nullptr, Answer::No, false, "help quick_tips.html#tip8"},
+    {784, nullptr, Answer::No, false, "help quick_tips.html#tip9"},
+    {785, nullptr, Answer::No, false, "help quick_tips.html#tip10"},
+    {786, nullptr, Answer::No, false, "help quick_tips.html#tip11"},
+    {787, nullptr, Answer::No, false, "help quick_tips.html#tip12"},
+    {789, nullptr, Answer::No, false, "help quick_tips.html#tip13"},
 };
 
 // The real window, active, on the Summary page, with an account file to read.
@@ -122,6 +143,9 @@ protected:
         }
         if (title() != title0) {
             parts.push_back("title " + title().section(QLatin1Char('/'), -1).toStdString());
+        }
+        if (const auto* help = window->findChild<gui::HelpWindow*>(QStringLiteral("helpWindow"))) {
+            parts.push_back("help " + help->browser()->source().toString().mid(10).toStdString());
         }
         if (planner.scenario().modified != modified0) {
             parts.push_back(planner.scenario().modified ? "modified on" : "modified off");
@@ -224,7 +248,8 @@ TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
             notBuilt.push_back(&spec);
         }
     }
-    EXPECT_EQ(notBuilt.size() + withEffects.size(), 52u + 1u) << "keys, and Re-Index without one";
+    EXPECT_EQ(notBuilt.size() + withEffects.size(), 52u + 1u + 3u)
+        << "keys, and Re-Index and quick tips 11 to 13 without one";
 
     std::vector<int> fired;
     for (QAction* each : window->findChildren<QAction*>()) {

@@ -11,7 +11,8 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     , m_graphs(planner, files)
     , m_tools(dialogs)
     , m_help(frame)
-    , m_options(planner, dialogs, frame) {
+    , m_options(planner, dialogs, frame)
+    , m_plots(planner, dialogs) {
     m_file.setAccountsFromFile([this](NewAccountsWay way) {
         m_accounts.createAccountsFromFile(way == NewAccountsWay::FromCommaFile ? Delimiter::Comma
                                                                                : Delimiter::Tab);
@@ -24,6 +25,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     m_tools.registerWith(dispatcher);
     m_help.registerWith(dispatcher);
     m_options.registerWith(dispatcher);
+    m_plots.registerWith(dispatcher);
 }
 
 } // namespace finplan::gui

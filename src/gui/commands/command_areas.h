@@ -6,6 +6,7 @@
 #include "gui/commands/graph_commands.h"
 #include "gui/commands/help_commands.h"
 #include "gui/commands/option_commands.h"
+#include "gui/commands/plot_programs.h"
 #include "gui/commands/report_commands.h"
 #include "gui/commands/tool_commands.h"
 
@@ -29,6 +30,7 @@ public:
     EventCommands& events() { return m_events; }
     OptionCommands& options() { return m_options; }
     AccountCommands& accounts() { return m_accounts; }
+    PlotPrograms& plotPrograms() { return m_plots; }
 
 private:
     FileCommands m_file;
@@ -39,6 +41,7 @@ private:
     ToolCommands m_tools;
     HelpCommands m_help;
     OptionCommands m_options;
+    PlotPrograms m_plots;
 };
 
 } // namespace finplan::gui

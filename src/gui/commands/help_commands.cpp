@@ -2,6 +2,8 @@
 
 #include "gui/commands/command_dispatcher.h"
 #include "gui/commands/window_frame.h"
+#include "gui/help/help_topics.h"
+#include "gui/help/help_window.h"
 #include "gui/shell/command_ids.h"
 
 #include <QMessageBox>
@@ -10,6 +12,11 @@ namespace finplan::gui {
 
 void HelpCommands::registerWith(CommandDispatcher& dispatcher) {
     dispatcher.add(command::About, [this] { about(); });
+    for (const int id : helpCommands()) {
+        dispatcher.add(id, [this, id] {
+            HelpWindow::showTopic(m_frame.frameWidget(), *helpTopicForCommand(id));
+        });
+    }
 }
 
 void HelpCommands::about() {

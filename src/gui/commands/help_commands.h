@@ -5,8 +5,8 @@ namespace finplan::gui {
 class CommandDispatcher;
 class WindowFrame;
 
-// About and the Help menu: so far the about box; the help file, the quick tips, the manual and
-// the mail link join it as they arrive.
+// About and the Help menu: the about box, the help window at its contents (F1, and the manual,
+// F10), help on help (F4) and the quick tips; the mail link joins it when it arrives.
 class HelpCommands {
 public:
     explicit HelpCommands(WindowFrame& frame)
