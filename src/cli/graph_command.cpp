@@ -38,20 +38,6 @@ std::optional<int> wholeNumber(const std::string& text) {
     return value;
 }
 
-std::optional<QSize> imageSize(const std::string& text) {
-    const std::size_t x = text.find('x');
-    if (x == std::string::npos) {
-        return std::nullopt;
-    }
-    const auto width = wholeNumber(text.substr(0, x));
-    const auto height = wholeNumber(text.substr(x + 1));
-    if (!width || !height || *width < kMinimumSide || *height < kMinimumSide ||
-        *width > kMaximumSide || *height > kMaximumSide) {
-        return std::nullopt;
-    }
-    return QSize(*width, *height);
-}
-
 // Right double-clicks from the first style: lines, flat bars, 3-D bars.
 std::optional<int> styleClicks(const std::string& style) {
     if (style == "lines") {
@@ -196,30 +182,31 @@ void setUpView(GraphView& view, const GraphRequest& request, int year, int lastY
     }
 }
 
-// Drawing needs a GUI application. The command line has none of its own, so one drawing
-// offscreen lives as long as the command; it keeps the words it was given, as Qt requires.
-class OffscreenApplication {
-public:
-    OffscreenApplication() {
-        if (QCoreApplication::instance() == nullptr) {
-            m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
-        }
-        // The application has taken the user's locale; the numbers drawn keep their point.
-        useCNumericLocale();
-    }
-    OffscreenApplication(const OffscreenApplication&) = delete;
-    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
-
-private:
-    std::string m_program = "finplan-cli";
-    std::string m_option = "-platform";
-    std::string m_platform = "offscreen";
-    std::array<char*, 4> m_words{m_program.data(), m_option.data(), m_platform.data(), nullptr};
-    int m_count = 3;
-    std::unique_ptr<QGuiApplication> m_application;
-};
-
 } // namespace
+
+std::optional<QSize> imageSize(const std::string& text) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto width = wholeNumber(text.substr(0, x));
+    const auto height = wholeNumber(text.substr(x + 1));
+    if (!width || !height || *width < kMinimumSide || *height < kMinimumSide ||
+        *width > kMaximumSide || *height > kMaximumSide) {
+        return std::nullopt;
+    }
+    return QSize(*width, *height);
+}
+
+OffscreenApplication::OffscreenApplication() {
+    if (QCoreApplication::instance() == nullptr) {
+        m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
+    }
+    // The application has taken the user's locale; the numbers drawn keep their point.
+    useCNumericLocale();
+}
+
+OffscreenApplication::~OffscreenApplication() = default;
 
 ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     const std::optional<GraphRequest> request = readRequest(context, arguments);

@@ -8,6 +8,7 @@
 #include "cli/cli_dialogs.h"
 #include "cli/edit_command.h"
 #include "cli/info_command.h"
+#include "cli/montecarlo_command.h"
 #ifdef FINPLAN_CLI_GRAPHS
 #include "cli/graph_command.h"
 #endif
@@ -36,6 +37,8 @@ constexpr std::string_view kUsage =
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
     "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
+    "  montecarlo SCENARIO.RET  many runs with random rates: success rate, red flags and\n"
+    "                          net worth percentiles by age\n"
     "  list SCENARIO.RET       print the scenario description lines, one per line\n"
     "  edit SCENARIO.RET (--out OUT.RET | --dry-run) TARGET [--set KEY=TEXT]...\n"
     "                          add, change, copy or delete an event, or change the initial\n"
@@ -71,6 +74,17 @@ constexpr std::string_view kHelpDetails =
     "  --export-csv FILE       also export the yearly balances, comma-delimited\n"
     "  --export-tab FILE       also export the yearly balances, tab-delimited\n"
     "  --save-graphs FILE      also copy the graph file as Save Graphs does\n"
+    "\n"
+    "Options of montecarlo:\n"
+    "  --trials N              how many runs (default 1000, at most 100000)\n"
+    "  --seed S                run t is seeded S + t, as run --seed (default: the clock)\n"
+    "  --threads T             threads to run on (default: one per core)\n"
+    "  --random-accounts, --random-groups  where the rates come from (default: the groups\n"
+    "                          when a group has a range, else the accounts)\n"
+    "  --csv FILE              also write the net worth and liquid savings percentiles\n"
+    "  --png FILE              also draw the net worth fan chart (--size WxH)\n"
+    "  --workdir DIR, --today DATE   as for run\n"
+    "A scenario without random rate ranges is refused (status 4).\n"
     "\n"
     "Options of edit (one TARGET):\n"
     "  --add KIND              a new event: withdrawal, deposit, transfer, fundamentals,\n"
@@ -232,6 +246,7 @@ const auto kCommands = std::to_array<Command>({
      [](const CliContext& c, const CliArguments& a) { return runList(c, a.files[0]); }},
     {"edit", 1, kEditOptions, runEdit},
     {"run", 1, kRunOptions, runRun},
+    {"montecarlo", 1, kMonteCarloOptions, runMonteCarlo},
     {"budget", kOwnArgumentCount, kBudgetOptions, runBudget},
     {"calc", kOwnArgumentCount, kCalcOptions, runCalc},
     {"report", 2, kReportOptions, runReport},

@@ -70,13 +70,6 @@ RunSwitches runSwitches(const CliArguments& arguments) {
     return switches;
 }
 
-namespace {
-
-// Whether the last run wrote its run files whole (it said which it could not).
-bool ranFiles(const Planner& planner) {
-    return planner.output().fileFailure.empty();
-}
-
 // An output file the command may write: a new one, or an existing one after a Yes (--yes).
 // Says why and gives the exit status when it may not.
 std::optional<ExitCode> refusedOutput(const CliContext& context, const std::string& path) {
@@ -87,6 +80,13 @@ std::optional<ExitCode> refusedOutput(const CliContext& context, const std::stri
     }
     context.err << "finplan-cli: " << path << " was not overwritten (add --yes to replace it)\n";
     return ExitCode::Usage;
+}
+
+namespace {
+
+// Whether the last run wrote its run files whole (it said which it could not).
+bool ranFiles(const Planner& planner) {
+    return planner.output().fileFailure.empty();
 }
 
 // The status of an output the planner refused or failed to write.
@@ -136,7 +136,7 @@ ExitCode writeSavedFiles(const CliContext& context, const CliArguments& argument
 ExitCode runRun(const CliContext& context, const CliArguments& arguments) {
     const auto seed = randomSeed(arguments);
     if (!seed) {
-        context.err << "finplan-cli: --seed takes a whole number from 0 to 4294967295\n";
+        context.err << kSeedProblem;
         return ExitCode::Usage;
     }
     if (arguments.has("--random-accounts") && arguments.has("--random-groups")) {

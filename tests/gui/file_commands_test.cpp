@@ -77,7 +77,7 @@ TEST_F(GuiTest, ACancelledOpenStillRunsAndAnInvalidFileShowsTheSummary) {
               bad + " doesn't seem to be a valid Tarvel Financial Planner file.");
     EXPECT_EQ(window->folders()->currentIndex(), 0);
     // The reset scenario has no accounts, so no account folders.
-    EXPECT_EQ(window->folders()->count(), 9);
+    EXPECT_EQ(window->folders()->count(), 10);
 }
 
 TEST_F(GuiTest, ASavedScenarioReopensAndSavesAgainByteForByte) {

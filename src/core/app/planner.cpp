@@ -3,11 +3,10 @@
 #include "app/temporary_files.h"
 #include "editing/event_table_edits.h"
 #include "editing/scenario_list.h"
-#include "engine/random_draws.h"
+#include "engine/run_preparation.h"
 #include "engine/run_simulation.h"
 #include "graphs/save_graphs.h"
 #include "model/accounts_file.h"
-#include "model/derived_totals.h"
 #include "model/event_order.h"
 #include "model/file_io.h"
 #include "model/finance_dat.h"
@@ -284,10 +283,7 @@ bool Planner::run() {
 }
 
 bool Planner::runWith(const RunOutputs& outputs) {
-    deriveTotals(m_scenario);
-    if (m_switches.randomAccountRates) {
-        resetAccountRateStats(m_scenario);
-    }
+    prepareRun(m_scenario, m_switches);
     if (m_fixedSeed) {
         m_random = RandomSource(*m_fixedSeed);
     }

@@ -7,6 +7,7 @@
 #include "engine/run_switches.h"
 #include "model/app_settings.h"
 #include "model/scenario.h"
+#include "montecarlo/monte_carlo.h"
 #include "platform/clock.h"
 #include "platform/user_dialogs.h"
 #include "results/results_export.h"
@@ -128,6 +129,10 @@ public:
     // Every run starts its random generator from this seed, so that every file of one command
     // describes the same run; without it the generator runs on from run to run.
     void setFixedSeed(std::uint32_t seed) { m_fixedSeed = seed; }
+    // Many trials of the scenario as it is now, to run on any thread.
+    MonteCarloJob monteCarloJob(const MonteCarloSettings& settings) const {
+        return {m_scenario, settings, m_clock.now()};
+    }
     // The switches of the next runs as a command line sets them.
     void setSwitches(const RunSwitches& switches) { m_switches = switches; }
 

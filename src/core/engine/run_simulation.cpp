@@ -270,8 +270,11 @@ void finishRun(RunContext& run, float savedInflation) {
             run.line(line.text, line.kind);
         }
     }
-    for (const std::string& text : redFlagLines(run.flags())) {
-        run.line(text);
+    // Built only when the lines go somewhere: runs of many trials show none.
+    if (run.writesText()) {
+        for (const std::string& text : redFlagLines(run.flags())) {
+            run.line(text);
+        }
     }
     std::string writeFailure;
     if (run.logs) {

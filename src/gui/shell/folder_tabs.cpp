@@ -4,6 +4,8 @@
 #include "gui/commands/event_actions.h"
 #include "gui/graphs/graph_pages.h"
 #include "gui/graphs/graph_widget.h"
+#include "gui/montecarlo/monte_carlo_page.h"
+#include "gui/montecarlo/monte_carlo_run.h"
 #include "gui/shell/accounts_page.h"
 #include "gui/shell/folder_titles.h"
 #include "gui/shell/placeholder_page.h"
@@ -20,6 +22,9 @@ namespace {
 constexpr int kPageMargin = 8;
 
 const char* const kGraphNote = "Graph drawing comes next: this page will show the graph then.";
+// The page of many random runs comes after every page of the one run.
+const char* const kMonteCarloFolder = "Monte Carlo";
+
 const char* const kTitleNote =
     "Open a scenario with File, Open... or start a new one with File, New.";
 
@@ -34,7 +39,8 @@ FolderTabs::FolderTabs(Planner& planner, FileChooser& files, EventActions& event
     , m_events(events)
     , m_accounts(accounts)
     , m_dialogOpen(std::move(dialogOpen))
-    , m_sendCommand(std::move(sendCommand)) {
+    , m_sendCommand(std::move(sendCommand))
+    , m_monteCarlo(new MonteCarloRun(this)) {
     setObjectName(QStringLiteral("folders"));
     setDocumentMode(false);
     setUsesScrollButtons(true);
@@ -44,8 +50,9 @@ FolderTabs::FolderTabs(Planner& planner, FileChooser& files, EventActions& event
 
 void FolderTabs::updateFolders() {
     const bool summaryShown = m_planner.hasResults() || m_planner.settings().hideInfoFolder != 0;
-    const std::vector<std::string> titles =
+    std::vector<std::string> titles =
         folderTitles(summaryShown, m_planner.scenario().accounts.usedCount());
+    titles.emplace_back(kMonteCarloFolder);
     const QSignalBlocker blocker(this);
     const int wanted = static_cast<int>(titles.size());
     while (count() > wanted) {
@@ -64,6 +71,10 @@ void FolderTabs::updateFolders() {
         const std::string& title = titles[static_cast<std::size_t>(i)];
         setTabText(i, QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size())));
     }
+}
+
+void FolderTabs::scenarioEdited() {
+    m_monteCarlo->cancel();
 }
 
 void FolderTabs::folderChanged(int index) {
@@ -112,6 +123,10 @@ void FolderTabs::createPage(int index) {
 }
 
 QWidget* FolderTabs::makePage(int index, QWidget* parent) {
+    if (index == count() - 1) {
+        return new MonteCarloPage(m_planner, *m_monteCarlo, m_files, m_state.startupClientHeight,
+                                  parent);
+    }
     switch (index) {
     case static_cast<int>(Page::Accounts):
         return new AccountsPage(m_planner, m_accounts, parent);

@@ -16,6 +16,7 @@ namespace finplan::gui {
 class AccountActions;
 class EventActions;
 class FileChooser;
+class MonteCarloRun;
 struct GraphPageSpec;
 
 // What the pages remember while they are made anew at every tab change. The schedule's
@@ -44,6 +45,9 @@ public:
     void showFolder(int index);
     // The tab count and texts as the results and the accounts now ask.
     void updateFolders();
+    // The scenario changed: trials of the old one in progress are cancelled.
+    void scenarioEdited();
+    MonteCarloRun& monteCarlo() { return *m_monteCarlo; }
 
 private:
     void folderChanged(int index);
@@ -58,6 +62,7 @@ private:
     std::function<bool()> m_dialogOpen;
     std::function<void(int)> m_sendCommand;
     PageState m_state;
+    MonteCarloRun* m_monteCarlo;
     QPointer<QWidget> m_page;
     int m_previousFolder = 0;
     bool m_changingFolders = false;

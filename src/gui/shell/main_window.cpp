@@ -216,6 +216,9 @@ void MainWindow::updateRecentFiles() {
 void MainWindow::refreshViews(std::optional<Page> page) {
     updateTitle();
     updateRecentFiles();
+    if (m_planner.scenario().resultsStale) {
+        m_folders->scenarioEdited();
+    }
     m_folders->updateFolders();
     m_folders->showFolder(page ? static_cast<int>(*page) : m_folders->currentIndex());
 }
