@@ -9,13 +9,15 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     , m_accounts(planner, dialogs, files, frame)
     , m_reports(planner)
     , m_graphs(planner, files)
-    , m_tools(dialogs)
+    , m_tools(planner, dialogs, frame, m_events)
     , m_help(frame)
     , m_options(planner, dialogs, frame) {
     m_file.setAccountsFromFile([this](NewAccountsWay way) {
         m_accounts.createAccountsFromFile(way == NewAccountsWay::FromCommaFile ? Delimiter::Comma
                                                                                : Delimiter::Tab);
     });
+    m_events.setCalculatorTools(&m_tools);
+    m_accounts.setCalculatorTools(&m_tools);
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);

@@ -29,6 +29,7 @@ public:
     EventCommands& events() { return m_events; }
     OptionCommands& options() { return m_options; }
     AccountCommands& accounts() { return m_accounts; }
+    ToolCommands& tools() { return m_tools; }
 
 private:
     FileCommands m_file;
