@@ -33,8 +33,9 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
                                    (index.column() == 0 ? Qt::AlignLeft : Qt::AlignRight));
     case Qt::BackgroundRole:
         if (index.row() % 2 == 1) {
-            // The scroll bar's colour, lightened, as the owner-drawn lists band their rows.
-            return QApplication::palette().color(QPalette::Button).lighter(108);
+            // The scroll bar's colour, lightened halfway to white.
+            const QColor bar = QApplication::palette().color(QPalette::Button);
+            return QColor((bar.red() + 255) / 2, (bar.green() + 255) / 2, (bar.blue() + 255) / 2);
         }
         return QColor(Qt::white);
     default:
