@@ -114,6 +114,13 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::Fundamentals,
                                  cmd::CreditCardDebt,
                                  cmd::CreditCardPayoff,
+                                 cmd::MortgageCalculator,
+                                 cmd::RefinanceAnalysis,
+                                 cmd::AcceleratedMortgage,
+                                 cmd::InflationCalculator,
+                                 cmd::EffectiveRate,
+                                 cmd::TaxInflationInvestment,
+                                 cmd::TradeOff,
 
                                  cmd::AddAccount,
                                  cmd::GroupNames,
