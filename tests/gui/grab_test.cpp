@@ -243,6 +243,9 @@ TEST_F(GrabTest, AHugeStoredWindowIsGrabbedAtScreenSize) {
     EXPECT_EQ(QImage(QString::fromStdString(picture.string())).size(), screen);
 }
 
+// The sample's mortgage as finplan-cli info numbers it.
+constexpr const char* kMortgage = "3";
+
 // --command and --event picture a dialog and close it without OK: the scenario file is not
 // written; what opens no dialog is told.
 TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
@@ -256,6 +259,18 @@ TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
         {{"--event", "3"}, 0, ""},
         {{"--event", "10"}, 1, "finplan: there is no event 10 (the scenario has 10)"},
         {{"--command", "999"}, 1, "finplan: command 999 opened no dialog"},
+        // The calculators, and the mortgage editor's tools opened from it.
+        {{"--command", "881"}, 0, ""},
+        {{"--command", "882"}, 0, ""},
+        {{"--command", "883"}, 0, ""},
+        {{"--command", "177"}, 0, ""},
+        {{"--command", "886"}, 0, ""},
+        {{"--command", "180"}, 0, ""},
+        {{"--command", "179"}, 0, ""},
+        {{"--event", kMortgage, "--button", "schedule"}, 0, ""},
+        {{"--event", kMortgage, "--button", "refinance"}, 0, ""},
+        {{"--event", kMortgage, "--button", "accelerated"}, 0, ""},
+        {{"--command", "881", "--button", "schedule"}, 1, "finplan: --button belongs to --event"},
     };
     const fs::path sample = dir / "sample.RET";
     const std::vector<Byte> before = readAll(sample);

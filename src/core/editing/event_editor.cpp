@@ -135,8 +135,11 @@ std::set<std::string> EventEditor::disabledFields(const FieldTexts& fields) cons
         }
         break;
     case EditorKind::Mortgage:
-        // The schedule and the two analyses open with the calculators.
-        return {"schedule", "refinance", "accelerated"};
+        // The analyses work on a mortgage the scenario already holds.
+        if (m_isNew) {
+            return {"refinance", "accelerated"};
+        }
+        break;
     default:
         break;
     }

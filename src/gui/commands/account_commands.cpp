@@ -80,7 +80,7 @@ bool AccountCommands::runEditor(AccountEditor& editor) {
         return false;
     }
     {
-        AccountEditorDialog dialog(editor, &m_frame.frameWidget());
+        AccountEditorDialog dialog(editor, &m_frame.frameWidget(), m_tools);
         m_runDialog(dialog);
         // A runner that left the dialog open closes it without OK.
         if (!editor.closed()) {

@@ -16,6 +16,7 @@ struct Scenario;
 
 namespace finplan::gui {
 
+class CalculatorTools;
 class CommandDispatcher;
 class FileChooser;
 class WindowFrame;
@@ -30,6 +31,8 @@ public:
 
     // How the modal dialogs run; QDialog::exec unless set.
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The effective-rate calculator of Account Information.
+    void setCalculatorTools(CalculatorTools* tools) { m_tools = tools; }
 
     void addAccount() override;
     void editAccount(int row) override;
@@ -57,6 +60,7 @@ private:
     FileChooser& m_files;
     WindowFrame& m_frame;
     DialogRunner m_runDialog = execDialog;
+    CalculatorTools* m_tools = nullptr;
 };
 
 } // namespace finplan::gui

@@ -9,7 +9,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     , m_accounts(planner, dialogs, files, frame)
     , m_reports(planner)
     , m_graphs(planner, files)
-    , m_tools(dialogs)
+    , m_tools(planner, dialogs, frame, m_events)
     , m_help(frame)
     , m_options(planner, dialogs, frame)
     , m_plots(planner, dialogs) {
@@ -17,6 +17,8 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
         m_accounts.createAccountsFromFile(way == NewAccountsWay::FromCommaFile ? Delimiter::Comma
                                                                                : Delimiter::Tab);
     });
+    m_events.setCalculatorTools(&m_tools);
+    m_accounts.setCalculatorTools(&m_tools);
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);

@@ -31,6 +31,7 @@ public:
     OptionCommands& options() { return m_options; }
     AccountCommands& accounts() { return m_accounts; }
     PlotPrograms& plotPrograms() { return m_plots; }
+    ToolCommands& tools() { return m_tools; }
 
 private:
     FileCommands m_file;

@@ -1,6 +1,7 @@
 #include "gui/commands/event_commands.h"
 
 #include "app/planner.h"
+#include "editing/edit_session.h"
 #include "editing/editor_kind.h"
 #include "editing/event_editor.h"
 #include "gui/commands/command_dispatcher.h"
@@ -143,24 +144,41 @@ void EventCommands::newEvent(EditorKind kind) {
     runEditor(m_planner.addEvent(kind));
 }
 
-bool EventCommands::runEditor(std::unique_ptr<EventEditor> editor) {
+void EventCommands::newMortgageWith(const FieldTexts& fields) {
+    runEditor(m_planner.addEvent(EditorKind::Mortgage), fields);
+}
+
+bool EventCommands::runEditor(std::unique_ptr<EventEditor> editor, const FieldTexts& filled) {
     if (!editor) {
         return false;
     }
+    std::optional<Scenario> replacement;
     {
-        EventEditorDialog dialog(*editor, m_runDialog, &m_frame.frameWidget());
+        EventEditorDialog dialog(*editor, m_runDialog, &m_frame.frameWidget(), m_tools);
+        dialog.showTexts(filled);
         m_runDialog(dialog);
         // A runner that left the dialog open closes it without OK.
         if (!editor->closed()) {
             dialog.reject();
         }
+        replacement = dialog.replacement();
     }
-    const bool changed = editor->session().committed();
+    bool changed = editor->session().committed();
     editor.reset();
+    if (replacement) {
+        applyReplacement(*replacement);
+        changed = true;
+    }
     if (changed) {
         m_frame.refreshViews(std::nullopt);
     }
     return changed;
+}
+
+void EventCommands::applyReplacement(const Scenario& replacement) {
+    EditSession session(m_planner.scenario());
+    session.scenario() = replacement;
+    session.commit("Refinance");
 }
 
 void EventCommands::cardPayoff() {

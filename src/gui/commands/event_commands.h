@@ -14,12 +14,14 @@ namespace finplan {
 class EventEditor;
 class Planner;
 class UserDialogs;
+struct Scenario;
 enum class EditorKind;
 } // namespace finplan
 
 namespace finplan::gui {
 
 class CommandDispatcher;
+class CalculatorTools;
 class WindowFrame;
 
 // The scenario's editors: Initial Values, the Add Event menu and window, the credit-card payoff
@@ -31,6 +33,11 @@ public:
 
     // How the modal editors run; QDialog::exec unless set.
     void setDialogRunner(DialogRunner runner) { m_runDialog = std::move(runner); }
+    // The mortgage editor's schedule and analyses.
+    void setCalculatorTools(CalculatorTools* tools) { m_tools = tools; }
+    // A new mortgage whose editor opens with these fields filled in ("Use this mortgage in
+    // plan").
+    void newMortgageWith(const FieldTexts& fields);
     // The Add Event window while it is open.
     AddEventDialog* addEventDialog() const { return m_addEvent; }
 
@@ -47,7 +54,9 @@ private:
     void newEvent(EditorKind kind);
     // Runs the editor's dialog; true when OK changed the scenario (the views are then made
     // anew: an open Results page runs at once, the other pages when they are next shown).
-    bool runEditor(std::unique_ptr<EventEditor> editor);
+    bool runEditor(std::unique_ptr<EventEditor> editor, const FieldTexts& filled = {});
+    // The scenario a refinance analysis made, kept as one change.
+    void applyReplacement(const Scenario& replacement);
     void cardPayoff();
 
     Planner& m_planner;
@@ -57,6 +66,7 @@ private:
     const CommandDispatcher* m_dispatcher = nullptr;
     DialogRunner m_runDialog = execDialog;
     QPointer<AddEventDialog> m_addEvent;
+    CalculatorTools* m_tools = nullptr;
     // The calculator's inputs from one opening to the next.
     FieldTexts m_cardPayoffTexts;
 };

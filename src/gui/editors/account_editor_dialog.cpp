@@ -1,19 +1,23 @@
 #include "gui/editors/account_editor_dialog.h"
 
 #include "editing/account_editor.h"
+#include "gui/editors/calculator_tools.h"
 
 #include <QComboBox>
 
 namespace finplan::gui {
 
-AccountEditorDialog::AccountEditorDialog(AccountEditor& editor, QWidget* parent)
+AccountEditorDialog::AccountEditorDialog(AccountEditor& editor, QWidget* parent,
+                                         CalculatorTools* tools)
     : FormDialog(accountEditorForm(), parent)
-    , m_editor(editor) {
+    , m_editor(editor)
+    , m_tools(tools) {
     for (const char* key : {"select-account-type", "assign-group-to-account"}) {
         setChoices(key, editor.choices(key));
     }
-    // The effective-rate calculator is not part of this dialog yet.
-    keepDisabled("calculate-effective-yearly-rate");
+    if (m_tools == nullptr) {
+        keepDisabled("calculate-effective-yearly-rate");
+    }
     showTexts(editor.texts());
     // A kind chosen enables or disables the penalty controls at once.
     if (auto* kinds = qobject_cast<QComboBox*>(field("select-account-type"))) {
@@ -41,6 +45,16 @@ void AccountEditorDialog::reject() {
 
 void AccountEditorDialog::boxClicked(const std::string& /*key*/) {
     updateEnabled();
+}
+
+void AccountEditorDialog::buttonPressed(const std::string& key) {
+    if (m_tools != nullptr && key == "calculate-effective-yearly-rate") {
+        m_tools->effectiveRate(
+            [this](const std::string& rate) {
+                showTexts({{"effective-yearly-rate", rate}});
+            },
+            *this);
+    }
 }
 
 void AccountEditorDialog::updateEnabled() {

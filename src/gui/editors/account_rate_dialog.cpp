@@ -1,15 +1,19 @@
 #include "gui/editors/account_rate_dialog.h"
 
 #include "editing/event_editor.h"
+#include "gui/editors/calculator_tools.h"
 
 namespace finplan::gui {
 
-AccountRateDialog::AccountRateDialog(EventEditor& editor, int accountId, QWidget* parent)
+AccountRateDialog::AccountRateDialog(EventEditor& editor, int accountId, QWidget* parent,
+                                     CalculatorTools* tools)
     : FormDialog(editorForm(EditorKind::AccountRate), parent)
     , m_editor(editor)
-    , m_accountId(accountId) {
-    // The effective-rate calculator arrives with the calculators.
-    keepDisabled("calculate-effective-yearly-rate");
+    , m_accountId(accountId)
+    , m_tools(tools) {
+    if (m_tools == nullptr) {
+        keepDisabled("calculate-effective-yearly-rate");
+    }
     showTexts(editor.accountRateTexts(accountId));
 }
 
@@ -19,6 +23,16 @@ void AccountRateDialog::okPressed() {
         accept();
     } else {
         focusField(result.refusal->field);
+    }
+}
+
+void AccountRateDialog::buttonPressed(const std::string& key) {
+    if (m_tools != nullptr && key == "calculate-effective-yearly-rate") {
+        m_tools->effectiveRate(
+            [this](const std::string& rate) {
+                showTexts({{"current-rate", rate}});
+            },
+            *this);
     }
 }
 

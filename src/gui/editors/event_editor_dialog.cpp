@@ -2,31 +2,27 @@
 
 #include "editing/event_editor.h"
 #include "gui/editors/account_rate_dialog.h"
+#include "gui/editors/calculator_tools.h"
 
 #include <QComboBox>
 
 namespace finplan::gui {
 
-namespace {
-
-// The mortgage's schedule and analyses arrive with the calculators.
-constexpr std::array<const char*, 3> kMortgageLater = {"schedule", "refinance", "accelerated"};
-
-} // namespace
-
-EventEditorDialog::EventEditorDialog(EventEditor& editor, DialogRunner runDialog, QWidget* parent)
+EventEditorDialog::EventEditorDialog(EventEditor& editor, DialogRunner runDialog, QWidget* parent,
+                                     CalculatorTools* tools)
     : FormDialog(editor.form(), parent)
     , m_editor(editor)
-    , m_runDialog(std::move(runDialog)) {
+    , m_runDialog(std::move(runDialog))
+    , m_tools(tools) {
+    if (m_tools == nullptr) {
+        for (const char* key : {"schedule", "refinance", "accelerated"}) {
+            keepDisabled(key);
+        }
+    }
     for (const FormField& spec : form().fields) {
         if (spec.kind == FieldKind::AccountPicker ||
             spec.kind == FieldKind::AccountPickerWithNone) {
             setChoices(spec.key, editor.choices(spec.key));
-        }
-    }
-    if (editor.kind() == EditorKind::Mortgage) {
-        for (const char* key : kMortgageLater) {
-            keepDisabled(key);
         }
     }
     showTexts(editor.texts());
@@ -62,6 +58,41 @@ void EventEditorDialog::buttonPressed(const std::string& key) {
         calculate();
     } else if (key == "change-rate") {
         changeAccountRate();
+    } else if (m_tools != nullptr && key == "schedule") {
+        showSchedule();
+    } else if (m_tools != nullptr && key == "refinance") {
+        refinance();
+    } else if (m_tools != nullptr && key == "accelerated") {
+        accelerated();
+    }
+}
+
+// The schedule of the mortgage as the fields give it; nothing is stored.
+void EventEditorDialog::showSchedule() {
+    const CalcResult result = m_editor.calculate(texts());
+    showOutputs(result.outputs);
+    if (result.refusal) {
+        focusField(result.refusal->field);
+        return;
+    }
+    const Scenario& scenario = m_editor.scenario();
+    m_tools->showSchedule(scenario.events[static_cast<std::size_t>(m_editor.eventIndex())],
+                          scenario.header.startAge, *this);
+}
+
+// A refinance that created the refinanced mortgage closes the editor as if cancelled; the new
+// scenario is applied once the editor has put the old one back.
+void EventEditorDialog::refinance() {
+    m_replacement = m_tools->refinance(m_editor.scenario(), m_editor.eventIndex(), *this);
+    if (m_replacement) {
+        reject();
+    }
+}
+
+void EventEditorDialog::accelerated() {
+    if (const auto refused =
+            m_tools->accelerated(texts(), m_editor.scenario().header.startAge, *this)) {
+        focusField(*refused);
     }
 }
 
@@ -83,7 +114,7 @@ void EventEditorDialog::changeAccountRate() {
     if (accountId < 0) {
         return;
     }
-    AccountRateDialog dialog(m_editor, accountId, this);
+    AccountRateDialog dialog(m_editor, accountId, this, m_tools);
     m_runDialog(dialog);
 }
 

@@ -4,11 +4,24 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPushButton>
 
 namespace finplan::gui {
 
 DialogRunner DialogGrab::runner() {
     return [this](QDialog& dialog) {
+        if (!m_button.empty() && !m_pressed) {
+            m_pressed = true;
+            auto* button = dialog.findChild<QPushButton*>(QString::fromStdString(m_button));
+            if (button != nullptr && button->isEnabled()) {
+                dialog.show();
+                button->click();
+            }
+            if (dialog.isVisible()) {
+                dialog.reject();
+            }
+            return;
+        }
         take(dialog);
         dialog.reject();
     };

@@ -16,6 +16,9 @@ public:
     explicit DialogGrab(std::filesystem::path file)
         : m_file(std::move(file)) {}
 
+    // The first dialog's button of this object name is pressed instead of taking its picture;
+    // the picture is then of the dialog the button opens.
+    void pressFirst(std::string button) { m_button = std::move(button); }
     // The runner for modal dialogs.
     DialogRunner runner();
     // A modeless dialog the command left open (not `mainWindow`) is taken and closed; false
@@ -30,6 +33,8 @@ private:
     void take(QWidget& dialog);
 
     std::filesystem::path m_file;
+    std::string m_button;
+    bool m_pressed = false;
     bool m_taken = false;
     std::string m_failure;
 };

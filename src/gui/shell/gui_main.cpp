@@ -76,7 +76,11 @@ int grabDialog(MainWindow& window, Planner& planner, const GuiOptions& options) 
     window.show();
     QApplication::processEvents();
     DialogGrab grab(*options.grabFile);
+    if (options.grabButton) {
+        grab.pressFirst(*options.grabButton);
+    }
     EventCommands& events = window.commands().events();
+    window.commands().tools().setDialogRunner(grab.runner());
     events.setDialogRunner(grab.runner());
     window.commands().options().setDialogRunner(grab.runner());
     window.commands().accounts().setDialogRunner(grab.runner());

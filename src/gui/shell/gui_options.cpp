@@ -60,7 +60,8 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
             continue;
         }
         const bool valued = arg == "--workdir" || arg == "--grab" || arg == "--tab" ||
-                            arg == "--size" || arg == "--command" || arg == "--event";
+                            arg == "--size" || arg == "--command" || arg == "--event" ||
+                            arg == "--button";
         if (valued) {
             if (i + 1 >= args.size()) {
                 options.error = arg + " needs a value";
@@ -72,6 +73,8 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
                 options.workDir = value;
             } else if (arg == "--grab") {
                 options.grabFile = value;
+            } else if (arg == "--button") {
+                options.grabButton = value;
             } else if (arg == "--tab") {
                 const auto tab = wholeNumber(value);
                 if (!tab || *tab < 0) {
@@ -115,6 +118,10 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
     }
     if (!options.grabFile && (options.grabCommand || options.grabEvent)) {
         options.error = "--command and --event belong to --grab";
+        return options;
+    }
+    if (options.grabButton && !options.grabEvent) {
+        options.error = "--button belongs to --event";
         return options;
     }
     if (options.grabCommand && options.grabEvent) {

@@ -25,6 +25,9 @@ struct GuiOptions {
     // of the editor of event N, numbered from 0 as finplan-cli info lists them.
     std::optional<int> grabCommand;
     std::optional<int> grabEvent;
+    // --button KEY with --event: the picture is of what that button of the editor opens
+    // ("schedule", "refinance", "accelerated" for a mortgage).
+    std::optional<std::string> grabButton;
     CommandLineSwitches switches;
     bool help = false;
     // Set when the command line cannot be used; says why.
@@ -34,7 +37,8 @@ struct GuiOptions {
 inline constexpr const char* kGuiUsage =
     "Usage: finplan [--workdir DIR] [SWITCHES] [SCENARIO.RET]\n"
     "       finplan --grab FILE.png [--tab N] [--size WxH] [--workdir DIR] [SCENARIO.RET]\n"
-    "       finplan --grab FILE.png (--command ID | --event N) [--workdir DIR] [SCENARIO.RET]\n"
+    "       finplan --grab FILE.png (--command ID | --event N [--button KEY]) [--workdir DIR]\n"
+    "               [SCENARIO.RET]\n"
     "\n"
     "  --workdir DIR   where the settings and temporary files live (default: the user's\n"
     "                  data folder)\n"
@@ -44,6 +48,8 @@ inline constexpr const char* kGuiUsage =
     "  --command ID    picture the dialog that command ID opens, then close it unchanged\n"
     "  --event N       picture the editor of event N (numbered as finplan-cli info lists\n"
     "                  them, from 0), then close it unchanged\n"
+    "  --button KEY    with --event: press that button of the editor and picture what it\n"
+    "                  opens (schedule, refinance, accelerated)\n"
     "\n"
     "SWITCHES are the words IDON, QUIL, LIGHTER, DARKER, SUMMARY, GRAY and DARKYELLOW.\n";
 
