@@ -1,20 +1,17 @@
 #include "cli/graph_command.h"
 
 #include "cli/cli_planner.h"
+#include "cli/offscreen_application.h"
 #include "cli/run_command.h"
 #include "graphs/account_pages.h"
 #include "graphs/graph_view.h"
 #include "platform/clock.h"
-#include "platform/numeric_locale.h"
 #include "render/graph_render.h"
 #include "render/graph_source.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-#include <array>
 #include <charconv>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -195,29 +192,6 @@ void setUpView(GraphView& view, const GraphRequest& request, int year, int lastY
         view.toggleBreakdown(PlotPoint{0, year, 0.0f});
     }
 }
-
-// Drawing needs a GUI application. The command line has none of its own, so one drawing
-// offscreen lives as long as the command; it keeps the words it was given, as Qt requires.
-class OffscreenApplication {
-public:
-    OffscreenApplication() {
-        if (QCoreApplication::instance() == nullptr) {
-            m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
-        }
-        // The application has taken the user's locale; the numbers drawn keep their point.
-        useCNumericLocale();
-    }
-    OffscreenApplication(const OffscreenApplication&) = delete;
-    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
-
-private:
-    std::string m_program = "finplan-cli";
-    std::string m_option = "-platform";
-    std::string m_platform = "offscreen";
-    std::array<char*, 4> m_words{m_program.data(), m_option.data(), m_platform.data(), nullptr};
-    int m_count = 3;
-    std::unique_ptr<QGuiApplication> m_application;
-};
 
 } // namespace
 
