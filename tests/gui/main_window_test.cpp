@@ -119,7 +119,21 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                                  cmd::GroupNames,
                                  cmd::ReportFont,
                                  cmd::ImportAccounts,
-                                 cmd::ExportResults};
+                                 cmd::ExportResults,
+                                 cmd::PrintResults,
+                                 cmd::PrintAllReports,
+                                 cmd::ReportOptions,
+                                 cmd::PageSetup,
+                                 cmd::PrintCurrentGraphMenu,
+                                 cmd::PrintWindow,
+                                 cmd::NetWorthReport,
+                                 cmd::IncomingReport,
+                                 cmd::OutgoingReport,
+                                 cmd::AccountsReport,
+                                 cmd::GroupReport,
+                                 cmd::IncomingEventsReport,
+                                 cmd::OutgoingEventsReport,
+                                 cmd::AccountFlowReport};
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;

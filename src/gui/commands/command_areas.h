@@ -29,6 +29,7 @@ public:
     EventCommands& events() { return m_events; }
     OptionCommands& options() { return m_options; }
     AccountCommands& accounts() { return m_accounts; }
+    ReportCommands& reports() { return m_reports; }
 
 private:
     FileCommands m_file;
