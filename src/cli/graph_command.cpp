@@ -1,20 +1,17 @@
 #include "cli/graph_command.h"
 
 #include "cli/cli_planner.h"
+#include "cli/offscreen_application.h"
 #include "cli/run_command.h"
 #include "graphs/account_pages.h"
 #include "graphs/graph_view.h"
 #include "platform/clock.h"
-#include "platform/numeric_locale.h"
 #include "render/graph_render.h"
 #include "render/graph_source.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
-#include <array>
 #include <charconv>
-#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>

@@ -1,6 +1,10 @@
 #include "cli/print_table_command.h"
 
 #include "cli/cli_planner.h"
+#include "cli/run_command.h"
+#include "platform/clock.h"
+#include "reports/page_reader.h"
+#include "reports/print_kind.h"
 #include "reports/report_lines.h"
 #include "reports/table_pages.h"
 
@@ -31,6 +35,28 @@ std::optional<TableKind> tableKind(std::string_view word) {
     return std::nullopt;
 }
 
+// The PDF of the pages: the table's file stands where a report names its scenario.
+ExitCode printTable(const CliContext& context, const CliArguments& arguments,
+                    const PdfRequest& request, TableKind kind, const PagesWritten& pages,
+                    const std::filesystem::path& workDir) {
+    std::optional<LocalDateTime> now = LocalDateTime{};
+    if (const auto today = arguments.value("--today")) {
+        now = parseToday(*today);
+        if (!now) {
+            context.err << "finplan-cli: --today takes YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS\n";
+            return ExitCode::Usage;
+        }
+    } else {
+        now = SystemClock().now();
+    }
+    const PrintName name{printKindFromNumber(static_cast<int>(kind)),
+                         arguments.value("--title").value_or(""), 0};
+    PdfLook look;
+    look.fileName = std::filesystem::path(arguments.files[1]).filename().string();
+    look.now = *now;
+    return writePdf(context, request, {{name, readPageTexts(workDir, pages.files)}}, look);
+}
+
 } // namespace
 
 ExitCode runPrintTable(const CliContext& context, const CliArguments& arguments) {
@@ -45,6 +71,11 @@ ExitCode runPrintTable(const CliContext& context, const CliArguments& arguments)
     if (const auto title = arguments.value("--title"); title && title->empty()) {
         context.err << "finplan-cli: --title needs a text\n";
         return ExitCode::Usage;
+    }
+    ExitCode status = ExitCode::Success;
+    const auto pdf = readPdfRequest(context, arguments, status);
+    if (status != ExitCode::Success) {
+        return status;
     }
     const auto text = readReportFile(arguments.files[1]);
     if (!text) {
@@ -66,7 +97,7 @@ ExitCode runPrintTable(const CliContext& context, const CliArguments& arguments)
     for (const std::string& name : pages.files) {
         context.out << name << '\n';
     }
-    return ExitCode::Success;
+    return pdf ? printTable(context, arguments, *pdf, *kind, pages, workDir) : ExitCode::Success;
 }
 
 } // namespace finplan::cli

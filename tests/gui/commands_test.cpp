@@ -5,6 +5,7 @@
 #include "gui_fixture.h"
 
 #include <QAction>
+#include <QPrinter>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -88,6 +89,25 @@ const EffectCase kEffects[] = {
     {786, nullptr, Answer::No, false, "help quick_tips.html#tip11"},
     {787, nullptr, Answer::No, false, "help quick_tips.html#tip12"},
     {789, nullptr, Answer::No, false, "help quick_tips.html#tip13"},
+    {cmd::PrintResults, nullptr, Answer::No, false, "print dialog"},
+    {cmd::ReportOptions, nullptr, Answer::No, false, "box 'Reports Options'"},
+    {cmd::PageSetup, nullptr, Answer::No, false, "box 'Page Setup'"},
+    // Onto the PDF printer SetUp keeps: nothing to see, nothing asked.
+    {cmd::PrintWindow, nullptr, Answer::No, false, ""},
+};
+
+// Notes the print dialog and cancels it.
+class CancelledPrint : public gui::PrinterChooser {
+public:
+    explicit CancelledPrint(std::vector<std::string>& events)
+        : m_events(events) {}
+    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
+        m_events.push_back("print dialog");
+        return false;
+    }
+
+private:
+    std::vector<std::string>& m_events;
 };
 
 // The real window, active, on the Summary page, with an account file to read.
@@ -102,6 +122,10 @@ protected:
         window->commands().accounts().setDialogRunner([this](QDialog& dialog) {
             events.push_back("dialog '" + dialog.windowTitle().toStdString() + "'");
         });
+        window->commands().reports().setPrinterChooser(std::make_unique<CancelledPrint>(events));
+        QPrinter& printer = window->commands().reports().printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString((dir / "window.pdf").string()));
         window->commands().file().setNewAccountsChooser([this] {
             events.push_back("new accounts chooser");
             return std::optional<gui::NewAccountsWay>();

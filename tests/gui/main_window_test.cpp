@@ -132,7 +132,21 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
                            cmd::CompareScenarios,
                            cmd::HelpContents,
                            cmd::HelpOnHelp,
-                           cmd::Manual};
+                           cmd::Manual,
+                           cmd::PrintResults,
+                           cmd::PrintAllReports,
+                           cmd::ReportOptions,
+                           cmd::PageSetup,
+                           cmd::PrintCurrentGraphMenu,
+                           cmd::PrintWindow,
+                           cmd::NetWorthReport,
+                           cmd::IncomingReport,
+                           cmd::OutgoingReport,
+                           cmd::AccountsReport,
+                           cmd::GroupReport,
+                           cmd::IncomingEventsReport,
+                           cmd::OutgoingEventsReport,
+                           cmd::AccountFlowReport};
     built.insert(quickTips.begin(), quickTips.end());
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);

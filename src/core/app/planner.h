@@ -184,6 +184,8 @@ public:
     // sorts by it too.
     AccountSortState& accountSort() { return m_accountSort; }
     AppSettings& settings() { return m_settings; }
+    // Today's date and time as this use of the program tells it.
+    const Clock& clock() const { return m_clock; }
     const AppSettings& settings() const { return m_settings; }
     const RunOutput& output() const { return m_output; }
     // Money into and out of each account by age and position in the last run that did not

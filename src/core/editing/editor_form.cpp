@@ -189,6 +189,8 @@ EditorForm makeForm(EditorKind kind) {
     case EditorKind::Groups:
     case EditorKind::LifeTable:
     case EditorKind::Preferences:
+    case EditorKind::ReportOptions:
+    case EditorKind::PageSetup:
         break;
     }
     return {kind, {}, {}, {}};

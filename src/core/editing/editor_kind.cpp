@@ -65,7 +65,8 @@ std::optional<int> budgetOfEvent(const Scenario& scenario, int index) {
 bool hasForm(EditorKind kind) {
     return kind != EditorKind::AssetAllocation && kind != EditorKind::Rmd &&
            kind != EditorKind::Budget && kind != EditorKind::Groups &&
-           kind != EditorKind::LifeTable && kind != EditorKind::Preferences;
+           kind != EditorKind::LifeTable && kind != EditorKind::Preferences &&
+           kind != EditorKind::ReportOptions && kind != EditorKind::PageSetup;
 }
 
 bool isAddable(EditorKind kind) {

@@ -27,6 +27,8 @@ enum class EditorKind {
     Groups,
     LifeTable,
     Preferences,
+    ReportOptions,
+    PageSetup,
 };
 
 // The editor that edits the event at `index`; empty for an index past the events or an

@@ -46,6 +46,8 @@ FormSteps stepsOf(EditorKind kind) {
     case EditorKind::Groups:
     case EditorKind::LifeTable:
     case EditorKind::Preferences:
+    case EditorKind::ReportOptions:
+    case EditorKind::PageSetup:
         break;
     }
     return {};

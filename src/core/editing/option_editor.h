@@ -66,6 +66,12 @@ std::unique_ptr<OptionEditor> openRmdOptionsEditor(Scenario& scenario, UserDialo
 std::unique_ptr<OptionEditor> openLifeTableEditor(Scenario& scenario, int table,
                                                   UserDialogs& dialogs);
 std::unique_ptr<OptionEditor> openPreferencesEditor(Scenario& scenario, UserDialogs& dialogs);
+// "Reports Options": the three titles and the report style switches (kept in the scenario's
+// preferences block).
+std::unique_ptr<OptionEditor> openReportOptionsEditor(Scenario& scenario, UserDialogs& dialogs);
+// Page Setup: the margins in thousandths of an inch and the orientation (the preferences
+// block's `printOption`, 1 portrait, 2 landscape) on a Letter sheet.
+std::unique_ptr<OptionEditor> openPageSetupEditor(Scenario& scenario, UserDialogs& dialogs);
 
 // After a life table's OK: whether a zero broke the table's order, so the editor opens again.
 bool lifeTableHasZeroProblem(const OptionEditor& editor);

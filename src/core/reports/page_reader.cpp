@@ -54,4 +54,14 @@ std::optional<PageText> readPage(const std::filesystem::path& path) {
     return parsePage(*text);
 }
 
+std::vector<std::optional<std::string>> readPageTexts(const std::filesystem::path& workDir,
+                                                      const std::vector<std::string>& names) {
+    std::vector<std::optional<std::string>> pages;
+    pages.reserve(names.size());
+    for (const std::string& name : names) {
+        pages.push_back(readReportFile(workDir / name));
+    }
+    return pages;
+}
+
 } // namespace finplan

@@ -34,4 +34,9 @@ PageText parsePage(std::string_view text);
 // A page file of the work directory; empty when it cannot be read.
 std::optional<PageText> readPage(const std::filesystem::path& path);
 
+// The whole texts of a report's page files, in order, for the printer; a page that cannot be
+// read is empty.
+std::vector<std::optional<std::string>> readPageTexts(const std::filesystem::path& workDir,
+                                                      const std::vector<std::string>& names);
+
 } // namespace finplan

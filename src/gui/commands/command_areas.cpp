@@ -7,7 +7,7 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     : m_file(planner, files, frame)
     , m_events(planner, dialogs, frame)
     , m_accounts(planner, dialogs, files, frame)
-    , m_reports(planner)
+    , m_reports(planner, dialogs, frame)
     , m_graphs(planner, files)
     , m_tools(planner, dialogs, frame, m_events)
     , m_help(frame)

@@ -32,6 +32,7 @@ public:
     AccountCommands& accounts() { return m_accounts; }
     PlotPrograms& plotPrograms() { return m_plots; }
     ToolCommands& tools() { return m_tools; }
+    ReportCommands& reports() { return m_reports; }
 
 private:
     FileCommands m_file;

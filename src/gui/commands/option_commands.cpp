@@ -60,6 +60,8 @@ void OptionCommands::registerWith(CommandDispatcher& dispatcher) {
     dispatcher.add(command::Preferences,
                    [this] { runOptions(openPreferencesEditor(m_planner.scenario(), m_dialogs)); });
     dispatcher.add(command::ReportFont, [this] { chooseFont(FontRole::Report); });
+    dispatcher.add(command::ReportOptions, [this] { editPrintSettings(false); });
+    dispatcher.add(command::PageSetup, [this] { editPrintSettings(true); });
     dispatcher.add(command::ResultValueFont, [this] { chooseFont(FontRole::ResultValue); });
     dispatcher.add(command::FolderFont, [this] { chooseFont(FontRole::Folder); });
 }
@@ -106,11 +108,39 @@ void OptionCommands::optionButton(OptionDialog& dialog, const std::string& key) 
             return;
         }
     }
+    // Report Options stay open while the report font is chosen.
+    if (key == "fonts") {
+        chooseFont(FontRole::Report);
+        return;
+    }
     // Either font button closes the preferences without the steps of OK.
     if (key == "select-scenario-results-folder-fonts" || key == "select-results-value-fonts") {
         dialog.reject();
         chooseFont(key == "select-results-value-fonts" ? FontRole::ResultValue : FontRole::Folder);
     }
+}
+
+void OptionCommands::editPrintSettings(bool pageSetup) {
+    AppSettings& settings = m_planner.settings();
+    PrefInfo& prefs = m_planner.scenario().prefs;
+    prefs.reportBanding = settings.reportBanding;
+    prefs.reportBoxing = settings.reportBoxing;
+    prefs.reportColumns = settings.reportColumns;
+    prefs.marginLeft = settings.margins.left;
+    prefs.marginTop = settings.margins.top;
+    prefs.marginRight = settings.margins.right;
+    prefs.marginBottom = settings.margins.bottom;
+    prefs.printOption = settings.printOption;
+    auto editor = pageSetup ? openPageSetupEditor(m_planner.scenario(), m_dialogs)
+                            : openReportOptionsEditor(m_planner.scenario(), m_dialogs);
+    if (!runOptions(std::move(editor))) {
+        return;
+    }
+    settings.reportBanding = prefs.reportBanding;
+    settings.reportBoxing = prefs.reportBoxing;
+    settings.reportColumns = prefs.reportColumns;
+    settings.margins = {prefs.marginLeft, prefs.marginTop, prefs.marginRight, prefs.marginBottom};
+    settings.printOption = prefs.printOption;
 }
 
 // A table whose order breaks at a zero is opened once more.

@@ -19,7 +19,8 @@ class OptionDialog;
 class WindowFrame;
 
 // The budgets (461 to 465), Group Names (102), the asset allocation and RMD options (888, 889)
-// with the life expectancy tables, Preferences (111) and the three fonts (112 to 114).
+// with the life expectancy tables, Preferences (111), the three fonts (112 to 114), Report
+// Options (405) and Page Setup (406).
 class OptionCommands {
 public:
     OptionCommands(Planner& planner, UserDialogs& dialogs, WindowFrame& frame);
@@ -36,6 +37,9 @@ private:
     bool runOptions(std::unique_ptr<OptionEditor> editor);
     void optionButton(OptionDialog& dialog, const std::string& key);
     void editLifeTable(int table);
+    // Report Options or Page Setup: the settings in force are the editor's start, its OK
+    // puts them in force.
+    void editPrintSettings(bool pageSetup);
 
     Planner& m_planner;
     UserDialogs& m_dialogs;

@@ -31,6 +31,8 @@ public:
     void setBusy(bool busy);
 
     GraphView& view() const { return m_view; }
+    // What the graph shows from the source's results, for the printer too.
+    render::GraphScene scene() const;
     // What the graph area shows, without the zoom marks drawn over it.
     const QImage& canvas() const { return m_canvas; }
     // Where the last drawing put its frames and breakdown charts.
@@ -64,7 +66,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    render::GraphScene scene() const;
     void render();
     void ensureRendered();
     void showReadout(const QStringList& lines, QPoint at);

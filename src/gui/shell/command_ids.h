@@ -69,7 +69,15 @@ inline constexpr int EffectiveRate = 886;
 inline constexpr int ContactByEmail = 887;
 inline constexpr int AssetAllocationOptions = 888;
 inline constexpr int RmdOptions = 889;
+inline constexpr int NetWorthReport = 891;
+inline constexpr int IncomingReport = 892;
+inline constexpr int OutgoingReport = 893;
+inline constexpr int AccountsReport = 894;
+inline constexpr int GroupReport = 895;
 inline constexpr int PrintCurrentGraph = 896;
+inline constexpr int IncomingEventsReport = 897;
+inline constexpr int OutgoingEventsReport = 898;
+inline constexpr int AccountFlowReport = 899;
 inline constexpr int SummaryLabels = 901;
 inline constexpr int SummarySwitch = 902;
 } // namespace command

@@ -64,6 +64,15 @@ constexpr std::array kCommands = {
     CommandSpec{787, "Quick Tip 12", "", ""},
     CommandSpec{789, "Quick Tip 13", "", ""},
     CommandSpec{PrintWindow, "Print Window", "Ctrl+P", ""},
+    CommandSpec{PrintAllReports, "Print All Reports", "", ""},
+    CommandSpec{NetWorthReport, "Net Worth Report", "", ""},
+    CommandSpec{IncomingReport, "Incoming Report", "", ""},
+    CommandSpec{OutgoingReport, "Outgoing Report", "", ""},
+    CommandSpec{AccountsReport, "Accounts Report", "", ""},
+    CommandSpec{GroupReport, "Group Report", "", ""},
+    CommandSpec{IncomingEventsReport, "Incoming Events Report", "", ""},
+    CommandSpec{OutgoingEventsReport, "Outgoing Events Report", "", ""},
+    CommandSpec{AccountFlowReport, "Accounts/Incoming/Outgoing Report", "", ""},
     CommandSpec{MortgageCalculator, "Mortgage Calculator", "Ctrl+O", "Mortgage Calculator"},
     CommandSpec{RefinanceAnalysis, "Refinance Analysis", "Ctrl+R", "Refinance Mortgage Calculator"},
     CommandSpec{AcceleratedMortgage, "Accelerated Mortgage Payment Analysis", "Ctrl+A",
@@ -84,7 +93,10 @@ constexpr std::array kFileMenu = {New,          Open,          Save,
 constexpr std::array kEditMenu = {InitialValues, GroupNames, AddAccount};
 constexpr std::array kAddEventMenu = {Withdrawal, Deposit,      Loan,          Mortgage,
                                       Transfer,   Fundamentals, CreditCardDebt};
-constexpr std::array kReportsMenu = {PrintResults, ReportOptions, PageSetup};
+constexpr std::array kReportsMenu = {
+    PrintResults,         ReportOptions,     PageSetup,      kSeparator,     NetWorthReport,
+    IncomingReport,       OutgoingReport,    AccountsReport, GroupReport,    IncomingEventsReport,
+    OutgoingEventsReport, AccountFlowReport, kSeparator,     PrintAllReports};
 constexpr std::array kGraphsMenu = {GraphWindow, SaveGraphs, PrintCurrentGraphMenu, PageSetup};
 constexpr std::array kToolsMenu = {
     MortgageCalculator,  RefinanceAnalysis, AcceleratedMortgage,    kSeparator, CreditCardPayoff,

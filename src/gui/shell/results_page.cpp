@@ -75,10 +75,8 @@ ResultsPage::ResultsPage(Planner& planner, FileChooser& files, QWidget* parent)
     auto* randomGroups = makeButton("Run with random group rates", "randomGroupRatesButton", this);
     auto* editInitial =
         makeButton("Edit inital values and run again", "editInitialValuesButton", this);
-    // Printing and help arrive with their own parts.
-    for (QPushButton* later : {print, help}) {
-        later->setEnabled(false);
-    }
+    // Help arrives with its own part.
+    help->setEnabled(false);
 
     auto* moves = new QHBoxLayout;
     moves->addWidget(top);
