@@ -19,6 +19,13 @@ CommandAreas::CommandAreas(Planner& planner, UserDialogs& dialogs, FileChooser& 
     });
     m_events.setCalculatorTools(&m_tools);
     m_accounts.setCalculatorTools(&m_tools);
+    m_tools.hooks().print = [this](TableKind kind, const PagesWritten& pages) {
+        m_reports.printTable(kind, pages);
+    };
+    // The plot program starts in the work directory, where the calculators write their files.
+    m_tools.hooks().plot = [this](PlotProgram, const std::filesystem::path& file) {
+        m_plots.startCalculatorPlot(QString::fromStdString(file.filename().string()));
+    };
     m_file.registerWith(dispatcher);
     m_events.registerWith(dispatcher);
     m_accounts.registerWith(dispatcher);

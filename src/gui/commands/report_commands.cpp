@@ -150,6 +150,16 @@ void ReportCommands::printReport(ReportKind kind) {
     print(std::move(job));
 }
 
+void ReportCommands::printTable(TableKind kind, const PagesWritten& pages) {
+    if (pages.files.empty()) {
+        return;
+    }
+    render::PrintJob job;
+    job.sets.push_back({{printKindFromNumber(static_cast<int>(kind)), {}, 0},
+                        readPageTexts(m_planner.workDir(), pages.files)});
+    print(std::move(job));
+}
+
 void ReportCommands::printSelectedAge(const std::string& rowLabel) {
     const ReportSource source = reportSource(m_planner.scenario(), m_planner.output());
     const PagesWritten pages =

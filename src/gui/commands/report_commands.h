@@ -3,6 +3,7 @@
 #include "gui/printing/printer_chooser.h"
 #include "render/print_run.h"
 #include "reports/report_pages.h"
+#include "reports/table_pages.h"
 
 #include <memory>
 #include <string>
@@ -37,6 +38,9 @@ public:
 
     // The words and style of the pages printed now.
     render::PageSetting pageSetting() const;
+
+    // The page files of a calculator's or budget's table, printed as the table's kind.
+    void printTable(TableKind kind, const PagesWritten& pages);
 
 private:
     void openReport(ReportKind kind);
