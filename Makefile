@@ -17,6 +17,7 @@ CCACHE := $(shell command -v ccache 2>/dev/null)
 LAUNCHER := $(if $(CCACHE),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
+NPROC := $(shell nproc 2>/dev/null || echo 2)
 CONFIGURE = $(CMAKE) -G $(GENERATOR) $(LAUNCHER) -S .
 
 .PHONY: all deps configure build install run test test-main test-san test-nogui format-check \
@@ -54,21 +55,21 @@ run: build
 test: format-check test-main test-san test-nogui fuzz-ci
 
 test-main: build
-	cd $(BUILD_DIR) && ctest --output-on-failure
+	cd $(BUILD_DIR) && ctest --output-on-failure -j$(NPROC)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
 test-san: deps
 	$(CONFIGURE) -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFINPLAN_SANITIZE=ON
 	$(CMAKE) --build $(SAN_DIR)
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-		ctest --output-on-failure
+		ctest --output-on-failure -j$(NPROC)
 
 # The core and the command line must build and pass their tests without Qt's widgets; the same
 # tree is built with ThreadSanitizer, which checks the runs that go side by side.
 test-nogui: deps
 	$(CONFIGURE) -B $(NOGUI_DIR) -DCMAKE_BUILD_TYPE=Debug -DFINPLAN_BUILD_GUI=OFF -DFINPLAN_TSAN=ON
 	$(CMAKE) --build $(NOGUI_DIR)
-	cd $(NOGUI_DIR) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure
+	cd $(NOGUI_DIR) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j$(NPROC)
 
 format-check: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror

@@ -195,16 +195,6 @@ std::optional<QSize> imageSize(const std::string& text) {
     return QSize(*width, *height);
 }
 
-OffscreenApplication::OffscreenApplication() {
-    if (QCoreApplication::instance() == nullptr) {
-        m_application = std::make_unique<QGuiApplication>(m_count, m_words.data());
-    }
-    // The application has taken the user's locale; the numbers drawn keep their point.
-    useCNumericLocale();
-}
-
-OffscreenApplication::~OffscreenApplication() = default;
-
 ExitCode runGraph(const CliContext& context, const CliArguments& arguments) {
     const std::optional<GraphRequest> request = readRequest(context, arguments);
     if (!request) {

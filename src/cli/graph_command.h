@@ -23,24 +23,6 @@ inline constexpr OptionSpec kGraphOptions{kGraphFlags, kGraphValued};
 // "WxH" within the sizes an image may have; empty for anything else.
 std::optional<QSize> imageSize(const std::string& text);
 
-// Drawing needs a GUI application. The command line has none of its own, so one drawing
-// offscreen lives as long as the command; it keeps the words it was given, as Qt requires.
-class OffscreenApplication {
-public:
-    OffscreenApplication();
-    ~OffscreenApplication();
-    OffscreenApplication(const OffscreenApplication&) = delete;
-    OffscreenApplication& operator=(const OffscreenApplication&) = delete;
-
-private:
-    std::string m_program = "finplan-cli";
-    std::string m_option = "-platform";
-    std::string m_platform = "offscreen";
-    std::array<char*, 4> m_words{m_program.data(), m_option.data(), m_platform.data(), nullptr};
-    int m_count = 3;
-    std::unique_ptr<QGuiApplication> m_application;
-};
-
 // `graph SCENARIO.RET`: runs the scenario and draws one graph, or the four-graph view, into a
 // PNG image as the screen shows it or onto a PDF page as the printer prints it.
 ExitCode runGraph(const CliContext& context, const CliArguments& arguments);

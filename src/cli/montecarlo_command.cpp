@@ -8,6 +8,7 @@
 #include "montecarlo/result_text.h"
 #ifdef FINPLAN_CLI_GRAPHS
 #include "cli/graph_command.h"
+#include "cli/offscreen_application.h"
 #include "render/fan_chart.h"
 #endif
 

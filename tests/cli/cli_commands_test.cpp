@@ -23,6 +23,8 @@ constexpr const char* kUsageText =
     "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
     "  sample OUT.RET          write the built-in sample scenario to OUT\n"
     "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
+    "  montecarlo SCENARIO.RET  many runs with random rates: success rate, red flags and\n"
+    "                          net worth percentiles by age\n"
     "  list SCENARIO.RET       print the scenario description lines, one per line\n"
     "  edit SCENARIO.RET (--out OUT.RET | --dry-run) TARGET [--set KEY=TEXT]...\n"
     "                          add, change, copy or delete an event, or change the initial\n"

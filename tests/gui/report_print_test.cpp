@@ -112,7 +112,7 @@ TEST_F(ReportPrintTest, PrintSelectedAgeWaitsForARowAndPrintsItsTwoPages) {
     list->selectRow(1);
     settle();
     const QString label = list->model()->index(1, 0).data().toString();
-    EXPECT_TRUE(label.endsWith(QStringLiteral("-O"))) << label;
+    EXPECT_TRUE(label.endsWith(QStringLiteral("-O"))) << label.toStdString();
     EXPECT_EQ(report->findChild<QLineEdit*>(QStringLiteral("selectedAge"))->text(), label);
     ASSERT_TRUE(printSelected->isEnabled());
     printSelected->click();
