@@ -72,6 +72,11 @@ void runMaximal(benchmark::State& state, const Scenario& original, bool everythi
         const int result = runSimulation(scenario, output, switches, environment, outputs);
         benchmark::DoNotOptimize(result);
     }
+    // A scenario the checks refuse runs in no time: that must fail, not pass as fast.
+    if (output.tables.shownYears == 0) {
+        state.SkipWithError("the scenario was refused");
+    }
+    state.counters["years"] = static_cast<double>(output.tables.shownYears);
     state.counters["lines"] = static_cast<double>(output.schedule.lines.size());
     std::filesystem::remove_all(workDir);
 }

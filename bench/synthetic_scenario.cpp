@@ -33,7 +33,9 @@ void addEvents(Scenario& s, const ScenarioShape& shape) {
         e.type = static_cast<std::int16_t>(kind);
         e.startAge = shape.startAge + static_cast<float>(i % shape.startSpread);
         e.endAge = shape.eventYears > 0.0f ? e.startAge + shape.eventYears : shape.endAge;
-        e.amount = 1000.0f + static_cast<float>(i);
+        // A rate change's amount is its tax rate, which must stay a percentage.
+        e.amount = kind == EventType::Fundamentals ? 15.0f + static_cast<float>(i % 20)
+                                                   : 1000.0f + static_cast<float>(i);
         e.accountId = static_cast<std::int16_t>(i % shape.accounts);
         e.fromAccountId = static_cast<std::int16_t>((i + 7) % shape.accounts);
         setFieldText(e.name, "Event " + std::to_string(i));

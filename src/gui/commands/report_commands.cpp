@@ -42,6 +42,15 @@ constexpr std::array<ReportCommand, 8> kReportCommands = {{
     {command::AccountFlowReport, ReportKind::AccountFlow},
 }};
 
+// Built member by member: GCC's optimiser takes a braced PrintSet's strings for uninitialised.
+render::PrintSet printSet(PrintName name, const std::filesystem::path& workDir,
+                          const PagesWritten& pages) {
+    render::PrintSet set;
+    set.name = std::move(name);
+    set.pages = readPageTexts(workDir, pages.files);
+    return set;
+}
+
 PrintName nameOf(ReportKind kind) {
     return {printKindFromNumber(static_cast<int>(kind)), {}, 0};
 }
@@ -146,7 +155,7 @@ void ReportCommands::printReport(ReportKind kind) {
         return;
     }
     render::PrintJob job;
-    job.sets.push_back({nameOf(kind), readPageTexts(m_planner.workDir(), pages.files)});
+    job.sets.push_back(printSet(nameOf(kind), m_planner.workDir(), pages));
     print(std::move(job));
 }
 
@@ -154,9 +163,10 @@ void ReportCommands::printTable(TableKind kind, const PagesWritten& pages) {
     if (pages.files.empty()) {
         return;
     }
+    PrintName name;
+    name.kind = printKindFromNumber(static_cast<int>(kind));
     render::PrintJob job;
-    job.sets.push_back({{printKindFromNumber(static_cast<int>(kind)), {}, 0},
-                        readPageTexts(m_planner.workDir(), pages.files)});
+    job.sets.push_back(printSet(std::move(name), m_planner.workDir(), pages));
     print(std::move(job));
 }
 
@@ -186,8 +196,7 @@ void ReportCommands::printAllReports() {
             writeReport(report.kind, source, {m_planner.workDir(), m_dialogs, false});
         // Reports with nothing in them are left out; the others print all the same.
         if (!pages.files.empty()) {
-            job.sets.push_back(
-                {nameOf(report.kind), readPageTexts(m_planner.workDir(), pages.files)});
+            job.sets.push_back(printSet(nameOf(report.kind), m_planner.workDir(), pages));
         }
     }
     print(std::move(job));
@@ -202,8 +211,7 @@ void ReportCommands::printResults() {
         return;
     }
     render::PrintJob job;
-    job.sets.push_back(
-        {{PrintKind::Schedule, {}, 0}, readPageTexts(m_planner.workDir(), pages.files)});
+    job.sets.push_back(printSet(PrintName{}, m_planner.workDir(), pages));
     print(std::move(job));
 }
 
