@@ -52,14 +52,19 @@ run: build
 		$(BUILD_DIR)/src/gui/finplan examples/sample.RET; \
 	fi
 
-test: format-check test-main test-san test-nogui fuzz-ci
+# Every test runs under the sanitizers; the optimised tree of `make run` is not built again for
+# them (`make test-main` runs them there). Line tables are all the sanitizers' reports need.
+SAN_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1
+
+test: format-check test-san test-nogui fuzz-ci
 
 test-main: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j$(NPROC)
 
-# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Every test, GUI included, built with AddressSanitizer and UndefinedBehaviorSanitizer; the
+# benchmarks are built there too, so that they keep compiling.
 test-san: deps
-	$(CONFIGURE) -B $(SAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DFINPLAN_SANITIZE=ON
+	$(CONFIGURE) -B $(SAN_DIR) $(SAN_FLAGS) -DFINPLAN_SANITIZE=ON -DFINPLAN_BUILD_BENCH=ON
 	$(CMAKE) --build $(SAN_DIR)
 	cd $(SAN_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest --output-on-failure -j$(NPROC)
@@ -67,7 +72,7 @@ test-san: deps
 # The core and the command line must build and pass their tests without Qt's widgets; the same
 # tree is built with ThreadSanitizer, which checks the runs that go side by side.
 test-nogui: deps
-	$(CONFIGURE) -B $(NOGUI_DIR) -DCMAKE_BUILD_TYPE=Debug -DFINPLAN_BUILD_GUI=OFF -DFINPLAN_TSAN=ON
+	$(CONFIGURE) -B $(NOGUI_DIR) $(SAN_FLAGS) -DFINPLAN_BUILD_GUI=OFF -DFINPLAN_TSAN=ON
 	$(CMAKE) --build $(NOGUI_DIR)
 	cd $(NOGUI_DIR) && TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -j$(NPROC)
 
@@ -83,7 +88,8 @@ bench: deps
 	if [ -x build-bench/bench/gui_benchmark ]; then build-bench/bench/gui_benchmark; fi
 
 # The libFuzzer harnesses of fuzz/, built with clang in a tree of their own. `make fuzz` runs
-# each for FUZZ_SECONDS, `make fuzz-ci` for 20 seconds; either fails on a crash, leak or timeout.
+# each for FUZZ_SECONDS, `make fuzz-ci` for 20 seconds, one per core at a time; either fails on a
+# crash, leak or timeout.
 fuzz-build: deps
 	scripts/install-fuzz-deps
 	$(CONFIGURE) -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \

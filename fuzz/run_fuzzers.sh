@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs every harness built in BUILD_DIR/fuzz for SECONDS each, one after the other, on a
+# Runs every harness built in BUILD_DIR/fuzz for SECONDS each, one per core at a time, on a
 # scratch copy of its checked-in corpus, so the corpus in the tree never grows.
 # Usage: fuzz/run_fuzzers.sh BUILD_DIR SECONDS
 # Fails when any harness crashes, leaks, times out or runs out of memory; the input that did
@@ -22,8 +22,9 @@ if [ ! -x "${harnesses[0]}" ]; then
     exit 1
 fi
 
-failed=()
-for harness in "${harnesses[@]}"; do
+# One harness on a scratch corpus; prints its verdict and fails on any finding.
+run_one() {
+    local harness=$1 name corpus log status runs speed
     name=$(basename "$harness" _fuzz)
     corpus=$run_dir/corpus/$name
     rm -rf "$corpus"
@@ -39,14 +40,31 @@ for harness in "${harnesses[@]}"; do
     speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
     if [ $status -eq 0 ]; then
         echo "fuzz $name: ${runs:-?} runs, ${speed:-?} exec/s, no failure"
-    else
-        echo "fuzz $name: FAILED (exit $status), see $log" >&2
-        grep -E '^(==[0-9]+==ERROR|SUMMARY|.*property failed|.*runtime error)' "$log" | head -5 >&2
-        failed+=("$name")
+        return 0
     fi
+    echo "fuzz $name: FAILED (exit $status), see $log" >&2
+    grep -E '^(==[0-9]+==ERROR|SUMMARY|.*property failed|.*runtime error)' "$log" | head -5 >&2
+    return 1
+}
+
+# As many harnesses at once as there are cores.
+jobs=$(nproc 2>/dev/null || echo 2)
+failures=0
+running=0
+for harness in "${harnesses[@]}"; do
+    if [ $running -ge "$jobs" ]; then
+        wait -n || failures=$((failures + 1))
+        running=$((running - 1))
+    fi
+    run_one "$harness" &
+    running=$((running + 1))
+done
+while [ $running -gt 0 ]; do
+    wait -n || failures=$((failures + 1))
+    running=$((running - 1))
 done
 
-if [ ${#failed[@]} -ne 0 ]; then
-    echo "fuzz: failures in ${failed[*]}" >&2
+if [ $failures -ne 0 ]; then
+    echo "fuzz: $failures harness(es) failed; see the FAILED lines above" >&2
     exit 1
 fi

@@ -16,12 +16,15 @@
 #include "results/schedule_sink.h"
 #include "results/year_flows.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 namespace finplan {
 
@@ -103,20 +106,28 @@ struct RunContext {
     std::array<float, kMaxAccounts> allocationShare{};
     std::array<float, kGroupCount> groupRates{};
     std::array<bool, kGroupCount> groupRateShown{};
-    // The accounts' ids in table order: the run looks accounts up by id all the time, and the
-    // table keeps its order from the run's sort to its end.
-    std::array<int, kMaxAccounts> accountIds{};
+    // Each account id's table index, -1 for none: the run looks accounts up by id all the
+    // time, and the table keeps its order from the run's sort to its end.
+    std::vector<std::int16_t> indexOfId;
     int indexedAccounts = 0;
     // Where each debt's schedule replay stopped last year.
     std::array<AmortizationCursor, kEventCapacity> amortization{};
 
     RedFlags& flags() { return output.redFlags; }
-    // Takes the ids in the table's present order.
+    // Takes the ids in the table's present order; of two equal ids the first counts.
     void indexAccounts() {
         indexedAccounts = scenario.accounts.usedCount();
+        int topId = -1;
         for (int i = 0; i < indexedAccounts; ++i) {
-            accountIds[static_cast<std::size_t>(i)] =
-                scenario.accounts.accounts[static_cast<std::size_t>(i)].accountId;
+            topId = std::max<int>(
+                topId, scenario.accounts.accounts[static_cast<std::size_t>(i)].accountId);
+        }
+        indexOfId.assign(static_cast<std::size_t>(topId + 1), -1);
+        for (int i = indexedAccounts - 1; i >= 0; --i) {
+            const int id = scenario.accounts.accounts[static_cast<std::size_t>(i)].accountId;
+            if (id >= 0) {
+                indexOfId[static_cast<std::size_t>(id)] = static_cast<std::int16_t>(i);
+            }
         }
     }
     // The table index of an account id, -1 for none.
@@ -124,12 +135,10 @@ struct RunContext {
         if (indexedAccounts != scenario.accounts.usedCount()) {
             indexAccounts();
         }
-        for (int i = 0; i < indexedAccounts; ++i) {
-            if (accountIds[static_cast<std::size_t>(i)] == accountId) {
-                return i;
-            }
+        if (accountId < 0 || static_cast<std::size_t>(accountId) >= indexOfId.size()) {
+            return -1;
         }
-        return -1;
+        return indexOfId[static_cast<std::size_t>(accountId)];
     }
     bool shownYear() const { return age >= displayStartAge; }
     bool rateDetails() const { return switches.detailedResults; }
