@@ -230,10 +230,6 @@ TEST_F(ResultsPageTest, SaveWritesTheResultsFileChosenInTheDialog) {
     EXPECT_FALSE(std::filesystem::exists(results));
 }
 
-TEST_F(ResultsPageTest, PartsStillToComeAreDisabled) {
-    EXPECT_TRUE(child<QPushButton>("printButton")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>("helpButton")->isEnabled());
-}
 
 TEST(ScheduleLineRules, RedLinesFollowTheirWordsAndNegativeAmounts) {
     for (const char* red :

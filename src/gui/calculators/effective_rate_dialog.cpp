@@ -1,6 +1,7 @@
 #include "gui/calculators/effective_rate_dialog.h"
 
 #include "calculators/effective_rate.h"
+#include "gui/help/help_button.h"
 
 #include <QButtonGroup>
 #include <QFormLayout>
@@ -90,8 +91,7 @@ EffectiveRateDialog::EffectiveRateDialog(FieldTexts& kept, UserDialogs& dialogs,
     auto* ok = pushButton("okButton", QStringLiteral("OK"), this);
     ok->setDefault(true);
     auto* help = pushButton("helpButton", QStringLiteral("Help"), this);
-    // Help arrives with the help file.
-    help->setEnabled(false);
+    connectHelpButton(*help, helpTopicForContext(1558));
     auto* use = pushButton("use-rate", QStringLiteral("Use This Effective Yearly Rate"), this);
     use->setEnabled(static_cast<bool>(m_useRate));
     connect(calculateButton, &QPushButton::clicked, this, [this] { calculate(); });

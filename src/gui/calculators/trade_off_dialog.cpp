@@ -3,6 +3,7 @@
 #include "calculators/calculator_files.h"
 #include "calculators/trade_info_file.h"
 #include "calculators/trade_off.h"
+#include "gui/help/help_button.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -94,8 +95,7 @@ TradeOffDialog::TradeOffDialog(TradeRecord& kept, const Setting& setting, QWidge
     ok->setDefault(true);
     QPushButton* graphButton = pushButton("graph", "Graph", this);
     QPushButton* help = pushButton("helpButton", "Help", this);
-    // Help arrives with the help file.
-    help->setEnabled(false);
+    connectHelpButton(*help, helpTopicForContext(1540));
     for (QPushButton* button : {calculateButton, ok, graphButton, help}) {
         buttons->addWidget(button);
     }

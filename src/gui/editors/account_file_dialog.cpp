@@ -1,5 +1,7 @@
 #include "gui/editors/account_file_dialog.h"
 
+#include "gui/help/help_button.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -29,7 +31,7 @@ AccountFileDialog::AccountFileDialog(Purpose purpose, QWidget* parent)
 
     auto* box = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-    box->button(QDialogButtonBox::Help)->setEnabled(false);
+    connectHelpButton(*box->button(QDialogButtonBox::Help), helpTopicForDialog("accountfile"));
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -8,6 +8,7 @@ CardPayoffDialog::CardPayoffDialog(UserDialogs& dialogs, QWidget* parent)
     : FormDialog(editorForm(EditorKind::CreditCard), parent)
     , m_dialogs(dialogs) {
     setObjectName(QStringLiteral("cardPayoffDialog"));
+    setHelpDialog("cardpayoff");
     for (const std::string& key : cardCalculatorDisabledFields()) {
         keepDisabled(key);
     }

@@ -1,6 +1,7 @@
 #include "gui/editors/form_dialog.h"
 
 #include "editing/event_editor.h"
+#include "gui/help/help_button.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -87,10 +88,9 @@ FormDialog::FormDialog(const EditorForm& form, QWidget* parent)
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     box->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
     box->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
-    QPushButton* help = box->button(QDialogButtonBox::Help);
-    help->setObjectName(QStringLiteral("helpButton"));
-    // Help arrives with the help file.
-    help->setEnabled(false);
+    m_help = box->button(QDialogButtonBox::Help);
+    m_help->setObjectName(QStringLiteral("helpButton"));
+    setHelpDialog(form.dialogName);
     connect(box, &QDialogButtonBox::accepted, this, [this] { okPressed(); });
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -282,5 +282,10 @@ void FormDialog::focusField(std::string_view key) {
 void FormDialog::boxClicked(const std::string& /*key*/) {}
 
 void FormDialog::buttonPressed(const std::string& /*key*/) {}
+
+void FormDialog::setHelpDialog(std::string_view dialog) {
+    QObject::disconnect(m_help, &QAbstractButton::clicked, nullptr, nullptr);
+    connectHelpButton(*m_help, helpTopicForDialog(dialog));
+}
 
 } // namespace finplan::gui

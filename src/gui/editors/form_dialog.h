@@ -13,6 +13,7 @@
 
 class QComboBox;
 class QGridLayout;
+class QPushButton;
 
 namespace finplan {
 struct PickerChoice;
@@ -42,6 +43,8 @@ public:
     void keepDisabled(std::string_view key);
 
     QWidget* field(std::string_view key) const;
+    // The manual's topic of the Help button, by dialog name: the form's own at first.
+    void setHelpDialog(std::string_view dialog);
     // Focus to a field, its text selected, as after a refusal.
     void focusField(std::string_view key);
 
@@ -61,6 +64,7 @@ private:
     const EditorForm& m_form;
     std::map<std::string, QWidget*, std::less<>> m_fields;
     std::set<std::string, std::less<>> m_keptDisabled;
+    QPushButton* m_help = nullptr;
 };
 
 } // namespace finplan::gui

@@ -1,5 +1,7 @@
 #include "gui/editors/new_accounts_dialog.h"
 
+#include "gui/help/help_button.h"
+
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,7 +26,7 @@ NewAccountsDialog::NewAccountsDialog(QWidget* parent)
     auto* buttons = new QDialogButtonBox(
         QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
     buttons->setObjectName(QStringLiteral("newAccountsButtons"));
-    buttons->button(QDialogButtonBox::Help)->setEnabled(false);
+    connectHelpButton(*buttons->button(QDialogButtonBox::Help), helpTopicForDialog("import"));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

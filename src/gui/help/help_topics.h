@@ -30,7 +30,7 @@ std::optional<HelpTopic> helpTopicForContext(int context);
 // thirteen quick tips.
 std::optional<HelpTopic> helpTopicForCommand(int command);
 
-// The topic of a dialog by its resource name ("deposit", "mortgage", "trade", ...).
+// The topic of a dialog by its resource name ("income", "mortgage", "ccard", ...).
 std::optional<HelpTopic> helpTopicForDialog(std::string_view dialog);
 
 // Every context number, command and dialog the map knows, for checks that each resolves.

@@ -2,6 +2,7 @@
 
 #include "app/planner.h"
 #include "gui/commands/account_actions.h"
+#include "gui/help/help_button.h"
 #include "gui/shell/banding.h"
 #include "model/command_line.h"
 #include "results/money_text.h"
@@ -121,7 +122,7 @@ AccountsPage::AccountsPage(Planner& planner, AccountActions& actions, QWidget* p
         if (action) {
             connect(button, &QPushButton::clicked, this, action);
         } else {
-            button->setEnabled(false);
+            connectHelpButton(*button, helpTopicForDialog("accountinfo"));
         }
         buttons->addWidget(button);
     }

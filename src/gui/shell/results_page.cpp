@@ -1,6 +1,7 @@
 #include "gui/shell/results_page.h"
 
 #include "app/planner.h"
+#include "gui/help/help_button.h"
 #include "gui/platform/file_chooser.h"
 #include "gui/shell/banding.h"
 #include "gui/shell/command_ids.h"
@@ -75,8 +76,7 @@ ResultsPage::ResultsPage(Planner& planner, FileChooser& files, QWidget* parent)
     auto* randomGroups = makeButton("Run with random group rates", "randomGroupRatesButton", this);
     auto* editInitial =
         makeButton("Edit inital values and run again", "editInitialValuesButton", this);
-    // Help arrives with its own part.
-    help->setEnabled(false);
+    connectHelpButton(*help, helpTopicForContext(515));
 
     auto* moves = new QHBoxLayout;
     moves->addWidget(top);

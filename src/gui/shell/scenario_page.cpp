@@ -2,6 +2,7 @@
 
 #include "app/planner.h"
 #include "gui/commands/event_actions.h"
+#include "gui/help/help_button.h"
 #include "gui/shell/text_list_model.h"
 
 #include <QHBoxLayout>
@@ -43,8 +44,7 @@ ScenarioPage::ScenarioPage(Planner& planner, EventActions& events, int line, QWi
     auto* copy = makeButton("Copy", "copyButton", this);
     auto* remove = makeButton("Delete", "deleteButton", this);
     auto* help = makeButton("Help", "helpButton", this);
-    // Help arrives with the help file.
-    help->setEnabled(false);
+    connectHelpButton(*help, helpTopicForDialog("eventlist"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(hint);
