@@ -270,7 +270,12 @@ TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
         {{"--event", kMortgage, "--button", "schedule"}, 0, ""},
         {{"--event", kMortgage, "--button", "refinance"}, 0, ""},
         {{"--event", kMortgage, "--button", "accelerated"}, 0, ""},
-        {{"--command", "881", "--button", "schedule"}, 1, "finplan: --button belongs to --event"},
+        {{"--command", "881", "--button", "schedule"},
+         1,
+         "finplan: --button belongs to --event or --tab"},
+        {{"--tab", "10", "--button", "nosuch"},
+         1,
+         "finplan: folder 10 has no button \"nosuch\" to press"},
     };
     const fs::path sample = dir / "sample.RET";
     const std::vector<Byte> before = readAll(sample);

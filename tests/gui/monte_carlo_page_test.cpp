@@ -46,6 +46,7 @@ TEST_F(MonteCarloPageTest, RunsInTheBackgroundShowsTheResultAndSavesTheTable) {
     EXPECT_EQ(run.last()->result.trials, 200);
     EXPECT_TRUE(child<QLabel>("success")->text().startsWith(QStringLiteral("Success: ")));
     EXPECT_TRUE(child<QLabel>("flags")->text().startsWith(QStringLiteral("Seed: ")));
+    EXPECT_EQ(child<QProgressBar>("progress")->value(), 200); // full once done
 
     const std::string csv = (dir / "bands.csv").string();
     files.answers = {csv};
@@ -65,6 +66,7 @@ TEST_F(MonteCarloPageTest, CancelAndEditingTheScenarioStopTheTrials) {
     EXPECT_FALSE(run.running());
     EXPECT_FALSE(run.last().has_value());
     EXPECT_TRUE(child<QPushButton>("run")->isEnabled());
+    EXPECT_EQ(child<QProgressBar>("progress")->value(), 0);
 
     child<QPushButton>("run")->click();
     ASSERT_TRUE(run.running());

@@ -140,10 +140,11 @@ void MonteCarloPage::showState() {
     const bool running = m_run.running();
     m_start->setEnabled(!running);
     m_cancel->setEnabled(running);
-    m_progress->setRange(0, std::max(m_run.total(), 1));
-    m_progress->setValue(running ? m_run.done() : 0);
     const auto& last = m_run.last();
     const bool done = last && last->status == MonteCarloStatus::Done;
+    // A finished run shows a full bar; a cancelled one, or none yet, an empty one.
+    m_progress->setRange(0, std::max(m_run.total(), 1));
+    m_progress->setValue(running ? m_run.done() : done ? m_progress->maximum() : 0);
     m_savePng->setEnabled(done && !running);
     m_saveCsv->setEnabled(done && !running);
     m_success->setText(done ? qs(successLine(last->result)) : QString());

@@ -16,10 +16,13 @@
 #include "render/picture_file.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTabWidget>
+#include <QThread>
 
 #include <filesystem>
 #include <iostream>
@@ -29,6 +32,9 @@
 namespace finplan::gui {
 
 namespace {
+
+// How long a page button's work may take before the picture is taken all the same.
+constexpr qint64 kPageWorkLimitMs = 60000;
 
 constexpr int kUsageStatus = 1;
 constexpr int kFailureStatus = 2;
@@ -49,6 +55,26 @@ std::optional<std::string> scenarioOf(const GuiOptions& options) {
     return std::filesystem::absolute(*options.scenarioFile).string();
 }
 
+// Presses the button `key` of the page shown and lets the work it starts end (the button is
+// enabled again), for at most a minute. False when the page has no such button to press.
+bool pressPageButton(MainWindow& window, const std::string& key) {
+    QWidget* page = window.currentPage();
+    auto* button =
+        page == nullptr ? nullptr : page->findChild<QPushButton*>(QString::fromStdString(key));
+    if (button == nullptr || !button->isEnabled()) {
+        return false;
+    }
+    button->click();
+    QElapsedTimer waited;
+    waited.start();
+    while (!button->isEnabled() && waited.elapsed() < kPageWorkLimitMs) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QThread::msleep(10);
+    }
+    QApplication::processEvents();
+    return true;
+}
+
 // The picture of the window with the chosen folder shown: 0, or the status of what failed.
 int grabWindow(MainWindow& window, const GuiOptions& options) {
     if (options.grabTab >= window.folders()->count()) {
@@ -62,6 +88,11 @@ int grabWindow(MainWindow& window, const GuiOptions& options) {
     window.show();
     window.folders()->showFolder(options.grabTab);
     QApplication::processEvents();
+    if (options.grabButton && !pressPageButton(window, *options.grabButton)) {
+        std::cerr << "finplan: folder " << options.grabTab << " has no button \""
+                  << *options.grabButton << "\" to press\n";
+        return kUsageStatus;
+    }
     const std::filesystem::path file(*options.grabFile);
     if (const WriteResult written = render::writePngFile(file, window.grab().toImage()); !written) {
         std::cerr << "finplan: cannot write " << writeFailureText(file, written) << '\n';

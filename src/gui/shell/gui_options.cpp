@@ -120,8 +120,8 @@ GuiOptions parseGuiOptions(const std::vector<std::string>& args) {
         options.error = "--command and --event belong to --grab";
         return options;
     }
-    if (options.grabButton && !options.grabEvent) {
-        options.error = "--button belongs to --event";
+    if (options.grabButton && (options.grabCommand || !options.grabFile)) {
+        options.error = "--button belongs to --event or --tab";
         return options;
     }
     if (options.grabCommand && options.grabEvent) {

@@ -26,7 +26,8 @@ struct GuiOptions {
     std::optional<int> grabCommand;
     std::optional<int> grabEvent;
     // --button KEY with --event: the picture is of what that button of the editor opens
-    // ("schedule", "refinance", "accelerated" for a mortgage).
+    // ("schedule", "refinance", "accelerated" for a mortgage); with a folder: of the page once
+    // the work that button of the page starts is done ("run" on the Monte Carlo page).
     std::optional<std::string> grabButton;
     CommandLineSwitches switches;
     bool help = false;
@@ -36,7 +37,8 @@ struct GuiOptions {
 
 inline constexpr const char* kGuiUsage =
     "Usage: finplan [--workdir DIR] [SWITCHES] [SCENARIO.RET]\n"
-    "       finplan --grab FILE.png [--tab N] [--size WxH] [--workdir DIR] [SCENARIO.RET]\n"
+    "       finplan --grab FILE.png [--tab N [--button KEY]] [--size WxH] [--workdir DIR]\n"
+    "               [SCENARIO.RET]\n"
     "       finplan --grab FILE.png (--command ID | --event N [--button KEY]) [--workdir DIR]\n"
     "               [SCENARIO.RET]\n"
     "\n"
@@ -49,7 +51,9 @@ inline constexpr const char* kGuiUsage =
     "  --event N       picture the editor of event N (numbered as finplan-cli info lists\n"
     "                  them, from 0), then close it unchanged\n"
     "  --button KEY    with --event: press that button of the editor and picture what it\n"
-    "                  opens (schedule, refinance, accelerated)\n"
+    "                  opens (schedule, refinance, accelerated); with --tab: press that\n"
+    "                  button of the folder's page and picture the page when its work is\n"
+    "                  done (run on the Monte Carlo page)\n"
     "\n"
     "SWITCHES are the words IDON, QUIL, LIGHTER, DARKER, SUMMARY, GRAY and DARKYELLOW.\n";
 
