@@ -158,7 +158,7 @@ void drawFanChart(QPainter& painter, const QRect& area, const MonteCarloResult& 
     const int lh = canvas.lineHeight();
     const QColor ink = paletteColor(kInkColor);
     canvas.text(area.left() + canvas.charWidth(), area.top() + lh / 2,
-                QStringLiteral("Net worth of %1 trials").arg(result.trials), ink);
+                toQString(chartHeading(result)), ink);
     canvas.text(area.left() + canvas.charWidth(), area.top() + lh / 2 + lh,
                 toQString(successLine(result)), ink);
     if (result.ages.empty()) {

@@ -38,6 +38,10 @@ std::string ageText(float age) {
 
 } // namespace
 
+std::string chartHeading(const MonteCarloResult& result) {
+    return "Net worth of " + count(result.trials) + " trials";
+}
+
 std::string successLine(const MonteCarloResult& result) {
     return formatText("Success: %.2f%% (", percentOf(result.successes, result.trials)) +
            count(result.successes) + " of " + count(result.trials) + ")";

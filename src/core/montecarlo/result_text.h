@@ -7,6 +7,9 @@
 
 namespace finplan {
 
+// The fan chart's heading: "Net worth of 10,000 trials".
+std::string chartHeading(const MonteCarloResult& result);
+
 // "Success: 93.40% (9,340 of 10,000)".
 std::string successLine(const MonteCarloResult& result);
 

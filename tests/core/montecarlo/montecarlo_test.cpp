@@ -70,6 +70,7 @@ TEST(MonteCarlo, SummaryOfAHandMadeSetOfTrials) {
     result.trials = 10000;
     result.successes = 9340;
     EXPECT_EQ(successLine(result), "Success: 93.40% (9,340 of 10,000)");
+    EXPECT_EQ(chartHeading(result), "Net worth of 10,000 trials");
 }
 
 TEST(MonteCarlo, TheResultDoesNotDependOnTheThreadCount) {
