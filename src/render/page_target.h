@@ -9,11 +9,9 @@
 #include <memory>
 #include <vector>
 
-class QPrinter;
-
 namespace finplan::render {
 
-// Where printed pages go: a printer (paper or PDF) or, in tests, a list of images.
+// Where printed pages go: a printer, a PDF document or, in tests, a list of images.
 class PageTarget {
 public:
     virtual ~PageTarget() = default;
@@ -27,22 +25,6 @@ public:
     // Gives up the document: nothing of it is kept.
     virtual void abort() = 0;
     virtual PageDevice device() const = 0;
-};
-
-// A printer's pages. The painter covers the whole sheet; margins are the renderer's.
-class PrinterTarget : public PageTarget {
-public:
-    explicit PrinterTarget(QPrinter& printer);
-    bool begin(const QString& documentName) override;
-    bool newPage() override;
-    QPainter& painter() override { return m_painter; }
-    bool end() override;
-    void abort() override;
-    PageDevice device() const override;
-
-private:
-    QPrinter& m_printer;
-    QPainter m_painter;
 };
 
 // Pages as white images of a sheet of the given size and resolution.

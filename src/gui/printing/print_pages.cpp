@@ -2,6 +2,7 @@
 
 #include "gui/printing/print_abort_dialog.h"
 #include "gui/printing/printer_chooser.h"
+#include "gui/printing/printer_target.h"
 
 #include <QPrinter>
 
@@ -21,7 +22,7 @@ bool printPageFiles(QWidget* parent, render::PrintJob job, const PrintServices& 
     PrintAbortDialog abort(parent);
     abort.setModal(true);
     abort.show();
-    render::PrinterTarget target(services.printer);
+    PrinterTarget target(services.printer);
     return render::runPrintJob(target, job, services.dialogs, &abort) ==
            render::PrintOutcome::Printed;
 }
