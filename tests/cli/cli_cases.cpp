@@ -66,6 +66,23 @@ void check(const std::string& key, const std::string& want, const CliRun& run) {
     }
 }
 
+void checkFile(const std::string& key, const std::string& want, const fs::path& file) {
+    const std::string got = readText(file);
+    if (key == "text") {
+        EXPECT_EQ(got, want) << file;
+    } else if (key == "text^") {
+        EXPECT_EQ(got.substr(0, want.size()), want) << file;
+    } else if (key == "text$") {
+        EXPECT_TRUE(got.ends_with(want)) << file << " ends with\n" << want << "\nnot\n" << got;
+    } else if (key == "text~") {
+        EXPECT_NE(got.find(want), std::string::npos) << file << " holds\n"
+                                                     << want << "\nnot\n"
+                                                     << got;
+    } else {
+        ADD_FAILURE() << "unknown answer " << key;
+    }
+}
+
 } // namespace
 
 void runCliCases(const std::string& relative, const std::string& word, const fs::path& dir) {
@@ -75,8 +92,15 @@ void runCliCases(const std::string& relative, const std::string& word, const fs:
         SCOPED_TRACE(c.where);
         c.answer("code");
         const CliRun run = runCliWith(wordsOf(expanded(c.input("args"), dir)));
+        fs::path file;
         for (const auto& [key, want] : c.expected) {
-            check(key, expanded(want, dir), run);
+            if (key == "file") {
+                file = expanded(want, dir);
+            } else if (key.starts_with("text")) {
+                checkFile(key, expanded(want, dir), file);
+            } else {
+                check(key, expanded(want, dir), run);
+            }
         }
     }
 }
