@@ -41,4 +41,8 @@ std::vector<CaseLine> readCases(const std::string& relative);
 // Only the cases whose first word is `word`.
 std::vector<CaseLine> readCases(const std::string& relative, const std::string& word);
 
+// The block `name` of a file of texts under tests/data: the lines after "@@ name" up to the next
+// "@@ " line or the end, each with its line feed. A missing file or block throws.
+std::string textBlock(const std::string& relative, const std::string& name);
+
 } // namespace finplan::test
