@@ -1,4 +1,5 @@
 #include "reports/event_reports.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -11,35 +12,16 @@ constexpr const char* kRule = "---------------------------\n\n";
 
 // Two same-named incoming amounts at 45, an outgoing event named like an incoming one, an
 // unknown code, names that look like an end marker and a rule, an age past the table.
-constexpr const char* kEventLog = " 45.0\tSalary\t2\t    100.00\n"
-                                  " 45.0\tRent\t6\t     40.00\n"
-                                  " 45.0\tSalary\t2\t     50.25\n"
-                                  " 45.0\tSalary\t6\t     10.00\n"
-                                  " 45.0\tOdd\t3\t     99.00\n"
-                                  " 46.0\tDooone Fund\t2\t      5.00\n"
-                                  " 46.0\tSale ----- 2030\t6\t      7.00\n"
-                                  "150.0\tSalary\t2\t      1.00\n"
-                                  " 47.0\tSalary\t2\t      1.00\n"
-                                  "Dooone\n"
-                                  " 48.0\tSalary\t2\t      1.00\n";
+std::string eventLog() {
+    return textBlock("reports/event_reports.txt", "event log");
+}
 
-constexpr const char* kWorkText = " 45.0\tTotal Incoming Events\t2\t       150.25\n"
-                                  " 45.0\tTotal Outgoing Events\t6\t        50.00\n"
-                                  " 45.0\tSalary\t2\t    100.00\n"
-                                  " 45.0\tRent\t6\t     40.00\n"
-                                  " 45.0\tSalary\t2\t     50.25\n"
-                                  " 45.0\tSalary\t6\t     10.00\n"
-                                  " 46.0\tTotal Incoming Events\t2\t         5.00\n"
-                                  " 46.0\tTotal Outgoing Events\t6\t         7.00\n"
-                                  " 46.0\tDooone Fund\t2\t      5.00\n"
-                                  " 46.0\tSale ----- 2030\t6\t      7.00\n"
-                                  " 47.0\tTotal Incoming Events\t2\t         1.00\n"
-                                  " 47.0\tTotal Outgoing Events\t6\t         0.00\n"
-                                  " 47.0\tSalary\t2\t      1.00\n"
-                                  "Dooooone\n";
+std::string knownWorkText() {
+    return textBlock("reports/event_reports.txt", "work text");
+}
 
 TEST(EventWorkFile, PutsEachAgesTotalsBeforeItsFirstLine) {
-    EXPECT_EQ(eventWorkText(kEventLog), kWorkText);
+    EXPECT_EQ(eventWorkText(eventLog()), knownWorkText());
     EXPECT_EQ(eventWorkText(""), "Dooooone\n");
 
     TempDir dir;
@@ -48,9 +30,9 @@ TEST(EventWorkFile, PutsEachAgesTotalsBeforeItsFirstLine) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Cannot open bigfile.tmp");
     EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
-    writeText(dir / "bigfile.tmp", kEventLog);
+    writeText(dir / "bigfile.tmp", eventLog());
     EXPECT_TRUE(writeEventWorkFile({dir.path(), dialogs, false}));
-    EXPECT_EQ(readText(dir / "tmpfile.tmp"), kWorkText);
+    EXPECT_EQ(readText(dir / "tmpfile.tmp"), knownWorkText());
 }
 
 TEST(EventsReports, ColumnsAreEventsOfOneDirectionAndCellsSumSeveralAmounts) {
@@ -75,7 +57,7 @@ TEST(EventsReports, ColumnsAreEventsOfOneDirectionAndCellsSumSeveralAmounts) {
         TempDir dir;
         ScriptedDialogs dialogs;
         const PagesWritten pages =
-            writeEventsReportFrom(kWorkText, c.incoming, {dir.path(), dialogs, c.screen});
+            writeEventsReportFrom(knownWorkText(), c.incoming, {dir.path(), dialogs, c.screen});
         ASSERT_EQ(pages.count(), 1);
         EXPECT_EQ(readText(dir / pages.files[0]), c.expected);
     }
