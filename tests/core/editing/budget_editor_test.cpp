@@ -1,7 +1,5 @@
 #include "editing/budget_editor.h"
 #include "editing/budget_files.h"
-#include "engine/run_simulation.h"
-#include "model/derived_totals.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
@@ -109,54 +107,7 @@ TEST(BudgetExample, RowsTotalAndEvent) {
     EXPECT_TRUE(h.scenario.resultsStale);
 }
 
-TEST(BudgetExample, ReopenedSortedCopySheetAndReportFiles) {
-    Household h;
-    h.enterExample();
-    BudgetEditor editor(h.scenario, 1, h.dir.path(), h.dialogs);
-    std::vector<std::string> names;
-    for (const BudgetRow& row : editor.rows()) {
-        names.push_back(row.name);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"Car Insurance", "Gifts", "RENT", "Travel"}));
-    ASSERT_TRUE(editor.copyAll());
-    ASSERT_TRUE(editor.writeSheet());
-    ASSERT_TRUE(editor.writeReportInput(editor.texts()));
-    EXPECT_EQ(test::readText(h.dir / "budout.tmp"), dataFile("worked/budout.tmp"));
-    EXPECT_EQ(test::readText(h.dir / "pbudout.tmp"), dataFile("worked/budout.tmp"));
-    EXPECT_EQ(test::readText(h.dir / "rpage1"), dataFile("worked/rpage1"));
-    EXPECT_TRUE(h.dialogs.shown.empty());
-}
-
-TEST(BudgetExample, ScheduleOfThreeYears) {
-    Household h;
-    h.enterExample();
-    ScriptedDialogs runDialogs;
-    FixedClock clock{LocalDateTime{2026, 12, 6, 9, 30, 5}};
-    RunEnvironment environment{h.dir.path(), runDialogs, clock};
-    RunOutput output;
-    deriveTotals(h.scenario);
-    runSimulation(h.scenario, output, RunSwitches{}, environment,
-                  RunOutputs::display(output.schedule));
-    std::vector<std::string> budgetLines;
-    for (const ScheduleLine& line : output.schedule.lines) {
-        if (line.text.find("Budget") != std::string::npos ||
-            line.text.find("RENT") != std::string::npos ||
-            line.text.find("Tracking") != std::string::npos) {
-            budgetLines.push_back(line.text);
-        }
-    }
-    EXPECT_EQ(budgetLines, (std::vector<std::string>{
-                               "  Budget - Household - Withdraw $26,599.88",
-                               "           Tracking budget item(s):",
-                               "                RENT - $19,200.00",
-                               "  Budget - Household - Withdraw $27,689.87",
-                               "           Tracking budget item(s):",
-                               "                RENT - $19,968.00",
-                               "  Budget - Household - Withdraw $28,827.40",
-                               "           Tracking budget item(s):",
-                               "                RENT - $20,766.72",
-                           }));
-}
+// Reopened, copied, written as sheet and report input and run: tests/data/cli/budget_runs.txt.
 
 TEST(BudgetItems, EnterUpdateDeleteAndClear) {
     Household h;
