@@ -147,19 +147,11 @@ TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
     Scenario s = formScenario();
     test::ScriptedDialogs dialogs;
     AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
-    const FieldTexts expected = {
-        {"account-name", "Roth IRA"},
-        {"initial-amount", "1234.50      "},
-        {"effective-yearly-rate", "6.250   "},
-        {"random-minimum-rate", "-3.000  "},
-        {"random-maximum-rate", "12.500  "},
-        {"access-order", "2"},
-        {"select-account-type", "4"},
-        {"assign-group-to-account", "2"},
-        {"early-withdrawals-subject-to-penalty", "on"},
-        {"penalty-age", "59.00 "},
-        {"penalty-rate", "10.000  "},
-    };
+    const auto expected = test::textsOf<FieldTexts>(
+        "account-name=Roth IRA;initial-amount=1234.50      ;effective-yearly-rate=6.250   ;"
+        "random-minimum-rate=-3.000  ;random-maximum-rate=12.500  ;access-order=2;"
+        "select-account-type=4;assign-group-to-account=2;early-withdrawals-subject-to-penalty=on;"
+        "penalty-age=59.00 ;penalty-rate=10.000  ");
     EXPECT_EQ(editor.texts(), expected);
     ASSERT_EQ(editor.groups().size(), 2u); // "B" is too short a name to be listed
     EXPECT_EQ(editor.groups()[0].name, "Bonds");
@@ -190,17 +182,12 @@ TEST(AccountEditor, StoresANewAccount) {
     test::ScriptedDialogs dialogs;
     AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
     FieldTexts fields = editor.texts();
-    fields["account-name"] = "Brokerage account with a long name";
-    fields["initial-amount"] = "$1,500.25";
-    fields["effective-yearly-rate"] = "7";
-    fields["random-minimum-rate"] = "-2";
-    fields["random-maximum-rate"] = "16";
-    fields["access-order"] = "12345";
-    fields["select-account-type"] = "3";
-    fields["assign-group-to-account"] = "0";
-    fields["early-withdrawals-subject-to-penalty"] = "on";
-    fields["penalty-age"] = "59.9";
-    fields["penalty-rate"] = "10";
+    test::typeInto(fields,
+                   "account-name=Brokerage account with a long name;"
+                   "initial-amount=$1,500.25;effective-yearly-rate=7;random-minimum-rate=-2;"
+                   "random-maximum-rate=16;access-order=12345;select-account-type=3;"
+                   "assign-group-to-account=0;early-withdrawals-subject-to-penalty=on;"
+                   "penalty-age=59.9;penalty-rate=10");
     ASSERT_TRUE(editor.ok(fields).accepted());
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(s.accounts.accountCount, 2);

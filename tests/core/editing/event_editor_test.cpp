@@ -60,9 +60,12 @@ const std::map<EditorKind, std::string> kValidFields = {
                              "monthly-payments=600;monthly-purchases=0"},
 };
 
-void typeInto(FieldTexts& fields, const std::string& settings) {
+using test::typeInto;
+
+// Each key=text of `settings` is what the form shows in that field.
+void expectTexts(const FieldTexts& fields, const std::string& settings) {
     for (const auto& [key, text] : test::settingsOf(settings)) {
-        fields[key] = text;
+        EXPECT_EQ(fields.at(key), text) << key;
     }
 }
 
@@ -160,12 +163,8 @@ TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
 
 TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
     Opened withdrawal(EditorKind::Withdrawal, {1});
-    EXPECT_EQ(withdrawal.fields.at("description"), "Rent");
-    EXPECT_EQ(withdrawal.fields.at("amount"), "12000.00   ");
-    EXPECT_EQ(withdrawal.fields.at("start-age"), "60.00 ");
-    EXPECT_EQ(withdrawal.fields.at("end-age"), "85.00 ");
-    EXPECT_EQ(withdrawal.fields.at("withdrawal-account"), "1");
-    EXPECT_EQ(withdrawal.fields.at("one-time"), "");
+    expectTexts(withdrawal.fields, "description=Rent;amount=12000.00   ;start-age=60.00 ;"
+                                   "end-age=85.00 ;withdrawal-account=1;one-time=");
     // The picker lists the accounts by name, "No Selection" first.
     std::vector<std::string> names;
     for (const PickerChoice& choice : withdrawal.editor->choices("withdrawal-account")) {
@@ -175,8 +174,7 @@ TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
                                                "Savings#4"}));
 
     Opened deposit(EditorKind::Deposit, {0});
-    EXPECT_EQ(deposit.fields.at("amount"), "30000.00    ");
-    EXPECT_EQ(deposit.fields.at("deposit-to"), "4");
+    expectTexts(deposit.fields, "amount=30000.00    ;deposit-to=4");
     EXPECT_EQ(deposit.editor->choices("deposit-to").size(), 4u);
 }
 
@@ -287,8 +285,7 @@ TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
     }
     // A loan whose deposit account is gone keeps its id and rate.
     EventEditor loan(scenario, EditorKind::Loan, {0}, clock, dialogs);
-    EXPECT_EQ(loan.texts().at("deposit-to"), "");
-    EXPECT_EQ(loan.texts().at("payments-account"), "-1");
+    expectTexts(loan.texts(), "deposit-to=;payments-account=-1");
     FieldTexts fields = loan.texts();
     ASSERT_TRUE(loan.ok(fields).accepted());
     EXPECT_EQ(loan.storedEvent()->accountId, 9);
@@ -304,17 +301,13 @@ TEST(EventEditor, NewEventsStartClearedAndACancelledOneLeavesNothing) {
     {
         EventEditor editor(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
         FieldTexts fields = editor.texts();
-        fields["description"] = "Scratch";
-        fields["start-age"] = "0"; // refused, but the record got the description
+        typeInto(fields, "description=Scratch;start-age=0"); // refused, the record got the name
         EXPECT_FALSE(editor.ok(fields).accepted());
     }
     EventEditor next(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
-    EXPECT_EQ(next.texts().at("description"), "");
-    EXPECT_EQ(next.texts().at("start-age"), "0.00  ");
     // With no earlier rate change, tax and inflation start from the initial values.
-    EXPECT_EQ(next.texts().at("tax-rate"), "22.00 ");
-    EXPECT_EQ(next.texts().at("inflation-rate"), "3.00  ");
-    EXPECT_EQ(next.texts().at("change-account-rate"), "-1");
+    expectTexts(next.texts(), "description=;start-age=0.00  ;tax-rate=22.00 ;"
+                              "inflation-rate=3.00  ;change-account-rate=-1");
 }
 
 TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
@@ -362,9 +355,8 @@ TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
         FieldTexts fields = editor.texts();
         // Opening keeps the whole years only, the birthday not being in use.
         EXPECT_EQ(fields.at("start-age"), "55.000");
-        fields["birth-month"] = std::to_string(c.month);
-        fields["birth-day"] = std::to_string(c.day);
-        fields["use-birthday"] = "on";
+        typeInto(fields, "birth-month=" + std::to_string(c.month) +
+                             ";birth-day=" + std::to_string(c.day) + ";use-birthday=on");
         ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
         EXPECT_EQ(fields.at("start-age"), c.startAge);
         EXPECT_EQ(fields.at("use-birthday"), "on");
@@ -376,8 +368,7 @@ TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
 
 TEST(EventEditor, UseBirthdayRefusesABadDateAndLeavesTheBoxAsItWas) {
     Opened initial(EditorKind::InitialValues);
-    initial.fields["birth-month"] = "13";
-    initial.fields["use-birthday"] = "on";
+    typeInto(initial.fields, "birth-month=13;use-birthday=on");
     const CalcResult result = initial.editor->click("use-birthday", initial.fields);
     ASSERT_TRUE(result.refusal.has_value());
     EXPECT_EQ(result.refusal->title, "BIRTH MONTH ERROR");
@@ -392,8 +383,7 @@ TEST(EventEditor, MortgageAcceleratedBoxesExcludeEachOther) {
     mortgage.fields["accelerate-from-initial-start"] = "on";
     mortgage.editor->click("accelerate-from-initial-start", mortgage.fields);
     EXPECT_EQ(mortgage.fields.at("accelerate-from-mortgage-start"), "");
-    mortgage.fields["accelerated-amount"] = "100000";
-    mortgage.fields["do-not-withdraw-down-payment"] = "on";
+    typeInto(mortgage.fields, "accelerated-amount=100000;do-not-withdraw-down-payment=on");
     const CalcResult result = mortgage.editor->ok(mortgage.fields);
     ASSERT_TRUE(result.accepted());
     // 15000 at 4 % over 180 months.
@@ -438,8 +428,7 @@ TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
         EventEditor editor(scenario, EditorKind::Withdrawal, {index}, clock, dialogs);
         EXPECT_EQ(editor.disabledFields(editor.texts()).count("amount"), 1u);
         FieldTexts fields = editor.texts();
-        fields["withdrawal-account"] = "1";
-        fields["amount"] = "5";
+        typeInto(fields, "withdrawal-account=1;amount=5");
         ASSERT_TRUE(editor.ok(fields).accepted());
         EXPECT_EQ(scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
         EXPECT_EQ(editor.storedEvent()->amount, event.amount);
