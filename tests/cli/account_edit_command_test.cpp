@@ -4,6 +4,7 @@
 #include "model/scenario_image.h"
 #include "model/text_field.h"
 #include "platform/clock.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -23,11 +24,7 @@ class AccountEditCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         Scenario plan =
-            makeScenario("group index=3 name=Stocks\n"
-                         "account name=Checking amount=1000 id=0\n"
-                         "account name=Savings amount=500 id=1\n"
-                         "account name=IRA kind=retirement amount=9000 id=3\n"
-                         "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n");
+            makeScenario(test::textBlock("cli/account_edit_command_scenarios.txt", "scenario"));
         plan.accounts.nextAccountId = 1;
         writeAll(m_dir / "plan.RET", encodeScenarioImage(plan));
     }

@@ -14,10 +14,7 @@ class BudgetCli : public ::testing::Test {
 protected:
     void SetUp() override {
         Scenario scenario =
-            makeScenario("header start=62 end=65 tax=15 inflation=4\n"
-                         "account name=Cash kind=investment amount=1000000 rate=0\n"
-                         "account name=Pool kind=investment amount=10 allocation=1\n"
-                         "account name=Roth kind=taxfree amount=1000 rmd=1");
+            makeScenario(test::textBlock("cli/budget_command_scenarios.txt", "scenario"));
         writeAll(m_dir / "plan.RET", encodeScenarioImage(scenario));
     }
 

@@ -60,12 +60,9 @@ TEST(CalcCommand, UnreadableInputExitsTwoUnwritableOutputThree) {
 class CalcWithScenario : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeAll(m_dir / "house.RET",
-                 encodeScenarioImage(makeScenario(
-                     "header start=43 inflation=3\n"
-                     "mortgage name=House start=40 payoff=0 sell=46 amount=150000 "
-                     "down=30000 rate=5.5 years=30 appreciation=3 extra=100 extra-mode=2 "
-                     "selling=6")));
+        writeAll(m_dir / "house.RET", encodeScenarioImage(makeScenario(test::textBlock(
+                                          "cli/calc_command_scenarios.txt",
+                                          "UnreadableInputExitsTwoUnwritableOutputThree"))));
     }
 
     TempDir m_dir;

@@ -1,6 +1,7 @@
 #include "cli_cases.h"
 #include "cli_test_support.h"
 #include "model/scenario_image.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/temp_dir.h"
 
@@ -15,16 +16,8 @@ namespace {
 class EditCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        writeAll(m_dir / "plan.RET", encodeScenarioImage(makeScenario(
-                                         "header start=55 end=90 tax=20 inflation=3\n"
-                                         "birthday month=4 day=12 use=0\n"
-                                         "account name=Checking id=1\n"
-                                         "account name=Car kind=asset id=2\n"
-                                         "account name=IRA kind=retirement id=3 allocation=1\n"
-                                         "deposit name=Salary start=56 end=62 amount=30000 "
-                                         "to=Checking\n"
-                                         "withdrawal name=Rent start=58 end=85 amount=12000 "
-                                         "from=Checking\n")));
+        writeAll(m_dir / "plan.RET", encodeScenarioImage(makeScenario(test::textBlock(
+                                         "cli/edit_command_scenarios.txt", "scenario"))));
     }
 
     void run(const std::string& word) const {

@@ -2,6 +2,7 @@
 #include "cli_test_support.h"
 #include "model/app_settings.h"
 #include "model/scenario_file.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -172,11 +173,8 @@ TEST(CliReport, ExitStatusesOfBadWordsMissingFilesAndNothingToReport) {
 
 TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     TempDir dir;
-    Scenario scenario = makeScenario(R"(
-        header start=60 end=63 tax=0 inflation=0
-        account name=Twin kind=taxfree amount=1000 rate=10 order=A
-        account name=Twin kind=investment amount=2000 rate=10 order=B
-    )");
+    Scenario scenario = makeScenario(
+        test::textBlock("cli/report_command_scenarios.txt", "AccountsOfOneNameKeepTheirOwnFlows"));
     const std::string path = (dir / "twins.RET").string();
     writeText(path, "");
     scenario.saveName = path;

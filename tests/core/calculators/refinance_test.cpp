@@ -3,6 +3,7 @@
 #include "calculators/refinance_create.h"
 #include "calculators/refinance_files.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/temp_dir.h"
 
@@ -141,10 +142,8 @@ TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
 // 30 years, 3 % appreciation, 2,000 property taxes grown with inflation (3 %), 6 % selling
 // expenses.
 Scenario withMortgage() {
-    return test::makeScenario("header inflation=3\n"
-                              "mortgage name=House start=40 payoff=60 sell=70 amount=150000 "
-                              "down=30000 rate=5.5 years=30 appreciation=3 tax=2000 "
-                              "tax-inflation=1 closing=4000 selling=6");
+    return test::makeScenario(
+        test::textBlock("calculators/refinance_scenarios.txt", "withMortgage"));
 }
 
 FieldTexts createFields() {

@@ -57,12 +57,7 @@ TEST(NewAccountId, TwoNewAccountsInARowGetTwoAndFour) {
 // account, Spend (3) only a withdrawal's and a transfer's destination.
 Scenario eventScenario() {
     return test::makeScenario(
-        "account name=Checking\naccount name=Savings\naccount name=Boat kind=asset\n"
-        "account name=Spend\n"
-        "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n"
-        "transfer name=Move start=60 end=65 amount=10 from=Savings to=Spend\n"
-        "loan name=\"Boat loan\" start=60 payoff=65 price=2000 rate=5 years=5 to=Boat\n"
-        "withdrawal name=Living start=60 end=65 amount=10 from=Spend\n");
+        test::textBlock("editing/account_editor_scenarios.txt", "eventScenario"));
 }
 
 TEST(DeleteAccount, RefusesAnAccountEventsNeed) {
@@ -136,10 +131,8 @@ TEST(DeleteAccount, MovesLaterAccountsUpAndClearsTheFreedRecord) {
 }
 
 Scenario formScenario() {
-    Scenario s = test::makeScenario(
-        "group index=0 name=Stocks\ngroup index=1 name=B\ngroup index=2 name=Bonds\n"
-        "account name=\"Roth IRA\" kind=taxfree amount=1234.5 rate=6.25 min=-3 max=12.5 "
-        "order=2 group=2 penalty=59 penalty-rate=10 allocation=1\n");
+    Scenario s =
+        test::makeScenario(test::textBlock("editing/account_editor_scenarios.txt", "formScenario"));
     return s;
 }
 

@@ -165,9 +165,8 @@ TEST(CreateAccounts, ACancelledAccountIsLeftOutAndAFullTableStops) {
 }
 
 Scenario updateScenario() {
-    return test::makeScenario("account name=Checking amount=1000\n"
-                              "account name=Savings amount=500\n"
-                              "account name=\"House Equity\" kind=equity amount=250000\n");
+    return test::makeScenario(
+        test::textBlock("editing/account_import_scenarios.txt", "updateScenario"));
 }
 
 ImportOutcome update(Scenario& s, const std::filesystem::path& input, const test::TempDir& dir,
@@ -256,9 +255,8 @@ TEST(UpdateAccounts, MatchesExactNamesCutToTheRecordsLength) {
 
 TEST(UpdateAccounts, RemovesOnlyDuplicatesThisImportAdded) {
     test::TempDir dir;
-    Scenario s = test::makeScenario("account name=Same amount=1 penalty=59\n"
-                                    "account name=Same amount=2\n"
-                                    "account name=Other amount=3\n");
+    Scenario s = test::makeScenario(test::textBlock("editing/account_import_scenarios.txt",
+                                                    "RemovesOnlyDuplicatesThisImportAdded"));
     test::writeText(dir / "in.tvi", "Other\tX\t30.00\nNewcomer\tX\t40.00\n");
     test::ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Yes, Answer::Yes};

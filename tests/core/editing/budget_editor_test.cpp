@@ -252,9 +252,8 @@ TEST(BudgetOk, FullTableDamagedDuplicatesAndScratchRecord) {
         SCOPED_TRACE(activate ? "activate" : "deactivate");
         Household twice;
         test::ScenarioBuilder(twice.scenario)
-            .add("deposit name=Pay start=62 end=65 amount=10 to=Cash\n"
-                 "withdrawal name=A start=62 end=63 amount=1\n"
-                 "withdrawal name=B start=62 end=63 amount=2");
+            .add(test::textBlock("editing/budget_editor_scenarios.txt",
+                                 "FullTableDamagedDuplicatesAndScratchRecord"));
         for (const int i : {1, 2}) {
             twice.scenario.events[static_cast<std::size_t>(i)].budgetFlag = 1;
             twice.scenario.events[static_cast<std::size_t>(i)].budgetNumber = 1;

@@ -21,14 +21,8 @@ const LocalDateTime kToday{2026, 3, 10, 9, 0, 0};
 
 // Accounts 1 Checking, 2 Boat (an asset), 3 IRA (in the asset allocation), 4 Savings.
 Scenario editingScenario() {
-    return test::makeScenario("header start=55.5 end=90 tax=22 inflation=3\n"
-                              "birthday month=4 day=12 use=0\n"
-                              "account name=Checking id=1 rate=2\n"
-                              "account name=Boat kind=asset id=2 rate=-10\n"
-                              "account name=IRA kind=retirement id=3 allocation=1\n"
-                              "account name=Savings id=4\n"
-                              "deposit name=Salary start=56 end=62 amount=30000 to=Savings\n"
-                              "withdrawal name=Rent start=60 end=85 amount=12000 from=Checking\n");
+    return test::makeScenario(
+        test::textBlock("editing/event_editor_scenarios.txt", "editingScenario"));
 }
 
 const std::map<std::string, EditorKind> kEditorWords = {
@@ -270,9 +264,8 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
 
 TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
     // A cleared record holds account id 0; an account with id 0 must not be preselected.
-    Scenario scenario = test::makeScenario("account name=Zero id=0\naccount name=One id=1\n"
-                                           "loan name=Old start=50 payoff=55 price=100 rate=5 "
-                                           "years=1 to=#9 appreciation=7.5\n");
+    Scenario scenario = test::makeScenario(
+        test::textBlock("editing/event_editor_scenarios.txt", "PickersSelectOnlyAChosenAccount"));
     ScriptedDialogs dialogs;
     FixedClock clock{kToday};
     {

@@ -1,6 +1,7 @@
 #include "model/text_field.h"
 #include "reports/year_reports.h"
 #include "results/run_output.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -169,13 +170,9 @@ TEST(GroupReport, ListsGroupsNamedLongerThanOneCharacterWithTheirAccountsSums) {
 }
 
 TEST(ReportSource, KindsAndGroupsOnlyOfAccountsInRangeThatStillMatchTheRun) {
-    Scenario scenario = makeScenario(R"(
-        header start=60 end=63
-        account name=Bank kind=taxfree amount=1 group=2
-        account name=Home kind=asset amount=1 group=9
-        account name=Odd kind=investment amount=1 group=0
-        account name=Later kind=equity amount=1 group=1
-    )");
+    Scenario scenario =
+        makeScenario(test::textBlock("reports/year_reports_scenarios.txt",
+                                     "KindsAndGroupsOnlyOfAccountsInRangeThatStillMatchTheRun"));
     scenario.accounts.accounts[2].kind = 7;
     scenario.accounts.accounts[2].group = 10;
     setFieldText(scenario.groups.groupNames[2], "Savings");
