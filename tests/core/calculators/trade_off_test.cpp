@@ -143,10 +143,8 @@ TEST(TradeInfoFile, WritesNamesThenValuesAndReadsItBack) {
     r.names[2] = "";
     r.setUsesTaxRate(true);
     const std::string text = tradeInfoText(r);
-    EXPECT_EQ(text, "Buy\nNothing\n\n"
-                    "1000.000000\n0.000000\n0.000000\n100.000000\n0.000000\n0.000000\n"
-                    "0.000000\n0.000000\n800.000000\n300.000000\n0.000000\n50.000000\n"
-                    "10.000000\n1.000000\n0.000000\n");
+    EXPECT_EQ(text, test::textBlock("calculators/trade_off_texts.txt",
+                                    "WritesNamesThenValuesAndReadsItBack"));
     const TradeRecord back = readTradeInfo(text);
     EXPECT_EQ(back.names, r.names);
     EXPECT_EQ(back.values, r.values);

@@ -80,12 +80,8 @@ struct Household {
 TEST(BudgetExample, RowsTotalAndEvent) {
     Household h;
     h.enterExample();
-    EXPECT_EQ(h.rowsBeforeOk, (std::vector<std::string>{
-                                  "RENT|1600.00|X|Inflation|19200.00|X",
-                                  "Travel|5000.00| |5.00|5000.00| ",
-                                  "Car Insurance|99.99|X|Inf.+  2.00|1199.88| ",
-                                  "Gifts|1200.00| |0.00|1200.00| ",
-                              }));
+    EXPECT_EQ(h.rowsBeforeOk, (test::linesOf(test::textBlock("editing/budget_editor_texts.txt",
+                                                             "RowsTotalAndEvent"))));
     EXPECT_EQ(h.totalBeforeOk, "26599.88     ");
     const Budget& budget = h.scenario.budgets[1];
     EXPECT_EQ(fieldText(budget.name), "Household");

@@ -113,10 +113,9 @@ TEST_F(Debts, ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear) {
     context.yearFraction = 0.5f;
     year(0, 40);
     year(1, 40);
-    EXPECT_EQ(lines(), (Lines{"  Own - Withdraw $3,597.30 for monthly payments - "
-                              "principal=$614.01 interest=$2,983.30",
-                              "  Default - Withdraw $3,597.30 for monthly payments - "
-                              "principal=$614.01 interest=$2,983.30"}));
+    EXPECT_EQ(lines(), (test::linesOf(test::textBlock(
+                           "engine/debt_events_texts.txt",
+                           "ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear"))));
     EXPECT_EQ(output.schedule.lines[1].kind, 1); // each line belongs to its event
     EXPECT_NEAR(chosen.balance, 50000.0f - 3597.30f, 0.01f);
     EXPECT_NEAR(bank.balance, 50000.0f - 7194.61f, 0.01f);

@@ -105,11 +105,8 @@ TEST_F(Funding, ChosenAccountHandsBackWhatItCannotCover) {
     EXPECT_EQ(output.redFlags.withdrawalAccountDepleted.age, 45);
     EXPECT_EQ(withdrawFromAccount(context, 70, 4, car), 70.0f);
     EXPECT_EQ(account("Car").balance, 5000.0f);
-    EXPECT_EQ(lines(), (std::vector<std::string>{
-                           "      Withdrawal account Bank depleted $150.00 withdrawn from other "
-                           "accounts!",
-                           "      Withdrawal account Car depleted $70.00 withdrawn from other "
-                           "accounts!"}));
+    EXPECT_EQ(lines(), (test::linesOf(test::textBlock("engine/funding_texts.txt",
+                                                      "ChosenAccountHandsBackWhatItCannotCover"))));
 }
 
 // Three allocation members of 100, 5,000 and 5,000, equal shares from 65 over 1,000.
