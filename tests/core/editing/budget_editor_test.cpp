@@ -128,12 +128,10 @@ TEST(BudgetItems, EnterUpdateDeleteAndClear) {
     EXPECT_EQ(editor.yearlyTotalText(), "0.00         ");
     // Selecting a row shows the item as the editor's fields.
     editor.enter(item("Rent", "1600", "2.5", true, true, true));
-    EXPECT_EQ(editor.itemTexts(0), (FieldTexts{{"name", "Rent"},
-                                               {"amount", "1600.00      "},
-                                               {"monthly", "on"},
-                                               {"track", "on"},
-                                               {"apply-inflation-rate-to-withdrawal", "on"},
-                                               {"apply-rate", "2.50  "}}));
+    EXPECT_EQ(editor.itemTexts(0),
+              test::textsOf<FieldTexts>(
+                  "name=Rent;amount=1600.00      "
+                  ";monthly=on;track=on;apply-inflation-rate-to-withdrawal=on;apply-rate=2.50  "));
 }
 
 TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
