@@ -57,6 +57,8 @@ void check(const std::string& key, const std::string& want, const CliRun& run) {
         EXPECT_EQ(got.substr(0, want.size()), want) << key;
     } else if (key == "out~" || key == "err~") {
         EXPECT_NE(got.find(want), std::string::npos) << key << " " << want << " in\n" << got;
+    } else if (key == "out!~") {
+        EXPECT_EQ(run.out.find(want), std::string::npos) << key << " " << want;
     } else if (key == "out-line") {
         EXPECT_NE(("\n" + run.out).find("\n" + want + "\n"), std::string::npos) << want;
     } else if (key == "absent") {

@@ -32,27 +32,17 @@ const std::map<std::string, EditorKind> kEditorWords = {
     {"mortgage", EditorKind::Mortgage},     {"card", EditorKind::CreditCard},
 };
 
-// Texts every check of the editor accepts.
-const std::map<EditorKind, std::string> kValidFields = {
-    {EditorKind::Withdrawal, "description=Rent;amount=1000;start-age=60;end-age=70;apply-rate=2;"
-                             "withdrawal-account=1"},
-    {EditorKind::Deposit,
-     "description=Pay;start-age=56;end-age=60;amount=500;apply-rate=0;deposit-to=4"},
-    {EditorKind::Transfer, "description=Move;start-age=60;end-age=65;amount=100;apply-rate=1;"
-                           "from-account=1;to-account=4"},
-    {EditorKind::Fundamentals, "description=Rates;start-age=60;tax-rate=20;inflation-rate=2"},
-    {EditorKind::InitialValues,
-     "birth-month=4;birth-day=12;start-age=55;end-age=90;tax-rate=22;inflation-rate=3"},
-    {EditorKind::Loan, "description=Boat;start-age=59;payoff-age=64;amount=20000;"
-                       "down-payment=5000;rate=6;no-of-years=5;sell-asset-age=0;deposit-to=2;"
-                       "payments-account=1"},
-    {EditorKind::Mortgage, "description=House;start-age=60;payoff-age=75;amount=20000;"
-                           "down-payment=5000;rate=4;no-of-years=15;appreciation-rate=3;"
-                           "sell-age=0;percent-of-selling-price=6;taxes=0;closing-costs=0;"
-                           "accelerated-amount=0"},
-    {EditorKind::CreditCard, "company=Visa;start-age=56;payoff-age=60;balance=1000;rate=18;"
-                             "monthly-payments=600;monthly-purchases=0"},
-};
+// Texts every check of each form accepts.
+const std::map<EditorKind, std::string>& validFields() {
+    static const std::map<EditorKind, std::string> fields = [] {
+        std::map<EditorKind, std::string> read;
+        for (const test::CaseLine& c : test::readCases("editing/valid_forms.txt")) {
+            read[kEditorWords.at(c.word)] = c.input("typed");
+        }
+        return read;
+    }();
+    return fields;
+}
 
 using test::typeInto;
 
@@ -76,7 +66,7 @@ struct Opened {
         editor = std::make_unique<EventEditor>(scenario, kind, target, clock, dialogs);
         fields = editor->texts();
         if (target.index == EditTarget::kNewEvent) {
-            typeInto(fields, kValidFields.at(kind));
+            typeInto(fields, validFields().at(kind));
         }
     }
 };
@@ -104,7 +94,7 @@ TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
 }
 
 TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
-    for (const auto& [kind, typed] : kValidFields) {
+    for (const auto& [kind, typed] : validFields()) {
         SCOPED_TRACE(editorForm(kind).title);
         Opened opened(kind);
         const int count = opened.scenario.liveEventCount;
@@ -122,7 +112,7 @@ TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
 }
 
 TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
-    for (const auto& [kind, typed] : kValidFields) {
+    for (const auto& [kind, typed] : validFields()) {
         SCOPED_TRACE(editorForm(kind).title);
         for (const bool cancel : {true, false}) {
             Scenario scenario = editingScenario();
@@ -435,7 +425,7 @@ TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
     FixedClock clock{kToday};
     EventEditor editor(scenario, EditorKind::Deposit, {}, clock, dialogs);
     FieldTexts fields = editor.texts();
-    typeInto(fields, kValidFields.at(EditorKind::Deposit));
+    typeInto(fields, validFields().at(EditorKind::Deposit));
     EXPECT_FALSE(editor.ok(fields).accepted());
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].text, "Maximum number of events reached!");
