@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <iomanip>
 #include <sstream>
@@ -59,6 +60,8 @@ void check(const std::string& key, const std::string& want, const CliRun& run) {
         EXPECT_NE(got.find(want), std::string::npos) << key << " " << want << " in\n" << got;
     } else if (key == "out!~") {
         EXPECT_EQ(run.out.find(want), std::string::npos) << key << " " << want;
+    } else if (key == "out-lines") {
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), std::stoi(want)) << run.out;
     } else if (key == "out-line") {
         EXPECT_NE(("\n" + run.out).find("\n" + want + "\n"), std::string::npos) << want;
     } else if (key == "absent") {
