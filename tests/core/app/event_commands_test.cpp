@@ -173,9 +173,7 @@ TEST_F(EventCommands, AFullTableRefusesAddAndCopyAndFiftyAccountsRefuseAnAccount
     EXPECT_TRUE(planner.mayAddAccount());
     s.accounts.accountCount = kMaxAccounts;
     EXPECT_FALSE(planner.mayAddAccount());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of accounts reached!");
-    EXPECT_EQ(dialogs.shown[0].title, "Account Warning");
+    EXPECT_EQ(dialogs.transcript(), "Account Warning|Maximum number of accounts reached!");
 }
 
 TEST_F(EventCommands, AnAcceptedEditSortsTheEventsAndRebuildsTheLines) {

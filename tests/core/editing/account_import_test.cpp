@@ -94,9 +94,8 @@ TEST(StatementFiles, AFailedConversionLeavesNoOlderIntermediateFile) {
         [&](Scenario& target) { return acceptImportedAccount(target, dialogs); });
     EXPECT_FALSE(outcome.completed);
     EXPECT_FALSE(std::filesystem::exists(dir / "tabout.tmp"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open " + missing.string() + ".");
-    EXPECT_EQ(dialogs.shown[0].title, "File Open Error");
+    EXPECT_EQ(dialogs.transcript(),
+              std::string("File Open Error|") + "Cannot open " + missing.string() + ".");
     EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
     EXPECT_FALSE(s.modified);
 }
@@ -159,8 +158,7 @@ TEST(CreateAccounts, ACancelledAccountIsLeftOutAndAFullTableStops) {
                                fullDialogs, [](Scenario&) { return true; });
     EXPECT_FALSE(outcome.completed);
     ASSERT_EQ(fullDialogs.shown.size(), 1u);
-    EXPECT_EQ(fullDialogs.shown[0].text, "Number of accounts exceed limit.");
-    EXPECT_EQ(fullDialogs.shown[0].title, "Account Error");
+    EXPECT_EQ(fullDialogs.transcript(), "Account Error|Number of accounts exceed limit.");
     EXPECT_EQ(fullDialogs.shown[0].icon, MessageIcon::Stop);
 }
 

@@ -154,9 +154,7 @@ TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
         Household h;
         BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
         EXPECT_FALSE(editor.enter(c.typed).accepted());
-        ASSERT_EQ(h.dialogs.shown.size(), 1u);
-        EXPECT_EQ(h.dialogs.shown[0].title, c.title);
-        EXPECT_EQ(h.dialogs.shown[0].text, c.text);
+        EXPECT_EQ(h.dialogs.transcript(), c.title + "|" + c.text);
         EXPECT_TRUE(editor.rows().empty());
     }
     Household h;
@@ -167,10 +165,8 @@ TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
     }
     // Full: refused even for a name that exists.
     EXPECT_FALSE(editor.enter(item("Item 3", "2", "0", false, false, false)).accepted());
-    ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(h.dialogs.shown[0].title, "Budget Warning");
-    EXPECT_EQ(h.dialogs.shown[0].text,
-              "You have reached the maximum number of items for this budget");
+    EXPECT_EQ(h.dialogs.transcript(),
+              "Budget Warning|You have reached the maximum number of items for this budget");
     EXPECT_EQ(editor.rows().size(), 30u);
     // A tab in a name becomes a blank; an empty name does nothing.
     Household other;

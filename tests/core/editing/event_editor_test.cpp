@@ -82,8 +82,7 @@ TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
         ASSERT_TRUE(result.refusal.has_value());
         EXPECT_EQ(result.refusal->field, c.answer("field"));
         ASSERT_EQ(opened.dialogs.shown.size(), 1u);
-        EXPECT_EQ(opened.dialogs.shown[0].title, c.answer("title"));
-        EXPECT_EQ(opened.dialogs.shown[0].text, c.answer("text"));
+        EXPECT_EQ(opened.dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_EQ(opened.dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_FALSE(opened.editor->closed());
         // The refused OK changed the record; closing the editor puts everything back.
@@ -299,10 +298,8 @@ TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
     EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "2.000   ");
     const CalcResult refused = rates.editor->setAccountRate(1, {{"current-rate", "200.5"}});
     ASSERT_TRUE(refused.refusal.has_value());
-    ASSERT_EQ(rates.dialogs.shown.size(), 1u);
-    EXPECT_EQ(rates.dialogs.shown[0].title, "RATE ERROR");
-    EXPECT_EQ(rates.dialogs.shown[0].text,
-              "This amount must be greater than -200.00 and less than 200.00.");
+    EXPECT_EQ(rates.dialogs.transcript(),
+              "RATE ERROR|This amount must be greater than -200.00 and less than 200.00.");
     ASSERT_TRUE(rates.editor->setAccountRate(1, {{"current-rate", "-7.25"}}).accepted());
     EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "-7.250  ");
     EXPECT_EQ(rates.scenario.accounts.accounts[1].currentRate, 2.0f); // not before OK
@@ -427,9 +424,7 @@ TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
     FieldTexts fields = editor.texts();
     typeInto(fields, validFields().at(EditorKind::Deposit));
     EXPECT_FALSE(editor.ok(fields).accepted());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of events reached!");
-    EXPECT_EQ(dialogs.shown[0].title, "Event Warning");
+    EXPECT_EQ(dialogs.transcript(), "Event Warning|Maximum number of events reached!");
     EXPECT_EQ(scenario.liveEventCount, kMaxEvents);
 }
 

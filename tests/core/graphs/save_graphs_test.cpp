@@ -34,8 +34,7 @@ protected:
 
     void expectOnlyMessage(const std::string& text, const std::string& title) const {
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, text);
-        EXPECT_EQ(dialogs.shown[0].title, title);
+        EXPECT_EQ(dialogs.transcript(), title + "|" + text);
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
     }
 };

@@ -130,9 +130,7 @@ TEST(TablePages, AMissingTableFileIsTold) {
         TempDir dir;
         ScriptedDialogs dialogs;
         EXPECT_TRUE(writeTablePagesFromFile(c.kind, {dir.path(), dialogs, false}).failed);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, c.message);
-        EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
+        EXPECT_EQ(dialogs.transcript(), std::string("FILE OPEN ERROR|") + c.message);
     }
 }
 
