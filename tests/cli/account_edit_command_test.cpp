@@ -1,8 +1,10 @@
 #include "app/planner.h"
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "model/scenario_image.h"
 #include "model/text_field.h"
 #include "platform/clock.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -22,11 +24,7 @@ class AccountEditCommand : public ::testing::Test {
 protected:
     void SetUp() override {
         Scenario plan =
-            makeScenario("group index=3 name=Stocks\n"
-                         "account name=Checking amount=1000 id=0\n"
-                         "account name=Savings amount=500 id=1\n"
-                         "account name=IRA kind=retirement amount=9000 id=3\n"
-                         "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n");
+            makeScenario(test::textBlock("cli/account_edit_command_scenarios.txt", "scenario"));
         plan.accounts.nextAccountId = 1;
         writeAll(m_dir / "plan.RET", encodeScenarioImage(plan));
     }
@@ -88,51 +86,7 @@ TEST_F(AccountEditCommand, DeletesAnAccountNoEventNeeds) {
 }
 
 TEST_F(AccountEditCommand, RefusalsAndMisuse) {
-    struct Case {
-        std::vector<std::string> args;
-        int code;
-        std::string err;
-    };
-    const std::vector<Case> cases = {
-        {{"--delete-account", "Checking"},
-         4,
-         "Account Deletion Problem!: This account is required by the Salary event.\n"
-         "Cannot delete this account!: Make the necessary changes to your Financial "
-         "Scenario.\n"},
-        {{"--account", "Savings", "--set", "initial-amount=100000001"},
-         4,
-         "AMOUNT ERROR: This amount must be greater than -100000000.00 and less than "
-         "100000000.00.\n"},
-        {{"--new-account", "--set", "penalty-age=130"},
-         4,
-         "PENALTY AGE ERROR: This amount must be greater than 0.00 and less than 120.00.\n"},
-        {{"--account", "Nobody"}, 1, "finplan-cli: there is no account \"Nobody\"\n"},
-        {{"--delete-account", "#99"}, 1, "finplan-cli: there is no account \"#99\"\n"},
-        {{"--delete-account", "Savings", "--set", "account-name=X"},
-         1,
-         "finplan-cli: --delete-account takes no --set\n"},
-        {{"--account", "IRA", "--set", "select-account-type=bond"},
-         1,
-         "finplan-cli: select-account-type takes asset, equity, investment, retirement or "
-         "taxfree, got \"bond\"\n"},
-        {{"--account", "IRA", "--set", "colour=red"},
-         1,
-         "finplan-cli: Account Information has no field \"colour\" (its fields: account-name, "
-         "initial-amount, effective-yearly-rate, random-minimum-rate, random-maximum-rate, "
-         "access-order, select-account-type, assign-group-to-account, "
-         "early-withdrawals-subject-to-penalty, penalty-age, penalty-rate)\n"},
-        {{"--new-account", "--account", "IRA"},
-         1,
-         "finplan-cli: edit takes one of --add, --event, --line, --initial-values, "
-         "--copy-event, --delete-event, --new-account, --account and --delete-account\n"},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = edit(c.args);
-        EXPECT_EQ(run.code, c.code) << c.args[0] << " " << c.args[1];
-        EXPECT_EQ(run.err, c.err);
-        EXPECT_EQ(run.out, "");
-        EXPECT_FALSE(fs::exists(path("out.RET"))) << c.args[0];
-    }
+    runCliCases("cli/account_runs.txt", "refused", m_dir.path());
 }
 
 TEST_F(AccountEditCommand, FiftyAccountsRefuseANewOne) {

@@ -1,3 +1,4 @@
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "model/scenario_image.h"
 #include "support/case_file.h"
@@ -15,34 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsageText =
-    "Usage: finplan-cli [--yes] COMMAND ARGUMENTS...\n"
-    "\n"
-    "Commands:\n"
-    "  info SCENARIO.RET       show the header values, accounts and events of a scenario\n"
-    "  resave IN.RET OUT.RET   read IN and write it to OUT as a full scenario file\n"
-    "  sample OUT.RET          write the built-in sample scenario to OUT\n"
-    "  run SCENARIO.RET        simulate the scenario and print its schedule\n"
-    "  montecarlo SCENARIO.RET  many runs with random rates: success rate, red flags and\n"
-    "                          net worth percentiles by age\n"
-    "  list SCENARIO.RET       print the scenario description lines, one per line\n"
-    "  edit SCENARIO.RET (--out OUT.RET | --dry-run) TARGET [--set KEY=TEXT]...\n"
-    "                          add, change, copy or delete an event, or change the initial\n"
-    "                          values, with the editors' own checks\n"
-    "  report SCENARIO.RET KIND  write a report's page files and print their names\n"
-    "  print-schedule SCENARIO.RET  write the printed schedule's page files\n"
-    "  print-table KIND FILE   write the print pages of a budget, mortgage, budget-sheet\n"
-    "                          or refinance table file\n"
-    "  budget SCENARIO.RET N [OUT.RET]  show or change budget N (1 to 5) as the Budget\n"
-    "                          dialog does\n"
-    "  calc KIND OPTIONS...    run a calculator: mortgage, refinance, accelerated, inflation,\n"
-    "                          effective-rate, investment, card-payoff, tradeoff [FILE]\n"
-    "  import-accounts FILE OUT.RET  a new scenario with the accounts of a bank statement\n"
-    "  update-accounts SCENARIO.RET FILE OUT.RET  set the accounts' initial amounts from a\n"
-    "                          bank statement\n"
-    "\n"
-    "Run \"finplan-cli --help\" for the options and exit statuses.\n";
-
 // A scenario written by the sample command in a fresh directory.
 class CliCommands : public ::testing::Test {
 protected:
@@ -55,86 +28,38 @@ protected:
     }
 
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
+    void run(const std::string& word) const {
+        runCliCases("cli/command_runs.txt", word, m_dir.path());
+    }
 
     TempDir m_dir;
     std::string m_sample;
 };
 
-TEST(CliUsage, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
-    struct Case {
-        std::vector<std::string> args;
-        std::string problem;
-    };
-    const std::vector<Case> cases = {
-        {{}, "no command given"},
-        {{"--yes"}, "no command given"},
-        {{"simulate", "x.RET"}, "unknown command \"simulate\""},
-        {{"run", "x.RET", "--today"}, "option \"--today\" needs a value"},
-        {{"run", "x.RET", "--colour", "4"}, "unknown option \"--colour\""},
-        {{"INFO", "x.RET"}, "unknown command \"INFO\""},
-        {{"info"}, "info takes 1 file name, got 0"},
-        {{"info", "a.RET", "b.RET"}, "info takes 1 file name, got 2"},
-        {{"resave", "a.RET"}, "resave takes 2 file names, got 1"},
-        {{"resave", "a.RET", "b.RET", "c.RET"}, "resave takes 2 file names, got 3"},
-        {{"sample"}, "sample takes 1 file name, got 0"},
-        {{"sample", "a.RET", "b.RET"}, "sample takes 1 file name, got 2"},
-        {{"--force", "info", "x.RET"}, "unknown option \"--force\""},
-        {{"info", "x.RET", "-y"}, "unknown option \"-y\""},
+TEST_F(CliCommands, MisuseExitsOneWithTheProblemAndTheUsageOnStderr) {
+    run("usage");
 #ifndef FINPLAN_CLI_GRAPHS
-        // Built without drawing, the command line has no graphs.
-        {{"graph", "x.RET", "--kind", "1", "--png", "a.png"}, "unknown command \"graph\""},
+    run("no-graphs");
 #endif
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.problem);
-        const CliRun run = runCliWith(c.args);
-        EXPECT_EQ(run.code, 1);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "finplan-cli: " + c.problem + "\n\n" + kUsageText);
-    }
 }
 
-TEST(CliUsage, HelpGoesToStdoutAndWinsOverEverythingElse) {
-    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
-             {"--help"}, {"-h"}, {"bogus", "--help"}, {"info", "--help"}, {"--nope", "-h"}}) {
-        const CliRun run = runCliWith(args);
-        EXPECT_EQ(run.code, 0);
-        EXPECT_EQ(run.err, "");
-        EXPECT_EQ(run.out.rfind("Usage: finplan-cli [--yes] COMMAND ARGUMENTS...\n", 0), 0u);
-        EXPECT_NE(run.out.find("  --yes                   answer Yes to every question"),
-                  std::string::npos);
-        EXPECT_NE(run.out.find("Exit status:\n"
-                               "  0  success\n"
-                               "  1  usage error: unknown command or option, wrong number of "
-                               "arguments\n"
-                               "  2  the scenario could not be read (missing or refused file)\n"
-                               "  3  the scenario could not be written\n"),
-                  std::string::npos);
-    }
+TEST_F(CliCommands, HelpGoesToStdoutAndWinsOverEverythingElse) {
+    run("help");
 }
 
 TEST_F(CliCommands, InfoShowsHeaderTotalsAccountsAndEventsAligned) {
-    const CliRun run = runCliWith({"info", m_sample});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.err, "");
+    const CliRun info = runCliWith({"info", m_sample});
+    ASSERT_EQ(info.code, 0) << info.err;
+    EXPECT_EQ(info.err, "");
     std::string head = readText(testData("cli/sample_info_head.txt"));
     head.replace(head.find("@SCENARIO"), 9, m_sample);
     const std::vector<std::string> expectedHead = linesOf(head);
-    const std::vector<std::string> got = linesOf(run.out);
+    const std::vector<std::string> got = linesOf(info.out);
     ASSERT_GE(got.size(), expectedHead.size());
     for (std::size_t i = 0; i < expectedHead.size(); ++i) {
         EXPECT_EQ(got[i], expectedHead[i]) << "line " << i;
     }
-    // Non-liquid accounts keep the blank access order.
-    EXPECT_NE(run.out.find("\n   5  Car                            Asset                     "
-                           "12000.00    -15.00            5\n"),
-              std::string::npos);
-    const std::string events = "\n"
-                               "   #  Event               Start     End  Name\n"
-                               "   0  Deposit             45.00   61.00  401(k) contributions\n"
-                               "   1  Deposit             45.00   61.00  Salary\n"
-                               "   2  Credit Card Debt    45.00   50.00  Visa Card\n";
-    EXPECT_NE(run.out.find(events), std::string::npos) << run.out;
+    run("info");
     EXPECT_EQ(got.back(), "   9  RMD Distribution    72.00  120.00  IRS Uniform -- RMD withdrawal "
                           "option in effect using Table 1.");
     EXPECT_EQ(got.size(), 36u);
@@ -178,57 +103,17 @@ TEST_F(CliCommands, ResaveKeepsTheReportSettingsTheFileHolds) {
 }
 
 TEST_F(CliCommands, RefusedFileExitsTwoWithTheReadersMessageOnly) {
-    const std::string shortFile = path("short.RET");
     std::vector<Byte> bytes = readAll(m_sample);
     bytes.resize(80 + 9 * 160 + 100); // the account table cut short
-    writeAll(shortFile, bytes);
-    const std::string out = path("out.RET");
-    const std::string message =
-        shortFile + " doesn't seem to be a valid Tarvel Financial Planner file.\n";
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"info", shortFile}, {"resave", shortFile, out}}) {
-        const CliRun run = runCliWith(args);
-        EXPECT_EQ(run.code, 2);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, message);
-    }
-    EXPECT_FALSE(fs::exists(out));
+    writeAll(path("short.RET"), bytes);
+    run("refused");
 }
 
-TEST_F(CliCommands, UnopenableInputExitsTwoWithoutTouchingTheOutput) {
-    const std::string missing = path("missing.RET");
-    const std::string directory = path("folder.RET");
-    fs::create_directory(directory);
-    const std::string out = path("out.RET");
-    for (const std::string& input : {missing, directory}) {
-        for (const std::vector<std::string>& args :
-             std::vector<std::vector<std::string>>{{"info", input}, {"resave", input, out}}) {
-            const CliRun run = runCliWith(args);
-            EXPECT_EQ(run.code, 2);
-            EXPECT_EQ(run.out, "");
-            EXPECT_EQ(run.err, "Cannot open " + input + "\n");
-        }
-    }
-    EXPECT_FALSE(fs::exists(out));
-}
-
-TEST_F(CliCommands, UnwritableOutputExitsThree) {
-    const std::string directory = path("folder.RET");
-    fs::create_directory(directory);
-    const std::string noFolder = path("no-such-folder/out.RET");
-    struct Case {
-        std::vector<std::string> args;
-        std::string target;
-    };
-    for (const Case& c : std::vector<Case>{{{"sample", directory}, directory},
-                                           {{"sample", noFolder}, noFolder},
-                                           {{"resave", m_sample, noFolder}, noFolder}}) {
-        const CliRun run = runCliWith(c.args);
-        EXPECT_EQ(run.code, 3);
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, "Cannot create " + c.target + "\n");
-    }
-    EXPECT_TRUE(fs::is_directory(directory));
+TEST_F(CliCommands, UnopenableInputExitsTwoUnwritableOutputThree) {
+    fs::create_directory(path("folder.RET"));
+    run("unopenable");
+    run("unwritable");
+    EXPECT_TRUE(fs::is_directory(path("folder.RET")));
 }
 
 TEST_F(CliCommands, YesIsAcceptedAnywhereAndChangesNothingWhenNothingIsAsked) {

@@ -1,5 +1,6 @@
 // `finplan-cli graph`: a PNG as the screen shows the graph, a PDF page as the printer prints
 // it, and the exit statuses of bad requests.
+#include "cli/cli_cases.h"
 #include "cli/cli_test_support.h"
 #include "graphs/series_colors.h"
 #include "model/sample_scenario.h"
@@ -71,43 +72,14 @@ TEST_F(GraphCommandTest, WritesAPdfPage) {
 }
 
 TEST_F(GraphCommandTest, RefusesBadRequestsWithUsageStatus) {
-    EXPECT_EQ(graph({"--kind", "8", "--png", file("a.png")}).code, 1);
-    EXPECT_EQ(graph({"--png", file("a.png")}).code, 1);
-    EXPECT_EQ(graph({"--kind", "1"}).code, 1);
-    EXPECT_EQ(graph({"--kind", "1", "--png", file("a.png"), "--pdf", file("a.pdf")}).code, 1);
-    EXPECT_EQ(graph({"--kind", "1", "--style", "pie", "--png", file("a.png")}).code, 1);
-    EXPECT_EQ(graph({"--kind", "1", "--size", "10x10", "--png", file("a.png")}).code, 1);
-    const CliRun outside = graph({"--kind", "6", "--year", "30", "--png", file("a.png")});
-    EXPECT_EQ(outside.code, 1);
-    EXPECT_NE(outside.err.find("the run covers ages 45 to"), std::string::npos) << outside.err;
-    EXPECT_FALSE(std::filesystem::exists(dir / "a.png"));
+    runCliCases("cli/graph_runs.txt", "bad", dir.path());
 }
 
 TEST_F(GraphCommandTest, UnreadableScenarioAndUnwritableOutputHaveTheirStatuses) {
-    const CliRun missing = runCliWith({"graph", file("none.RET"), "--kind", "1", "--png",
-                                       file("a.png"), "--workdir", dir.path().string()});
-    EXPECT_EQ(missing.code, 2);
-    // The pictures go to a folder of their own, apart from the run's files.
-    const std::filesystem::path out = dir / "out";
-    std::filesystem::create_directory(out);
-    writeText(out / "plain", "x");
-    struct Case {
-        const char* format;
-        std::string path;
-        const char* cause;
-    };
-    const std::vector<Case> cases = {
-        {"--png", (out / "no-such-folder/a.png").string(), "No such file or directory"},
-        {"--pdf", (out / "no-such-folder/a.pdf").string(), "No such file or directory"},
-        {"--png", (out / "plain/a.png").string(), "Not a directory"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        const CliRun unwritable = graph({"--kind", "1", c.format, c.path});
-        EXPECT_EQ(unwritable.code, 3);
-        EXPECT_EQ(unwritable.err, "Cannot write " + c.path + ": " + c.cause + "\n");
-        EXPECT_EQ(namesIn(out), std::set<std::string>{"plain"});
-    }
+    std::filesystem::create_directory(dir / "out");
+    writeText(dir / "out" / "plain", "x");
+    runCliCases("cli/graph_runs.txt", "status", dir.path());
+    EXPECT_EQ(namesIn(dir / "out"), std::set<std::string>{"plain"});
 }
 
 TEST_F(GraphCommandTest, AFailedWriteKeepsTheOldPicture) {
@@ -132,9 +104,7 @@ TEST_F(GraphCommandTest, AFailedWriteKeepsTheOldPicture) {
 }
 
 TEST_F(GraphCommandTest, HelpNamesTheGraphCommand) {
-    const CliRun help = runCliWith({"--help"});
-    EXPECT_NE(help.out.find("graph SCENARIO.RET"), std::string::npos);
-    EXPECT_NE(help.out.find("--summary"), std::string::npos);
+    runCliCases("cli/graph_runs.txt", "help", dir.path());
 }
 
 } // namespace

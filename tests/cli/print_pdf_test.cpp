@@ -1,3 +1,4 @@
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "support/pdf_tools.h"
 #include "support/temp_dir.h"
@@ -89,28 +90,7 @@ TEST(PrintPdf, BadOptionsExistingFilesAndFailedJobsLeaveTheFileAlone) {
     TempDir dir;
     const fs::path old = dir / "old.pdf";
     std::ofstream(old) << "old";
-    struct Case {
-        std::vector<std::string> words;
-        int code;
-    };
-    const std::string pdf = (dir / "new.pdf").string();
-    const std::vector<Case> cases = {
-        {{"report", sample(), "networth", "--pdf", pdf, "--from", "3", "--to", "2"}, 1},
-        {{"report", sample(), "networth", "--pdf", pdf, "--copies", "0"}, 1},
-        {{"report", sample(), "networth", "--pdf", pdf, "--paper", "b5"}, 1},
-        {{"report", sample(), "networth", "--pdf", pdf, "--margins", "1,2,3"}, 1},
-        {{"report", sample(), "networth", "--pdf", pdf, "--from", "x"}, 1},
-        {{"report", sample(), "networth", "--banding"}, 1},
-        {{"report", sample(), "all"}, 1},
-        {{"print-schedule", sample(), "--pdf", old.string()}, 1},
-        {{"report", sample(), "networth", "--pdf", (dir / "no" / "such.pdf").string()}, 3},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = cli(dir, c.words);
-        EXPECT_EQ(run.code, c.code) << c.words[3] << run.err;
-        EXPECT_FALSE(fs::exists(pdf));
-        EXPECT_FALSE(fs::exists(dir / "no"));
-    }
+    runCliCases("cli/print_runs.txt", "bad", dir.path());
     std::ifstream in(old);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
     const CliRun replaced =

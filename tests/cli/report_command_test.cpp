@@ -1,6 +1,8 @@
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "model/app_settings.h"
 #include "model/scenario_file.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -75,6 +77,11 @@ CliRun report(const fs::path& dir, const std::string& scenario, std::vector<std:
 
 std::vector<std::string> fileLines(const fs::path& path) {
     return splitAt(readText(path), '\n');
+}
+
+// The runs and answers of tests/data/cli/report_runs.txt.
+void run(const std::string& word, const TempDir& dir) {
+    runCliCases("cli/report_runs.txt", word, dir.path());
 }
 
 TEST(CliReport, TheSampleGivesTheWorkedLines) {
@@ -154,82 +161,31 @@ TEST(CliReport, TheAccountFlowRowsAddWhatTheRunFilesShow) {
 
 TEST(CliReport, TheSelectedAgeAndTheScreenPage) {
     TempDir dir;
-    const CliRun out =
-        report(dir.path(), samplePath(), {"selected-age", "--age", "45", "--outgoing"});
-    ASSERT_EQ(out.code, 0) << out.err;
-    EXPECT_EQ(out.out, "rpage1\nrpage2\n");
-    const auto byKind = fileLines(dir / "rpage1");
-    EXPECT_EQ(byKind[0], "Accounts\tOutgoing");
-    EXPECT_EQ(byKind[2], "Car\t      1800.00");
-    EXPECT_NE(readText(dir / "rpage1")
-                  .find("\tSub Total -- Investment Savings Accounts\t     73085.63\n"),
-              std::string::npos);
-    EXPECT_TRUE(readText(dir / "rpage1").ends_with("\tTotal\t     74885.63\nDooone\n"));
-    EXPECT_TRUE(readText(dir / "rpage2").ends_with("\tTotal\t     74885.63\nDooone\n"));
-
-    const CliRun screen = report(dir.path(), samplePath(), {"networth", "--screen"});
-    ASSERT_EQ(screen.code, 0) << screen.err;
-    EXPECT_EQ(screen.out, "spage1\n");
+    run("selected", dir);
     EXPECT_EQ(fileLines(dir / "spage1")[1].substr(0, 5), " 45.0");
 }
 
 TEST(CliReport, ExitStatusesOfBadWordsMissingFilesAndNothingToReport) {
     TempDir dir;
-    struct Case {
-        std::vector<std::string> words;
-        int code;
-        std::string err;
-    };
-    const std::vector<Case> cases = {
-        {{"payroll"}, 1, "finplan-cli: unknown report \"payroll\"\n"},
-        {{"9"}, 1, "finplan-cli: unknown report \"9\"\n"},
-        {{"selected-age"}, 1, "finplan-cli: selected-age needs --age\n"},
-        {{"networth", "--age", "50"},
-         1,
-         "finplan-cli: --age and --outgoing belong to selected-age\n"},
-        {{"selected-age", "--age", "old"}, 1, "finplan-cli: --age takes an age from 0 to 119\n"},
-        {{"selected-age", "--age", "30"}, 4, "finplan-cli: nothing to report\n"},
-        {{"selected-age", "--age", "30", "--screen"},
-         1,
-         "finplan-cli: selected-age has print pages only\n"},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = report(dir.path(), samplePath(), c.words);
-        EXPECT_EQ(run.code, c.code) << c.words[0];
-        EXPECT_EQ(run.err, c.err) << c.words[0];
-        EXPECT_EQ(run.out, "");
-    }
-    EXPECT_EQ(report(dir.path(), (dir / "none.RET").string(), {"networth"}).code, 2);
     writeText(dir / "plain", "a file, not a folder");
-    EXPECT_EQ(report(dir / "plain" / "work", samplePath(), {"networth"}).code, 3);
-    const CliRun usage = runCliWith({"report", samplePath()});
-    EXPECT_EQ(usage.code, 1);
+    run("status", dir);
 }
 
 TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     TempDir dir;
-    Scenario scenario = makeScenario(R"(
-        header start=60 end=63 tax=0 inflation=0
-        account name=Twin kind=taxfree amount=1000 rate=10 order=A
-        account name=Twin kind=investment amount=2000 rate=10 order=B
-    )");
+    Scenario scenario = makeScenario(
+        test::textBlock("cli/report_command_scenarios.txt", "AccountsOfOneNameKeepTheirOwnFlows"));
     const std::string path = (dir / "twins.RET").string();
     writeText(path, "");
     scenario.saveName = path;
     ScriptedDialogs dialogs;
     ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
-    const CliRun run = report(dir.path(), path, {"account-flow"});
-    ASSERT_EQ(run.code, 0) << run.err;
+    const CliRun flow = report(dir.path(), path, {"account-flow"});
+    ASSERT_EQ(flow.code, 0) << flow.err;
     const auto lines = fileLines(dir / "rpage1");
     EXPECT_EQ(lines[0], "Age\tTwin\tTwin\tTotal");
     EXPECT_EQ(lines[3], " 60.0-I\t       100.00\t       200.00\t       300.00");
-    const CliRun age = report(dir.path(), path, {"selected-age", "--age", "60"});
-    ASSERT_EQ(age.code, 0) << age.err;
-    EXPECT_EQ(readText(dir / "rpage1"),
-              "Accounts\tIncoming\n------------------------------\n"
-              "Twin\t       200.00\n\tSub Total -- Investment Savings Accounts\t       200.00\n"
-              "Twin\t       100.00\n\tSub Total -- Tax Free Savings Accounts\t       100.00\n"
-              "\tTotal\t       300.00\nDooone\n");
+    run("twins", dir);
 }
 
 // 50 accounts in 10 named groups and 149 events: deposits into and withdrawals from each.
@@ -266,22 +222,7 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     scenario.saveName = path;
     ScriptedDialogs dialogs;
     ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
-    struct Case {
-        std::vector<std::string> words;
-        int pages;
-    };
-    // 55 years: 54 rows, two pages for each section of accounts and groups.
-    const std::vector<Case> cases = {
-        {{"networth"}, 2},      {{"incoming"}, 2},
-        {{"outgoing"}, 2},      {{"accounts"}, 10},
-        {{"groups"}, 2},        {{"accounts", "--screen"}, 1},
-        {{"account-flow"}, 15}, {{"selected-age", "--age", "60"}, 2},
-    };
-    for (const Case& c : cases) {
-        const CliRun run = report(dir.path(), path, c.words);
-        ASSERT_EQ(run.code, 0) << c.words[0] << ": " << run.err;
-        EXPECT_EQ(splitAt(run.out, '\n').size(), static_cast<std::size_t>(c.pages)) << c.words[0];
-    }
+    run("large", dir);
     // The events reports: sections of seven of the columns the work file names, two pages
     // each; the columns counted here from the run's event log as written.
     for (const auto& [kind, code] : {std::pair{"incoming-events", "2"}, {"outgoing-events", "6"}}) {
@@ -309,48 +250,14 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
 }
 
 TEST(CliPrintSchedule, WritesThePrintWorkFileAndItsPages) {
-    TempDir dir;
-    const CliRun run = runCliWith(
-        {"print-schedule", samplePath(), "--workdir", dir.path().string(), "--today", kToday});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_TRUE(run.out.starts_with("page1\npage2\n"));
-    const std::string work = readText(dir / "ptmpsch.dat");
-    EXPECT_NE(work.find(std::string(184, '-') + "\n45.0 \t"), std::string::npos);
-    const std::string page2 = readText(dir / "page2");
-    EXPECT_TRUE(page2.starts_with("?BO\n"));
-    EXPECT_NE(page2.find("\n          45.0 \t     $85,000.00\t"), std::string::npos);
-    EXPECT_TRUE(page2.ends_with("Dooooone\n"));
+    run("schedule", TempDir());
 }
 
 TEST(CliPrintTable, WritesTheTablesPagesOrSaysWhyNot) {
     TempDir dir;
     writeText(dir / "budget.txt", "1\nFood\n 60\n 62\nFood\t100.0\t1\t0\t0.0\nDooone");
     writeText(dir / "empty.txt", "31\nFood\n 60\n 62\nDooone");
-    struct Case {
-        std::vector<std::string> words;
-        int code;
-        std::string out;
-    };
-    const std::string work = dir.path().string();
-    const std::vector<Case> cases = {
-        {{"budget", (dir / "budget.txt").string(), "--title", "Food"}, 0, "rpage1\n"},
-        {{"budget", (dir / "empty.txt").string()}, 4, ""},
-        {{"mortgage", (dir / "none.txt").string()}, 2, ""},
-        {{"ledger", (dir / "budget.txt").string()}, 1, ""},
-        {{"budget", (dir / "budget.txt").string(), "--title", ""}, 1, ""},
-    };
-    for (const Case& c : cases) {
-        std::vector<std::string> words = {"print-table"};
-        words.insert(words.end(), c.words.begin(), c.words.end());
-        words.insert(words.end(), {"--workdir", work});
-        const CliRun run = runCliWith(words);
-        EXPECT_EQ(run.code, c.code) << c.words[0] << " " << run.err;
-        EXPECT_EQ(run.out, c.out);
-    }
-    EXPECT_EQ(readText(dir / "rpage1"), "Age\tFood\tTotal\t\n-----------------------\n"
-                                        " 60.0\t      1200.00\t      1200.00\t\n"
-                                        " 61.0\t      1200.00\t      1200.00\t\n"
-                                        " 62.0\t      1200.00\t      1200.00\t\nDooone\n");
+    run("table", dir);
 }
 
 } // namespace

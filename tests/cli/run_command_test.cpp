@@ -1,4 +1,5 @@
 #include "cli/run_command.h"
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "support/temp_dir.h"
 
@@ -17,20 +18,7 @@ protected:
 };
 
 TEST_F(CliRunTest, PrintsTheScheduleAndWritesTheFilesInTheWorkDirectory) {
-    const CliRun run = runCliWith({"run", sample, "--workdir", dir.path().string(), "--today",
-                                   "2026-12-06T10:11:12", "--summary"});
-    ASSERT_EQ(run.code, 0) << run.err;
-    EXPECT_TRUE(run.out.starts_with("45.0 \t     $85,000.00\t     $40,000.00\t"));
-    EXPECT_EQ(run.out.find("------"), std::string::npos);
-    EXPECT_NE(run.out.find("\nSummary:\n    Total Incoming="), std::string::npos);
-    EXPECT_NE(run.out.find("\n92.0 \t"), std::string::npos);
-    for (const char* name : {"bigfile.tmp", "infile.tmp", "outfile.tmp"}) {
-        EXPECT_TRUE(readText(dir / name).ends_with("Dooone\n")) << name;
-    }
-    const std::string plot = readText(dir / "plotinf01.tmp");
-    EXPECT_TRUE(
-        plot.starts_with("1\nFile: " + sample + "\nDate: 12/06/26\nTime: 10:11:12\n48.00\n6\n"));
-    EXPECT_TRUE(plot.ends_with("Done\n"));
+    runCliCases("cli/run_runs.txt", "schedule", dir.path());
 }
 
 TEST_F(CliRunTest, AMissingWorkDirectoryIsMadeForTheUserAloneOrNamedWhenItCannotBe) {
@@ -44,11 +32,7 @@ TEST_F(CliRunTest, AMissingWorkDirectoryIsMadeForTheUserAloneOrNamedWhenItCannot
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 
     writeText(dir / "plain", "a file, not a folder");
-    const CliRun blocked = runCliWith({"run", sample, "--workdir", (dir / "plain/work").string()});
-    EXPECT_EQ(blocked.code, 3);
-    EXPECT_EQ(blocked.err, "finplan-cli: cannot create the work directory " +
-                               (dir / "plain/work").string() + ": Not a directory\n");
-    EXPECT_EQ(blocked.out, "");
+    runCliCases("cli/run_runs.txt", "blocked", dir.path());
 }
 
 TEST(CliRun, TodayMustBeADate) {
@@ -60,10 +44,7 @@ TEST(CliRun, TodayMustBeADate) {
           "2024-02-31", "2023-02-29", "2026-04-31", "-001-01-01", "0000-01-01"}) {
         EXPECT_FALSE(cli::parseToday(bad).has_value()) << bad;
     }
-    const CliRun run = runCliWith({"run", "x.RET", "--today", "yesterday"});
-    EXPECT_EQ(run.code, 1);
-    EXPECT_EQ(run.err,
-              "finplan-cli: --today takes YYYY-MM-DD or YYYY-MM-DDTHH:MM:SS, got \"yesterday\"\n");
+    runCliCases("cli/run_runs.txt", "today", TempDir().path());
 }
 
 TEST_F(CliRunTest, WritesScheduleExportsAndGraphCopyAndReplacesThemOnlyWithYes) {

@@ -128,6 +128,25 @@ std::vector<CaseLine> readCases(const std::string& relative) {
     return cases;
 }
 
+std::string textBlock(const std::string& relative, const std::string& name) {
+    std::ifstream file(testData(relative));
+    std::string text;
+    bool inside = false;
+    bool found = false;
+    for (std::string line; std::getline(file, line);) {
+        if (line.starts_with("@@ ")) {
+            inside = line.substr(3) == name;
+            found = found || inside;
+        } else if (inside) {
+            text += line + "\n";
+        }
+    }
+    if (!found) {
+        throw std::runtime_error("no block " + name + " in " + testData(relative).string());
+    }
+    return text;
+}
+
 std::vector<CaseLine> readCases(const std::string& relative, const std::string& word) {
     std::vector<CaseLine> cases = readCases(relative);
     std::erase_if(cases, [&](const CaseLine& c) { return c.word != word; });

@@ -36,9 +36,27 @@ std::vector<std::string> linesOf(const std::string& text);
 // "key=text;key=text" as pairs; a part without '=' is left out.
 KeyValues settingsOf(const std::string& text);
 
+// Sets each key=text of "key=text;key=text" in a map of texts, as typing into a form's fields.
+template <class Map>
+void typeInto(Map& fields, const std::string& settings) {
+    for (const auto& [key, text] : settingsOf(settings)) {
+        fields[key] = text;
+    }
+}
+template <class Map>
+Map textsOf(const std::string& settings) {
+    Map fields;
+    typeInto(fields, settings);
+    return fields;
+}
+
 // The cases of a file under tests/data; an unreadable or malformed file throws.
 std::vector<CaseLine> readCases(const std::string& relative);
 // Only the cases whose first word is `word`.
 std::vector<CaseLine> readCases(const std::string& relative, const std::string& word);
+
+// The block `name` of a file of texts under tests/data: the lines after "@@ name" up to the next
+// "@@ " line or the end, each with its line feed. A missing file or block throws.
+std::string textBlock(const std::string& relative, const std::string& name);
 
 } // namespace finplan::test

@@ -2,6 +2,7 @@
 #include "model/byte_io.h"
 #include "model/scenario_image.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -22,14 +23,7 @@ class EventCommands : public ::testing::Test {
 protected:
     EventCommands() {
         planner.scenario() = test::makeScenario(
-            "header start=55 end=90 tax=20 inflation=3\n"
-            "account name=Checking id=1\n"
-            "account name=IRA kind=retirement id=3\n"
-            "deposit name=Salary start=56 end=62 amount=30000 adjust=2 to=Checking\n"
-            "allocation start=57 minimum=1000 mode=0\n"
-            "withdrawal name=Rent start=58 end=85 amount=12000 from=Checking\n"
-            "budget number=2 name=House start=60 end=80 from=Checking\nitem amount=1000\n"
-            "rmd table=1 start=70 name=Uniform to=IRA distribution=1\n");
+            test::textBlock("app/event_commands_scenarios.txt", "EventCommands"));
         planner.scenario().accounts.assetAllocationMode = 0;
         lines = planner.scenarioList();
         planner.scenario().modified = false;
@@ -179,9 +173,7 @@ TEST_F(EventCommands, AFullTableRefusesAddAndCopyAndFiftyAccountsRefuseAnAccount
     EXPECT_TRUE(planner.mayAddAccount());
     s.accounts.accountCount = kMaxAccounts;
     EXPECT_FALSE(planner.mayAddAccount());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of accounts reached!");
-    EXPECT_EQ(dialogs.shown[0].title, "Account Warning");
+    EXPECT_EQ(dialogs.transcript(), "Account Warning|Maximum number of accounts reached!");
 }
 
 TEST_F(EventCommands, AnAcceptedEditSortsTheEventsAndRebuildsTheLines) {

@@ -3,6 +3,7 @@
 #include "calculators/refinance_create.h"
 #include "calculators/refinance_files.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/temp_dir.h"
 
@@ -19,12 +20,10 @@ using test::refusalOf;
 // 4.5 % for 5 years with 2,000 cash out kept as savings, 1,500 closing costs in the mortgage
 // and 1 point paid apart.
 FieldTexts knownFields() {
-    return {{"start-age", "40"},  {"amount", "50000"},           {"rate", "7"},
-            {"years", "5"},       {"refinance-age", "42"},       {"refinanced-amount", "0"},
-            {"cash-out", "2000"}, {"cash-out-as-savings", "on"}, {"new-rate", "4.5"},
-            {"new-years", "5"},   {"closing-costs", "1500"},     {"include-closing-costs", "on"},
-            {"points", "1"},      {"include-points", ""},        {"tax-rate", "25"},
-            {"savings-rate", "3"}};
+    return test::textsOf<FieldTexts>(
+        "start-age=40;amount=50000;rate=7;years=5;refinance-age=42;refinanced-amount=0;cash-out="
+        "2000;cash-out-as-savings=on;new-rate=4.5;new-years=5;closing-costs=1500;include-closing-"
+        "costs=on;points=1;include-points=;tax-rate=25;savings-rate=3");
 }
 
 TEST(RefinanceAnalysis, KnownOutputsAndFiles) {
@@ -33,13 +32,10 @@ TEST(RefinanceAnalysis, KnownOutputsAndFiles) {
     const CalcResult result = runRefinanceAnalysis(state, &analysis);
     ASSERT_TRUE(result.accepted()) << refusalOf(result);
     EXPECT_EQ(test::outputsOf(result),
-              (test::KeyValues{{"existing-payment", "$990.05"},
-                               {"refinanced-amount", "34064.73    "},
-                               {"refinanced-payment", "$663.04"},
-                               {"refinanced-amount-after-costs", "$35,564.73"},
-                               {"total-mortgage-costs", "$1,855.65"},
-                               {"months-to-break-even", "Never"},
-                               {"months-compared", "60"}}));
+              test::settingsOf(
+                  "existing-payment=$990.05;refinanced-amount=34064.73    "
+                  ";refinanced-payment=$663.04;refinanced-amount-after-costs=$35,564.73;total-"
+                  "mortgage-costs=$1,855.65;months-to-break-even=Never;months-compared=60"));
     EXPECT_EQ(refinanceReportText(analysis),
               test::readText(test::calculatorData("refinance/refprt.tmp")));
     EXPECT_EQ(refinanceGraphText(analysis),
@@ -47,10 +43,9 @@ TEST(RefinanceAnalysis, KnownOutputsAndFiles) {
 }
 
 TEST(RefinanceAnalysis, BreakEvenCountsTheMonthsBeforeIt) {
-    FieldTexts fields = {{"start-age", "40"}, {"amount", "100000"},    {"rate", "6"},
-                         {"years", "30"},     {"refinance-age", "45"}, {"new-rate", "5"},
-                         {"new-years", "30"}, {"tax-rate", "25"},      {"savings-rate", "3"},
-                         {"points", "2"},     {"include-points", "on"}};
+    FieldTexts fields = test::textsOf<FieldTexts>(
+        "start-age=40;amount=100000;rate=6;years=30;refinance-age=45;new-rate=5;new-years=30;tax-"
+        "rate=25;savings-rate=3;points=2;include-points=on");
     RefinanceState state{fields, false};
     typeRefinancedAmount(state, "100000");
     const CalcResult typed = runRefinanceAnalysis(state);
@@ -123,16 +118,10 @@ TEST(RefinanceAnalysis, ChecksInTheDialogsOrder) {
 }
 
 TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
-    RefinanceState state{{{"start-age", "40"},
-                          {"amount", "100000"},
-                          {"rate", "6"},
-                          {"years", "50"},
-                          {"refinance-age", "90"},
-                          {"new-rate", "5"},
-                          {"new-years", "50"},
-                          {"tax-rate", "1"},
-                          {"savings-rate", "200"}},
-                         false};
+    RefinanceState state{
+        test::textsOf<FieldTexts>("start-age=40;amount=100000;rate=6;years=50;refinance-age=90;new-"
+                                  "rate=5;new-years=50;tax-rate=1;savings-rate=200"),
+        false};
     EXPECT_EQ(refusalOf(runRefinanceAnalysis(state)),
               "|Amount Error!|The result is too large to show.");
 }
@@ -141,16 +130,13 @@ TEST(RefinanceAnalysis, AResultTooLargeToShowIsRefused) {
 // 30 years, 3 % appreciation, 2,000 property taxes grown with inflation (3 %), 6 % selling
 // expenses.
 Scenario withMortgage() {
-    return test::makeScenario("header inflation=3\n"
-                              "mortgage name=House start=40 payoff=60 sell=70 amount=150000 "
-                              "down=30000 rate=5.5 years=30 appreciation=3 tax=2000 "
-                              "tax-inflation=1 closing=4000 selling=6");
+    return test::makeScenario(
+        test::textBlock("calculators/refinance_scenarios.txt", "withMortgage"));
 }
 
 FieldTexts createFields() {
-    return {{"refinance-age", "45"}, {"new-rate", "4"},         {"new-years", "20"},
-            {"cash-out", "5000"},    {"closing-costs", "3000"}, {"include-closing-costs", "on"},
-            {"points", "1"}};
+    return test::textsOf<FieldTexts>("refinance-age=45;new-rate=4;new-years=20;cash-out=5000;"
+                                     "closing-costs=3000;include-closing-costs=on;points=1");
 }
 
 TEST(RefinanceCreate, TheNewMortgageStartsFromTheValueAndEquityAtTheRefinanceAge) {

@@ -83,15 +83,8 @@ TEST(TradeOff, PlotFileLeavesOutOptionsWithoutAName) {
     r.names[1] = "";
     r.periods() = 3;
     r.setUsesTaxRate(true);
-    EXPECT_EQ(tradePlotText(r, 25.5f), "1\nDummy\nDummy\nDummy\n"
-                                       "5.000000\n"
-                                       "2\nBuy\nLease\n"
-                                       "0.0\n0.0\n0.000000 -1000.000000 596.000000 \n"
-                                       "0.0\n0.0\n1.000000 -851.000000 633.250000 \n"
-                                       "0.0\n0.0\n2.000000 -702.000000 670.500000 \n"
-                                       "0.0\n0.0\n3.000000 -553.000000 707.750000 \n"
-                                       "0.0\n0.0\n4.000000 -404.000000 745.000000 \n"
-                                       "Done\nDone\n");
+    EXPECT_EQ(tradePlotText(r, 25.5f),
+              test::textBlock("calculators/trade_off.txt", "plot without the second name"));
 }
 
 TEST(TradeOff, FieldsRoundTripAndNamesAreCutToThirty) {
@@ -150,10 +143,8 @@ TEST(TradeInfoFile, WritesNamesThenValuesAndReadsItBack) {
     r.names[2] = "";
     r.setUsesTaxRate(true);
     const std::string text = tradeInfoText(r);
-    EXPECT_EQ(text, "Buy\nNothing\n\n"
-                    "1000.000000\n0.000000\n0.000000\n100.000000\n0.000000\n0.000000\n"
-                    "0.000000\n0.000000\n800.000000\n300.000000\n0.000000\n50.000000\n"
-                    "10.000000\n1.000000\n0.000000\n");
+    EXPECT_EQ(text, test::textBlock("calculators/trade_off_texts.txt",
+                                    "WritesNamesThenValuesAndReadsItBack"));
     const TradeRecord back = readTradeInfo(text);
     EXPECT_EQ(back.names, r.names);
     EXPECT_EQ(back.values, r.values);

@@ -57,12 +57,7 @@ TEST(NewAccountId, TwoNewAccountsInARowGetTwoAndFour) {
 // account, Spend (3) only a withdrawal's and a transfer's destination.
 Scenario eventScenario() {
     return test::makeScenario(
-        "account name=Checking\naccount name=Savings\naccount name=Boat kind=asset\n"
-        "account name=Spend\n"
-        "deposit name=Salary start=60 end=65 amount=1000 to=Checking\n"
-        "transfer name=Move start=60 end=65 amount=10 from=Savings to=Spend\n"
-        "loan name=\"Boat loan\" start=60 payoff=65 price=2000 rate=5 years=5 to=Boat\n"
-        "withdrawal name=Living start=60 end=65 amount=10 from=Spend\n");
+        test::textBlock("editing/account_editor_scenarios.txt", "eventScenario"));
 }
 
 TEST(DeleteAccount, RefusesAnAccountEventsNeed) {
@@ -136,10 +131,8 @@ TEST(DeleteAccount, MovesLaterAccountsUpAndClearsTheFreedRecord) {
 }
 
 Scenario formScenario() {
-    Scenario s = test::makeScenario(
-        "group index=0 name=Stocks\ngroup index=1 name=B\ngroup index=2 name=Bonds\n"
-        "account name=\"Roth IRA\" kind=taxfree amount=1234.5 rate=6.25 min=-3 max=12.5 "
-        "order=2 group=2 penalty=59 penalty-rate=10 allocation=1\n");
+    Scenario s =
+        test::makeScenario(test::textBlock("editing/account_editor_scenarios.txt", "formScenario"));
     return s;
 }
 
@@ -147,19 +140,11 @@ TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
     Scenario s = formScenario();
     test::ScriptedDialogs dialogs;
     AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
-    const FieldTexts expected = {
-        {"account-name", "Roth IRA"},
-        {"initial-amount", "1234.50      "},
-        {"effective-yearly-rate", "6.250   "},
-        {"random-minimum-rate", "-3.000  "},
-        {"random-maximum-rate", "12.500  "},
-        {"access-order", "2"},
-        {"select-account-type", "4"},
-        {"assign-group-to-account", "2"},
-        {"early-withdrawals-subject-to-penalty", "on"},
-        {"penalty-age", "59.00 "},
-        {"penalty-rate", "10.000  "},
-    };
+    const auto expected = test::textsOf<FieldTexts>(
+        "account-name=Roth IRA;initial-amount=1234.50      ;effective-yearly-rate=6.250   ;"
+        "random-minimum-rate=-3.000  ;random-maximum-rate=12.500  ;access-order=2;"
+        "select-account-type=4;assign-group-to-account=2;early-withdrawals-subject-to-penalty=on;"
+        "penalty-age=59.00 ;penalty-rate=10.000  ");
     EXPECT_EQ(editor.texts(), expected);
     ASSERT_EQ(editor.groups().size(), 2u); // "B" is too short a name to be listed
     EXPECT_EQ(editor.groups()[0].name, "Bonds");
@@ -190,17 +175,12 @@ TEST(AccountEditor, StoresANewAccount) {
     test::ScriptedDialogs dialogs;
     AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
     FieldTexts fields = editor.texts();
-    fields["account-name"] = "Brokerage account with a long name";
-    fields["initial-amount"] = "$1,500.25";
-    fields["effective-yearly-rate"] = "7";
-    fields["random-minimum-rate"] = "-2";
-    fields["random-maximum-rate"] = "16";
-    fields["access-order"] = "12345";
-    fields["select-account-type"] = "3";
-    fields["assign-group-to-account"] = "0";
-    fields["early-withdrawals-subject-to-penalty"] = "on";
-    fields["penalty-age"] = "59.9";
-    fields["penalty-rate"] = "10";
+    test::typeInto(fields,
+                   "account-name=Brokerage account with a long name;"
+                   "initial-amount=$1,500.25;effective-yearly-rate=7;random-minimum-rate=-2;"
+                   "random-maximum-rate=16;access-order=12345;select-account-type=3;"
+                   "assign-group-to-account=0;early-withdrawals-subject-to-penalty=on;"
+                   "penalty-age=59.9;penalty-rate=10");
     ASSERT_TRUE(editor.ok(fields).accepted());
     EXPECT_TRUE(dialogs.shown.empty());
     ASSERT_EQ(s.accounts.accountCount, 2);
@@ -243,9 +223,7 @@ TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
         const CalcResult result = editor.ok(fields);
         ASSERT_FALSE(result.accepted());
         EXPECT_EQ(result.refusal->field, key);
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].title, c.answer("title"));
-        EXPECT_EQ(dialogs.shown[0].text, c.answer("text"));
+        EXPECT_EQ(dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_FALSE(editor.closed());
         // Nothing of the refused OK is kept.
         EXPECT_EQ(nameAt(s, 0), "Roth IRA");

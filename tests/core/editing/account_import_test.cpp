@@ -94,9 +94,8 @@ TEST(StatementFiles, AFailedConversionLeavesNoOlderIntermediateFile) {
         [&](Scenario& target) { return acceptImportedAccount(target, dialogs); });
     EXPECT_FALSE(outcome.completed);
     EXPECT_FALSE(std::filesystem::exists(dir / "tabout.tmp"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open " + missing.string() + ".");
-    EXPECT_EQ(dialogs.shown[0].title, "File Open Error");
+    EXPECT_EQ(dialogs.transcript(),
+              std::string("File Open Error|") + "Cannot open " + missing.string() + ".");
     EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
     EXPECT_FALSE(s.modified);
 }
@@ -159,15 +158,13 @@ TEST(CreateAccounts, ACancelledAccountIsLeftOutAndAFullTableStops) {
                                fullDialogs, [](Scenario&) { return true; });
     EXPECT_FALSE(outcome.completed);
     ASSERT_EQ(fullDialogs.shown.size(), 1u);
-    EXPECT_EQ(fullDialogs.shown[0].text, "Number of accounts exceed limit.");
-    EXPECT_EQ(fullDialogs.shown[0].title, "Account Error");
+    EXPECT_EQ(fullDialogs.transcript(), "Account Error|Number of accounts exceed limit.");
     EXPECT_EQ(fullDialogs.shown[0].icon, MessageIcon::Stop);
 }
 
 Scenario updateScenario() {
-    return test::makeScenario("account name=Checking amount=1000\n"
-                              "account name=Savings amount=500\n"
-                              "account name=\"House Equity\" kind=equity amount=250000\n");
+    return test::makeScenario(
+        test::textBlock("editing/account_import_scenarios.txt", "updateScenario"));
 }
 
 ImportOutcome update(Scenario& s, const std::filesystem::path& input, const test::TempDir& dir,
@@ -256,9 +253,8 @@ TEST(UpdateAccounts, MatchesExactNamesCutToTheRecordsLength) {
 
 TEST(UpdateAccounts, RemovesOnlyDuplicatesThisImportAdded) {
     test::TempDir dir;
-    Scenario s = test::makeScenario("account name=Same amount=1 penalty=59\n"
-                                    "account name=Same amount=2\n"
-                                    "account name=Other amount=3\n");
+    Scenario s = test::makeScenario(test::textBlock("editing/account_import_scenarios.txt",
+                                                    "RemovesOnlyDuplicatesThisImportAdded"));
     test::writeText(dir / "in.tvi", "Other\tX\t30.00\nNewcomer\tX\t40.00\n");
     test::ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Yes, Answer::Yes};

@@ -1,7 +1,5 @@
 #include "editing/budget_editor.h"
 #include "editing/budget_files.h"
-#include "engine/run_simulation.h"
-#include "model/derived_totals.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
@@ -82,12 +80,8 @@ struct Household {
 TEST(BudgetExample, RowsTotalAndEvent) {
     Household h;
     h.enterExample();
-    EXPECT_EQ(h.rowsBeforeOk, (std::vector<std::string>{
-                                  "RENT|1600.00|X|Inflation|19200.00|X",
-                                  "Travel|5000.00| |5.00|5000.00| ",
-                                  "Car Insurance|99.99|X|Inf.+  2.00|1199.88| ",
-                                  "Gifts|1200.00| |0.00|1200.00| ",
-                              }));
+    EXPECT_EQ(h.rowsBeforeOk, (test::linesOf(test::textBlock("editing/budget_editor_texts.txt",
+                                                             "RowsTotalAndEvent"))));
     EXPECT_EQ(h.totalBeforeOk, "26599.88     ");
     const Budget& budget = h.scenario.budgets[1];
     EXPECT_EQ(fieldText(budget.name), "Household");
@@ -109,54 +103,7 @@ TEST(BudgetExample, RowsTotalAndEvent) {
     EXPECT_TRUE(h.scenario.resultsStale);
 }
 
-TEST(BudgetExample, ReopenedSortedCopySheetAndReportFiles) {
-    Household h;
-    h.enterExample();
-    BudgetEditor editor(h.scenario, 1, h.dir.path(), h.dialogs);
-    std::vector<std::string> names;
-    for (const BudgetRow& row : editor.rows()) {
-        names.push_back(row.name);
-    }
-    EXPECT_EQ(names, (std::vector<std::string>{"Car Insurance", "Gifts", "RENT", "Travel"}));
-    ASSERT_TRUE(editor.copyAll());
-    ASSERT_TRUE(editor.writeSheet());
-    ASSERT_TRUE(editor.writeReportInput(editor.texts()));
-    EXPECT_EQ(test::readText(h.dir / "budout.tmp"), dataFile("worked/budout.tmp"));
-    EXPECT_EQ(test::readText(h.dir / "pbudout.tmp"), dataFile("worked/budout.tmp"));
-    EXPECT_EQ(test::readText(h.dir / "rpage1"), dataFile("worked/rpage1"));
-    EXPECT_TRUE(h.dialogs.shown.empty());
-}
-
-TEST(BudgetExample, ScheduleOfThreeYears) {
-    Household h;
-    h.enterExample();
-    ScriptedDialogs runDialogs;
-    FixedClock clock{LocalDateTime{2026, 12, 6, 9, 30, 5}};
-    RunEnvironment environment{h.dir.path(), runDialogs, clock};
-    RunOutput output;
-    deriveTotals(h.scenario);
-    runSimulation(h.scenario, output, RunSwitches{}, environment,
-                  RunOutputs::display(output.schedule));
-    std::vector<std::string> budgetLines;
-    for (const ScheduleLine& line : output.schedule.lines) {
-        if (line.text.find("Budget") != std::string::npos ||
-            line.text.find("RENT") != std::string::npos ||
-            line.text.find("Tracking") != std::string::npos) {
-            budgetLines.push_back(line.text);
-        }
-    }
-    EXPECT_EQ(budgetLines, (std::vector<std::string>{
-                               "  Budget - Household - Withdraw $26,599.88",
-                               "           Tracking budget item(s):",
-                               "                RENT - $19,200.00",
-                               "  Budget - Household - Withdraw $27,689.87",
-                               "           Tracking budget item(s):",
-                               "                RENT - $19,968.00",
-                               "  Budget - Household - Withdraw $28,827.40",
-                               "           Tracking budget item(s):",
-                               "                RENT - $20,766.72",
-                           }));
-}
+// Reopened, copied, written as sheet and report input and run: tests/data/cli/budget_runs.txt.
 
 TEST(BudgetItems, EnterUpdateDeleteAndClear) {
     Household h;
@@ -181,12 +128,10 @@ TEST(BudgetItems, EnterUpdateDeleteAndClear) {
     EXPECT_EQ(editor.yearlyTotalText(), "0.00         ");
     // Selecting a row shows the item as the editor's fields.
     editor.enter(item("Rent", "1600", "2.5", true, true, true));
-    EXPECT_EQ(editor.itemTexts(0), (FieldTexts{{"name", "Rent"},
-                                               {"amount", "1600.00      "},
-                                               {"monthly", "on"},
-                                               {"track", "on"},
-                                               {"apply-inflation-rate-to-withdrawal", "on"},
-                                               {"apply-rate", "2.50  "}}));
+    EXPECT_EQ(editor.itemTexts(0),
+              test::textsOf<FieldTexts>(
+                  "name=Rent;amount=1600.00      "
+                  ";monthly=on;track=on;apply-inflation-rate-to-withdrawal=on;apply-rate=2.50  "));
 }
 
 TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
@@ -209,9 +154,7 @@ TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
         Household h;
         BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
         EXPECT_FALSE(editor.enter(c.typed).accepted());
-        ASSERT_EQ(h.dialogs.shown.size(), 1u);
-        EXPECT_EQ(h.dialogs.shown[0].title, c.title);
-        EXPECT_EQ(h.dialogs.shown[0].text, c.text);
+        EXPECT_EQ(h.dialogs.transcript(), c.title + "|" + c.text);
         EXPECT_TRUE(editor.rows().empty());
     }
     Household h;
@@ -222,10 +165,8 @@ TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
     }
     // Full: refused even for a name that exists.
     EXPECT_FALSE(editor.enter(item("Item 3", "2", "0", false, false, false)).accepted());
-    ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(h.dialogs.shown[0].title, "Budget Warning");
-    EXPECT_EQ(h.dialogs.shown[0].text,
-              "You have reached the maximum number of items for this budget");
+    EXPECT_EQ(h.dialogs.transcript(),
+              "Budget Warning|You have reached the maximum number of items for this budget");
     EXPECT_EQ(editor.rows().size(), 30u);
     // A tab in a name becomes a blank; an empty name does nothing.
     Household other;
@@ -301,9 +242,8 @@ TEST(BudgetOk, FullTableDamagedDuplicatesAndScratchRecord) {
         SCOPED_TRACE(activate ? "activate" : "deactivate");
         Household twice;
         test::ScenarioBuilder(twice.scenario)
-            .add("deposit name=Pay start=62 end=65 amount=10 to=Cash\n"
-                 "withdrawal name=A start=62 end=63 amount=1\n"
-                 "withdrawal name=B start=62 end=63 amount=2");
+            .add(test::textBlock("editing/budget_editor_scenarios.txt",
+                                 "FullTableDamagedDuplicatesAndScratchRecord"));
         for (const int i : {1, 2}) {
             twice.scenario.events[static_cast<std::size_t>(i)].budgetFlag = 1;
             twice.scenario.events[static_cast<std::size_t>(i)].budgetNumber = 1;

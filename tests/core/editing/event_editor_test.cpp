@@ -21,14 +21,8 @@ const LocalDateTime kToday{2026, 3, 10, 9, 0, 0};
 
 // Accounts 1 Checking, 2 Boat (an asset), 3 IRA (in the asset allocation), 4 Savings.
 Scenario editingScenario() {
-    return test::makeScenario("header start=55.5 end=90 tax=22 inflation=3\n"
-                              "birthday month=4 day=12 use=0\n"
-                              "account name=Checking id=1 rate=2\n"
-                              "account name=Boat kind=asset id=2 rate=-10\n"
-                              "account name=IRA kind=retirement id=3 allocation=1\n"
-                              "account name=Savings id=4\n"
-                              "deposit name=Salary start=56 end=62 amount=30000 to=Savings\n"
-                              "withdrawal name=Rent start=60 end=85 amount=12000 from=Checking\n");
+    return test::makeScenario(
+        test::textBlock("editing/event_editor_scenarios.txt", "editingScenario"));
 }
 
 const std::map<std::string, EditorKind> kEditorWords = {
@@ -38,31 +32,24 @@ const std::map<std::string, EditorKind> kEditorWords = {
     {"mortgage", EditorKind::Mortgage},     {"card", EditorKind::CreditCard},
 };
 
-// Texts every check of the editor accepts.
-const std::map<EditorKind, std::string> kValidFields = {
-    {EditorKind::Withdrawal, "description=Rent;amount=1000;start-age=60;end-age=70;apply-rate=2;"
-                             "withdrawal-account=1"},
-    {EditorKind::Deposit,
-     "description=Pay;start-age=56;end-age=60;amount=500;apply-rate=0;deposit-to=4"},
-    {EditorKind::Transfer, "description=Move;start-age=60;end-age=65;amount=100;apply-rate=1;"
-                           "from-account=1;to-account=4"},
-    {EditorKind::Fundamentals, "description=Rates;start-age=60;tax-rate=20;inflation-rate=2"},
-    {EditorKind::InitialValues,
-     "birth-month=4;birth-day=12;start-age=55;end-age=90;tax-rate=22;inflation-rate=3"},
-    {EditorKind::Loan, "description=Boat;start-age=59;payoff-age=64;amount=20000;"
-                       "down-payment=5000;rate=6;no-of-years=5;sell-asset-age=0;deposit-to=2;"
-                       "payments-account=1"},
-    {EditorKind::Mortgage, "description=House;start-age=60;payoff-age=75;amount=20000;"
-                           "down-payment=5000;rate=4;no-of-years=15;appreciation-rate=3;"
-                           "sell-age=0;percent-of-selling-price=6;taxes=0;closing-costs=0;"
-                           "accelerated-amount=0"},
-    {EditorKind::CreditCard, "company=Visa;start-age=56;payoff-age=60;balance=1000;rate=18;"
-                             "monthly-payments=600;monthly-purchases=0"},
-};
+// Texts every check of each form accepts.
+const std::map<EditorKind, std::string>& validFields() {
+    static const std::map<EditorKind, std::string> fields = [] {
+        std::map<EditorKind, std::string> read;
+        for (const test::CaseLine& c : test::readCases("editing/valid_forms.txt")) {
+            read[kEditorWords.at(c.word)] = c.input("typed");
+        }
+        return read;
+    }();
+    return fields;
+}
 
-void typeInto(FieldTexts& fields, const std::string& settings) {
+using test::typeInto;
+
+// Each key=text of `settings` is what the form shows in that field.
+void expectTexts(const FieldTexts& fields, const std::string& settings) {
     for (const auto& [key, text] : test::settingsOf(settings)) {
-        fields[key] = text;
+        EXPECT_EQ(fields.at(key), text) << key;
     }
 }
 
@@ -79,7 +66,7 @@ struct Opened {
         editor = std::make_unique<EventEditor>(scenario, kind, target, clock, dialogs);
         fields = editor->texts();
         if (target.index == EditTarget::kNewEvent) {
-            typeInto(fields, kValidFields.at(kind));
+            typeInto(fields, validFields().at(kind));
         }
     }
 };
@@ -95,8 +82,7 @@ TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
         ASSERT_TRUE(result.refusal.has_value());
         EXPECT_EQ(result.refusal->field, c.answer("field"));
         ASSERT_EQ(opened.dialogs.shown.size(), 1u);
-        EXPECT_EQ(opened.dialogs.shown[0].title, c.answer("title"));
-        EXPECT_EQ(opened.dialogs.shown[0].text, c.answer("text"));
+        EXPECT_EQ(opened.dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_EQ(opened.dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_FALSE(opened.editor->closed());
         // The refused OK changed the record; closing the editor puts everything back.
@@ -107,7 +93,7 @@ TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
 }
 
 TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
-    for (const auto& [kind, typed] : kValidFields) {
+    for (const auto& [kind, typed] : validFields()) {
         SCOPED_TRACE(editorForm(kind).title);
         Opened opened(kind);
         const int count = opened.scenario.liveEventCount;
@@ -125,7 +111,7 @@ TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
 }
 
 TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
-    for (const auto& [kind, typed] : kValidFields) {
+    for (const auto& [kind, typed] : validFields()) {
         SCOPED_TRACE(editorForm(kind).title);
         for (const bool cancel : {true, false}) {
             Scenario scenario = editingScenario();
@@ -160,12 +146,8 @@ TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
 
 TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
     Opened withdrawal(EditorKind::Withdrawal, {1});
-    EXPECT_EQ(withdrawal.fields.at("description"), "Rent");
-    EXPECT_EQ(withdrawal.fields.at("amount"), "12000.00   ");
-    EXPECT_EQ(withdrawal.fields.at("start-age"), "60.00 ");
-    EXPECT_EQ(withdrawal.fields.at("end-age"), "85.00 ");
-    EXPECT_EQ(withdrawal.fields.at("withdrawal-account"), "1");
-    EXPECT_EQ(withdrawal.fields.at("one-time"), "");
+    expectTexts(withdrawal.fields, "description=Rent;amount=12000.00   ;start-age=60.00 ;"
+                                   "end-age=85.00 ;withdrawal-account=1;one-time=");
     // The picker lists the accounts by name, "No Selection" first.
     std::vector<std::string> names;
     for (const PickerChoice& choice : withdrawal.editor->choices("withdrawal-account")) {
@@ -175,8 +157,7 @@ TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
                                                "Savings#4"}));
 
     Opened deposit(EditorKind::Deposit, {0});
-    EXPECT_EQ(deposit.fields.at("amount"), "30000.00    ");
-    EXPECT_EQ(deposit.fields.at("deposit-to"), "4");
+    expectTexts(deposit.fields, "amount=30000.00    ;deposit-to=4");
     EXPECT_EQ(deposit.editor->choices("deposit-to").size(), 4u);
 }
 
@@ -272,9 +253,8 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
 
 TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
     // A cleared record holds account id 0; an account with id 0 must not be preselected.
-    Scenario scenario = test::makeScenario("account name=Zero id=0\naccount name=One id=1\n"
-                                           "loan name=Old start=50 payoff=55 price=100 rate=5 "
-                                           "years=1 to=#9 appreciation=7.5\n");
+    Scenario scenario = test::makeScenario(
+        test::textBlock("editing/event_editor_scenarios.txt", "PickersSelectOnlyAChosenAccount"));
     ScriptedDialogs dialogs;
     FixedClock clock{kToday};
     {
@@ -287,8 +267,7 @@ TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
     }
     // A loan whose deposit account is gone keeps its id and rate.
     EventEditor loan(scenario, EditorKind::Loan, {0}, clock, dialogs);
-    EXPECT_EQ(loan.texts().at("deposit-to"), "");
-    EXPECT_EQ(loan.texts().at("payments-account"), "-1");
+    expectTexts(loan.texts(), "deposit-to=;payments-account=-1");
     FieldTexts fields = loan.texts();
     ASSERT_TRUE(loan.ok(fields).accepted());
     EXPECT_EQ(loan.storedEvent()->accountId, 9);
@@ -304,17 +283,13 @@ TEST(EventEditor, NewEventsStartClearedAndACancelledOneLeavesNothing) {
     {
         EventEditor editor(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
         FieldTexts fields = editor.texts();
-        fields["description"] = "Scratch";
-        fields["start-age"] = "0"; // refused, but the record got the description
+        typeInto(fields, "description=Scratch;start-age=0"); // refused, the record got the name
         EXPECT_FALSE(editor.ok(fields).accepted());
     }
     EventEditor next(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
-    EXPECT_EQ(next.texts().at("description"), "");
-    EXPECT_EQ(next.texts().at("start-age"), "0.00  ");
     // With no earlier rate change, tax and inflation start from the initial values.
-    EXPECT_EQ(next.texts().at("tax-rate"), "22.00 ");
-    EXPECT_EQ(next.texts().at("inflation-rate"), "3.00  ");
-    EXPECT_EQ(next.texts().at("change-account-rate"), "-1");
+    expectTexts(next.texts(), "description=;start-age=0.00  ;tax-rate=22.00 ;"
+                              "inflation-rate=3.00  ;change-account-rate=-1");
 }
 
 TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
@@ -323,10 +298,8 @@ TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
     EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "2.000   ");
     const CalcResult refused = rates.editor->setAccountRate(1, {{"current-rate", "200.5"}});
     ASSERT_TRUE(refused.refusal.has_value());
-    ASSERT_EQ(rates.dialogs.shown.size(), 1u);
-    EXPECT_EQ(rates.dialogs.shown[0].title, "RATE ERROR");
-    EXPECT_EQ(rates.dialogs.shown[0].text,
-              "This amount must be greater than -200.00 and less than 200.00.");
+    EXPECT_EQ(rates.dialogs.transcript(),
+              "RATE ERROR|This amount must be greater than -200.00 and less than 200.00.");
     ASSERT_TRUE(rates.editor->setAccountRate(1, {{"current-rate", "-7.25"}}).accepted());
     EXPECT_EQ(rates.editor->accountRateTexts(1).at("current-rate"), "-7.250  ");
     EXPECT_EQ(rates.scenario.accounts.accounts[1].currentRate, 2.0f); // not before OK
@@ -362,9 +335,8 @@ TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
         FieldTexts fields = editor.texts();
         // Opening keeps the whole years only, the birthday not being in use.
         EXPECT_EQ(fields.at("start-age"), "55.000");
-        fields["birth-month"] = std::to_string(c.month);
-        fields["birth-day"] = std::to_string(c.day);
-        fields["use-birthday"] = "on";
+        typeInto(fields, "birth-month=" + std::to_string(c.month) +
+                             ";birth-day=" + std::to_string(c.day) + ";use-birthday=on");
         ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
         EXPECT_EQ(fields.at("start-age"), c.startAge);
         EXPECT_EQ(fields.at("use-birthday"), "on");
@@ -376,8 +348,7 @@ TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
 
 TEST(EventEditor, UseBirthdayRefusesABadDateAndLeavesTheBoxAsItWas) {
     Opened initial(EditorKind::InitialValues);
-    initial.fields["birth-month"] = "13";
-    initial.fields["use-birthday"] = "on";
+    typeInto(initial.fields, "birth-month=13;use-birthday=on");
     const CalcResult result = initial.editor->click("use-birthday", initial.fields);
     ASSERT_TRUE(result.refusal.has_value());
     EXPECT_EQ(result.refusal->title, "BIRTH MONTH ERROR");
@@ -392,8 +363,7 @@ TEST(EventEditor, MortgageAcceleratedBoxesExcludeEachOther) {
     mortgage.fields["accelerate-from-initial-start"] = "on";
     mortgage.editor->click("accelerate-from-initial-start", mortgage.fields);
     EXPECT_EQ(mortgage.fields.at("accelerate-from-mortgage-start"), "");
-    mortgage.fields["accelerated-amount"] = "100000";
-    mortgage.fields["do-not-withdraw-down-payment"] = "on";
+    typeInto(mortgage.fields, "accelerated-amount=100000;do-not-withdraw-down-payment=on");
     const CalcResult result = mortgage.editor->ok(mortgage.fields);
     ASSERT_TRUE(result.accepted());
     // 15000 at 4 % over 180 months.
@@ -438,8 +408,7 @@ TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
         EventEditor editor(scenario, EditorKind::Withdrawal, {index}, clock, dialogs);
         EXPECT_EQ(editor.disabledFields(editor.texts()).count("amount"), 1u);
         FieldTexts fields = editor.texts();
-        fields["withdrawal-account"] = "1";
-        fields["amount"] = "5";
+        typeInto(fields, "withdrawal-account=1;amount=5");
         ASSERT_TRUE(editor.ok(fields).accepted());
         EXPECT_EQ(scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
         EXPECT_EQ(editor.storedEvent()->amount, event.amount);
@@ -453,11 +422,9 @@ TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
     FixedClock clock{kToday};
     EventEditor editor(scenario, EditorKind::Deposit, {}, clock, dialogs);
     FieldTexts fields = editor.texts();
-    typeInto(fields, kValidFields.at(EditorKind::Deposit));
+    typeInto(fields, validFields().at(EditorKind::Deposit));
     EXPECT_FALSE(editor.ok(fields).accepted());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of events reached!");
-    EXPECT_EQ(dialogs.shown[0].title, "Event Warning");
+    EXPECT_EQ(dialogs.transcript(), "Event Warning|Maximum number of events reached!");
     EXPECT_EQ(scenario.liveEventCount, kMaxEvents);
 }
 

@@ -24,9 +24,8 @@ std::vector<std::string> messages(const ScriptedDialogs& dialogs) {
 }
 
 Scenario twoAccounts() {
-    return test::makeScenario("header start=62 end=90 tax=15 inflation=4\n"
-                              "account name=Cash kind=investment amount=1000 rmd=1\n"
-                              "account name=Roth kind=taxfree amount=1000");
+    return test::makeScenario(
+        test::textBlock("editing/option_editors_scenarios.txt", "twoAccounts"));
 }
 
 // Refusals and acceptances of the groups, allocation and life table forms, from the data file.

@@ -68,13 +68,8 @@ TEST(ScenarioList, AnEventWithoutLinesOwnsNoLine) {
                      "rates name=Rates age=60 tax=30 inflation=3.25\n"
                      "deposit name=Pension start=61 end=80 amount=9000 inflation=1 to=Checking");
 
-    EXPECT_EQ(buildScenarioList(s),
-              (std::vector<std::string>{
-                  " 55.5 Initial Rates  Tax=22.50% Inflation=3.25%",
-                  " 60.0 Rates - Rate Change:  Tax=30.00%  ",
-                  " 61.0 Pension - Deposit $9,000.00/yr. after taxes to Checking until age 80.00.",
-                  "        This deposit will be adjusted each year by the current inflation rate.",
-              }));
+    EXPECT_EQ(buildScenarioList(s), test::linesOf(test::textBlock("editing/scenario_list.txt",
+                                                                  "rate change and pension")));
     EXPECT_EQ(s.events[1].listLine, kNoListLine);
     EXPECT_EQ(eventForListLine(s, 1), 0);
     EXPECT_EQ(eventForListLine(s, 3), 2);
@@ -101,15 +96,7 @@ TEST(ScenarioList, DebtLinesFollowAgesAndAccounts) {
     s.events[0].payAccountId = 1; // without the marker no account was chosen
 
     EXPECT_EQ(buildScenarioList(s),
-              (std::vector<std::string>{
-                  " 55.5 Initial Rates  Tax=22.50% Inflation=3.25%",
-                  " 60.0 Piano - $8,000.00 $0.00 down at 7.25% for 12 yrs. $80.00/Month.",
-                  "        Loan amount deposited to Savings",
-                  " 61.0 Cabin - $100,000.00 $0.00 down at 3.00% for 9 yrs. $1,000.00/Month.",
-                  "        Appreciation rate = -0.50%.",
-                  "        Paying off property at age 70.00.",
-                  " 62.0 Store - Paying off $3,000.00 credit card debt with $100.00/month.",
-              }));
+              test::linesOf(test::textBlock("editing/scenario_list.txt", "debts")));
 }
 
 } // namespace

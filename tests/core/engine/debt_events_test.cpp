@@ -106,19 +106,16 @@ TEST_F(Debts, ExtraPrincipalFromTheScenarioStartSkipsRunInYearsAndEndsEarly) {
 }
 
 TEST_F(Debts, ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear) {
-    add("account name=Bank amount=50000\n"
-        "account name=Chosen kind=taxfree amount=50000\n"
-        "mortgage name=Own start=40 payoff=70 amount=100000 rate=6 years=30 pay-from=Chosen\n"
-        "mortgage name=Default start=40 payoff=70 amount=100000 rate=6 years=30");
+    add(test::textBlock("engine/debt_events_scenarios.txt",
+                        "ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear"));
     AccountRecord& bank = account("Bank");
     AccountRecord& chosen = account("Chosen");
     context.yearFraction = 0.5f;
     year(0, 40);
     year(1, 40);
-    EXPECT_EQ(lines(), (Lines{"  Own - Withdraw $3,597.30 for monthly payments - "
-                              "principal=$614.01 interest=$2,983.30",
-                              "  Default - Withdraw $3,597.30 for monthly payments - "
-                              "principal=$614.01 interest=$2,983.30"}));
+    EXPECT_EQ(lines(), (test::linesOf(test::textBlock(
+                           "engine/debt_events_texts.txt",
+                           "ChosenAccountPaysTheShownPartDefaultFundingTheWholeYear"))));
     EXPECT_EQ(output.schedule.lines[1].kind, 1); // each line belongs to its event
     EXPECT_NEAR(chosen.balance, 50000.0f - 3597.30f, 0.01f);
     EXPECT_NEAR(bank.balance, 50000.0f - 7194.61f, 0.01f);
@@ -158,9 +155,7 @@ TEST_F(Debts, CardPurchasesAreOwedLikeItsBalance) {
 }
 
 TEST_F(Debts, PropertyTaxesAreProratedInAPartYear) {
-    add("account name=Bank amount=1000000\n"
-        "mortgage name=Home start=40 payoff=80 amount=100000 rate=6 years=30 tax=3000\n"
-        "mortgage name=Shed start=40 payoff=80 amount=100000 rate=6 years=30 tax=1.5");
+    add(test::textBlock("engine/debt_events_scenarios.txt", "PropertyTaxesAreProratedInAPartYear"));
     context.yearFraction = 0.5f;
     year(0, 40);
     year(1, 40); // 0.75: below one dollar, not charged

@@ -5,6 +5,7 @@
 #include "engine/run_simulation.h"
 #include "model/derived_totals.h"
 #include "model/scenario_reset.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"

@@ -22,9 +22,8 @@ struct Funding : ::testing::Test, test::EngineFixture {
 };
 
 TEST_F(Funding, TakesLiquidAccountsInOrderWithTaxAndPenalty) {
-    add("account name=House kind=equity amount=10000 rate=3\n"
-        "account name=Broker amount=300 rate=5\n"
-        "account name=IRA kind=retirement amount=1000 rate=7 penalty=59 penalty-rate=10");
+    add(test::textBlock("engine/funding_scenarios.txt",
+                        "TakesLiquidAccountsInOrderWithTaxAndPenalty"));
     atAge(50, 20);
     context.totals.retirementTotal = 1000;
     context.totals.investmentTotal = 300;
@@ -64,9 +63,8 @@ TEST_F(Funding, TaxPaymentsArePenalisedOnlyAndPenaltyPaymentsNeither) {
 }
 
 TEST_F(Funding, WhatNoAccountCoversIsChargedToTheFirstInvestmentAccount) {
-    add("account name=Car kind=asset amount=5000\n"
-        "account name=Broker rate=5\n"
-        "account name=Bank rate=1");
+    add(test::textBlock("engine/funding_scenarios.txt",
+                        "WhatNoAccountCoversIsChargedToTheFirstInvestmentAccount"));
     atAge(63, 15);
     switches.detailedResults = true;
     fund(1000);
@@ -96,9 +94,7 @@ TEST_F(Funding, AnExactBalanceStopsTheFundingWithoutZeroDrawsAndRunInYearsFundNo
 }
 
 TEST_F(Funding, ChosenAccountHandsBackWhatItCannotCover) {
-    add("header start=40\n"
-        "account name=Car kind=asset amount=5000\n"
-        "account name=Bank kind=taxfree amount=300");
+    add(test::textBlock("engine/funding_scenarios.txt", "ChosenAccountHandsBackWhatItCannotCover"));
     const int car = account("Car").accountId;
     const int bank = account("Bank").accountId;
     atAge(45, 15);
@@ -109,20 +105,15 @@ TEST_F(Funding, ChosenAccountHandsBackWhatItCannotCover) {
     EXPECT_EQ(output.redFlags.withdrawalAccountDepleted.age, 45);
     EXPECT_EQ(withdrawFromAccount(context, 70, 4, car), 70.0f);
     EXPECT_EQ(account("Car").balance, 5000.0f);
-    EXPECT_EQ(lines(), (std::vector<std::string>{
-                           "      Withdrawal account Bank depleted $150.00 withdrawn from other "
-                           "accounts!",
-                           "      Withdrawal account Car depleted $70.00 withdrawn from other "
-                           "accounts!"}));
+    EXPECT_EQ(lines(), (test::linesOf(test::textBlock("engine/funding_texts.txt",
+                                                      "ChosenAccountHandsBackWhatItCannotCover"))));
 }
 
 // Three allocation members of 100, 5,000 and 5,000, equal shares from 65 over 1,000.
 struct Allocation : Funding {
     void SetUp() override {
-        add("account name=M1 amount=100 allocation=1\n"
-            "account name=M2 amount=5000 allocation=1\n"
-            "account name=M3 amount=5000 allocation=1\n"
-            "allocation start=65 minimum=1000 mode=2");
+        add(test::textBlock("engine/funding_scenarios.txt",
+                            "ChosenAccountHandsBackWhatItCannotCover 2"));
     }
     float balance(int i) const {
         return scenario.accounts.accounts[static_cast<std::size_t>(i)].balance;

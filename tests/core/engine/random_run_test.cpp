@@ -24,10 +24,8 @@ struct RandomRun : ::testing::Test, test::EngineFixture {
 };
 
 TEST_F(RandomRun, GroupRatesAreShownOncePerGroupAndSummedUp) {
-    add("account name=A amount=1000 rate=5 group=1\n"
-        "account name=B kind=taxfree amount=1000 rate=5 group=1\n"
-        "account name=C kind=retirement amount=1000 rate=5 group=0\n"
-        "account name=Empty kind=retirement rate=5 group=2");
+    add(test::textBlock("engine/random_run_scenarios.txt",
+                        "GroupRatesAreShownOncePerGroupAndSummedUp"));
     switches.randomGroupRates = true;
     ASSERT_EQ(run(), 1);
     EXPECT_EQ(count("  Uniform random group rates in effect."), 4);

@@ -78,9 +78,8 @@ TEST(RunTables, ImpossibleAgesAreRefusedAndLeaveTheResults) {
 
 TEST(RunTables, TotalsInsideOneDollarSnapToZero) {
     Sim r;
-    r.add("header start=50 end=51\n"
-          "account name=Bank kind=taxfree amount=0.4 rate=200\n"
-          "account name=Car kind=asset amount=-0.7");
+    r.add(
+        test::textBlock("engine/run_simulation_scenarios.txt", "TotalsInsideOneDollarSnapToZero"));
     ASSERT_EQ(r.run(), 1);
     EXPECT_TRUE(r.shownLines()[0].ends_with("\t          $0.00"));
     EXPECT_EQ(r.output.tables.ageTotal(AgeTotal::TaxFree, 50), 0.0f);
@@ -93,9 +92,7 @@ TEST(RunTables, TotalsInsideOneDollarSnapToZero) {
 
 TEST(RunTables, RateChangesLastOnlyForTheRun) {
     Sim r;
-    r.add("header start=60 end=62 inflation=0\n"
-          "account name=Bank kind=taxfree rate=4\n"
-          "rates name=Change age=61 tax=20 inflation=10 account=Bank rate=6");
+    r.add(test::textBlock("engine/run_simulation_scenarios.txt", "RateChangesLastOnlyForTheRun"));
     ASSERT_EQ(r.run(), 1);
     EXPECT_EQ(r.scenario.header.inflationRate, 0.0f);
     EXPECT_EQ(r.scenario.header.taxRate, 15.0f);
@@ -135,9 +132,8 @@ TEST(Birthday, CountsDaysOnA365DayCalendar) {
 TEST(RunSchedule, SavedResultsStartWithTheDescriptionAndKeepTheRules) {
     for (const bool saving : {true, false}) {
         Sim r;
-        r.add("header start=60 end=61\n"
-              "account name=Savings amount=1000\n"
-              "deposit name=Gift start=61 once=1 amount=10 to=Savings");
+        r.add(test::textBlock("engine/run_simulation_scenarios.txt",
+                              "SavedResultsStartWithTheDescriptionAndKeepTheRules"));
         r.switches.saveRunInProgress = saving;
         std::ostringstream file;
         ASSERT_EQ(r.deriveAndRunTo(file), 1);
@@ -155,9 +151,8 @@ TEST(RunSchedule, SavedResultsStartWithTheDescriptionAndKeepTheRules) {
 
 TEST(RunSchedule, ACardPaidOffBeforeTheScenarioLeavesNoNegativeDebt) {
     Sim r;
-    r.add("header start=50 end=51\n"
-          "account name=Bank amount=5000\n"
-          "card name=Visa start=48 payoff=49 balance=1000 payment=100 from=Bank");
+    r.add(test::textBlock("engine/run_simulation_scenarios.txt",
+                          "ACardPaidOffBeforeTheScenarioLeavesNoNegativeDebt"));
     ASSERT_EQ(r.run(), 1);
     EXPECT_EQ(r.output.tables.ageTotal(AgeTotal::Liabilities, 50), 0.0f);
     EXPECT_EQ(r.output.tables.years[0].netWorth, r.output.tables.years[0].investment);
@@ -165,9 +160,8 @@ TEST(RunSchedule, ACardPaidOffBeforeTheScenarioLeavesNoNegativeDebt) {
 
 TEST(RunSchedule, GoToFindsTheTotalsLineNotAnEventNamedWithAPoint) {
     Sim r;
-    r.add("header start=60 end=61\n"
-          "account name=Bank amount=5000\n"
-          "deposit name=A.B start=60 once=1 amount=10 to=Bank");
+    r.add(test::textBlock("engine/run_simulation_scenarios.txt",
+                          "GoToFindsTheTotalsLineNotAnEventNamedWithAPoint"));
     ASSERT_EQ(r.run(), 1);
     EXPECT_EQ(r.shownLines()[2], "  A.B - Deposit $10.00 to Bank");
     EXPECT_EQ(r.output.schedule.ageToLine[60], 0);

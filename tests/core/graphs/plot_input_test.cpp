@@ -121,14 +121,8 @@ TEST(ScenarioComparison, LaysScenariosOverEachOtherByAge) {
     }
     const Comparison comparison =
         compareScenarios({{"a.tvp", &first}, {"b, copy.tvp", &second}}, kNetWorthField);
-    EXPECT_EQ(comparisonCsv(comparison), "Age,a.tvp,\"b, copy.tvp\",\"b, copy.tvp - a.tvp\"\n"
-                                         "60,150000.00,,\n"
-                                         "61,160000.00,,\n"
-                                         "62,170000.00,155000.00,-15000.00\n"
-                                         "63,180000.00,165000.00,-15000.00\n"
-                                         "64,190000.00,175000.00,-15000.00\n"
-                                         "65,,185000.00,\n"
-                                         "66,,195000.00,\n");
+    EXPECT_EQ(comparisonCsv(comparison),
+              test::textBlock("graphs/plot_input.txt", "net worth comparison"));
     EXPECT_EQ(comparedFieldName(kNetWorthField), "Net Worth");
     EXPECT_EQ(comparedFieldName(11), "Total Outgoing");
     EXPECT_EQ(comparedFieldName(20), "");

@@ -1,4 +1,5 @@
 #include "graphs/save_graphs.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -17,15 +18,10 @@ using test::TempDir;
 using test::writeText;
 
 const std::string kHeader = "1\nFile: plan.ret\nDate: 03/14/2024\nTime: 09:05:00\n";
-const std::string kTwoYears = "2\n"
-                              "Savings\nHouse\n"
-                              "10000.50\n250000.00\n"
-                              "65.0 1.00 2.00 3.00 4.00 5.00 6.00 7.00 8.00\n"
-                              "9000.25\n255000.00\n"
-                              "66.0 1.00 2.00 3.00 4.00 5.00 6.00 7.00 8.00\n"
-                              "Stocks\n\nBonds\n\n\n\n\n\n\nCash\n"
-                              "3\n0\n"
-                              "Done\n";
+// The part of a plot file after its header and year count.
+std::string twoYears() {
+    return test::textBlock("graphs/save_graphs_texts.txt", "two years");
+}
 
 class SaveGraphs : public ::testing::Test {
 protected:
@@ -38,14 +34,13 @@ protected:
 
     void expectOnlyMessage(const std::string& text, const std::string& title) const {
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, text);
-        EXPECT_EQ(dialogs.shown[0].title, title);
+        EXPECT_EQ(dialogs.transcript(), title + "|" + text);
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
     }
 };
 
 TEST_F(SaveGraphs, CompletePlotFileIsCopiedByteForByte) {
-    const std::string plot = kHeader + "2.00\n" + kTwoYears;
+    const std::string plot = kHeader + "2.00\n" + twoYears();
     writePlot(plot);
     EXPECT_TRUE(save("mine.tvp"));
     EXPECT_TRUE(dialogs.shown.empty());
@@ -54,11 +49,11 @@ TEST_F(SaveGraphs, CompletePlotFileIsCopiedByteForByte) {
 }
 
 TEST_F(SaveGraphs, ExistingPlotinfNamesAreRefused) {
-    writePlot(kHeader + "2.00\n" + kTwoYears);
+    writePlot(kHeader + "2.00\n" + twoYears());
     EXPECT_FALSE(save("plotinf01.tmp"));
     expectOnlyMessage("Cannot overwrite the system file plotinf. \nChoose another file name.",
                       "FILE WARNING");
-    EXPECT_EQ(readText(dir / "plotinf01.tmp"), kHeader + "2.00\n" + kTwoYears);
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"), kHeader + "2.00\n" + twoYears());
 
     dialogs.shown.clear();
     writeText(dir / "plotinf-old.tvp", "keep");
@@ -72,7 +67,7 @@ TEST_F(SaveGraphs, ExistingPlotinfNamesAreRefused) {
     EXPECT_FALSE(save("link.tvp"));
     expectOnlyMessage("Cannot overwrite the system file plotinf. \nChoose another file name.",
                       "FILE WARNING");
-    EXPECT_EQ(readText(dir / "plotinf01.tmp"), kHeader + "2.00\n" + kTwoYears);
+    EXPECT_EQ(readText(dir / "plotinf01.tmp"), kHeader + "2.00\n" + twoYears());
 
     // A new file may take the name: only existing files are protected.
     dialogs.shown.clear();
@@ -81,7 +76,7 @@ TEST_F(SaveGraphs, ExistingPlotinfNamesAreRefused) {
 }
 
 TEST_F(SaveGraphs, OverwriteAnsweredNoLeavesTheFile) {
-    writePlot(kHeader + "2.00\n" + kTwoYears);
+    writePlot(kHeader + "2.00\n" + twoYears());
     writeText(dir / "old.tvp", "earlier graphs\n");
     dialogs.answers.push_back(Answer::No);
     EXPECT_FALSE(save("old.tvp"));
@@ -92,18 +87,18 @@ TEST_F(SaveGraphs, OverwriteAnsweredNoLeavesTheFile) {
 
     dialogs.answers.push_back(Answer::Yes);
     EXPECT_TRUE(save("old.tvp"));
-    EXPECT_EQ(readText(dir / "old.tvp"), kHeader + "2.00\n" + kTwoYears);
+    EXPECT_EQ(readText(dir / "old.tvp"), kHeader + "2.00\n" + twoYears());
 }
 
 TEST_F(SaveGraphs, HundredYearsAreRefusedAfterTheHeaderLines) {
-    writePlot(kHeader + "100.00\n" + kTwoYears);
+    writePlot(kHeader + "100.00\n" + twoYears());
     EXPECT_FALSE(save("long.tvp"));
     expectOnlyMessage("Problem saving graphs.\nPlease try again.", "FILE ERROR");
     // Nothing is written: no half graph file.
     EXPECT_FALSE(std::filesystem::exists(dir / "long.tvp"));
 
     dialogs.shown.clear();
-    writePlot(kHeader + "-1.00\n" + kTwoYears);
+    writePlot(kHeader + "-1.00\n" + twoYears());
     EXPECT_FALSE(save("negative.tvp"));
     EXPECT_EQ(dialogs.shown.size(), 1u);
 }
@@ -111,10 +106,10 @@ TEST_F(SaveGraphs, HundredYearsAreRefusedAfterTheHeaderLines) {
 TEST_F(SaveGraphs, NinetyNineYearsAreAcceptedWithTheFractionCut) {
     // The count is cut to 99. The trailer is then read as further years until its "Done",
     // so the copy still ends exactly like the plot file.
-    writePlot(kHeader + "99.99\n" + kTwoYears);
+    writePlot(kHeader + "99.99\n" + twoYears());
     EXPECT_TRUE(save("many.tvp"));
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(readText(dir / "many.tvp"), kHeader + "99.99\n" + kTwoYears);
+    EXPECT_EQ(readText(dir / "many.tvp"), kHeader + "99.99\n" + twoYears());
 }
 
 TEST_F(SaveGraphs, EarlyDoneEndsTheCopyThere) {
@@ -138,14 +133,14 @@ TEST_F(SaveGraphs, AnEndOfFileWithoutDoneStillClosesTheCopy) {
 TEST_F(SaveGraphs, LinesAreReadIn264CharacterPieces) {
     // 262 characters and the newline fit one read; the copy is whole.
     const std::string fits =
-        "1\n" + std::string(262, 'x') + "\nDate: d\nTime: t\n2.00\n" + kTwoYears;
+        "1\n" + std::string(262, 'x') + "\nDate: d\nTime: t\n2.00\n" + twoYears();
     writePlot(fits);
     EXPECT_TRUE(save("fits.tvp"));
     EXPECT_EQ(readText(dir / "fits.tvp"), fits);
 
     // One more character leaves the newline for the next read, so the line that should
     // hold the year count is the time.
-    writePlot("1\n" + std::string(263, 'x') + "\nDate: d\nTime: t\n2.00\n" + kTwoYears);
+    writePlot("1\n" + std::string(263, 'x') + "\nDate: d\nTime: t\n2.00\n" + twoYears());
     EXPECT_FALSE(save("split.tvp"));
     expectOnlyMessage("Problem saving graphs.\nPlease try again.", "FILE ERROR");
 }
@@ -181,7 +176,7 @@ TEST_F(SaveGraphs, MissingPlotFileOrFolderAreReported) {
     expectOnlyMessage("Cannot open plotinf for reading!", "FILE ERROR");
 
     dialogs.shown.clear();
-    writePlot(kHeader + "2.00\n" + kTwoYears);
+    writePlot(kHeader + "2.00\n" + twoYears());
     EXPECT_FALSE(save("no folder/x.tvp"));
     expectOnlyMessage("Cannot open file!\n" + (dir / "no folder/x.tvp").string() +
                           ": No such file or directory",

@@ -1,6 +1,7 @@
 #include "model/accounts_file.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -20,9 +21,8 @@ struct AccountsFile : ::testing::Test {
 
     void SetUp() override {
         resetScenario(scenario);
-        test::ScenarioBuilder(scenario).add("account name=Savings id=5\n"
-                                            "account name=ira id=2\n"
-                                            "account name=Brokerage id=9 rmd=1");
+        test::ScenarioBuilder(scenario).add(
+            test::textBlock("model/accounts_file_scenarios.txt", "scenario"));
         scenario.slots.penaltyAge[1] = 62.0f;
     }
 

@@ -1,5 +1,6 @@
 #include "model/sample_scenario.h"
 #include "model/scenario_check.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 
 #include <gtest/gtest.h>
@@ -18,14 +19,7 @@ struct Damage {
 };
 
 TEST(ScenarioCheck, NamesTheFirstValueNoEditorWouldAccept) {
-    const std::string base = "header start=60 end=70\n"
-                             "account name=Bank amount=1000 rate=5\n"
-                             "deposit name=Salary start=60 end=65 amount=5000 to=Bank\n"
-                             "mortgage name=Home start=61 payoff=90 amount=200000 down=20000 "
-                             "rate=6 years=30\n"
-                             "budget number=2 name=Living start=60 end=70 from=Bank\n"
-                             "item name=Food amount=6000 apply=2\n"
-                             "item name=Rent amount=12000\n";
+    const std::string base = test::textBlock("model/scenario_check_scenarios.txt", "base");
     const auto event = [](Scenario& s, int i) -> EventRecord& {
         return s.events[static_cast<std::size_t>(i)];
     };

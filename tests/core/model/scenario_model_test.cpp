@@ -5,6 +5,7 @@
 #include "model/scenario_reset.h"
 #include "model/slot_repair.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 
 #include <gtest/gtest.h>
@@ -103,9 +104,8 @@ TEST(ClearEvent, EmptiesTheRecordButKeepsListLineAndSold) {
 }
 
 TEST(AccountLookup, FindsOnlyUsedAccountsById) {
-    Scenario s = test::makeScenario("account name=Broker id=7\n"
-                                    "account name=IRA id=3\n"
-                                    "account name=Again id=3");
+    Scenario s = test::makeScenario(
+        test::textBlock("model/scenario_model_scenarios.txt", "FindsOnlyUsedAccountsById"));
     s.accounts.accounts[5].accountId = 11; // beyond accountCount: not used
     s.accounts.accounts[1].accountId = 0xFFFF;
     EXPECT_EQ(findAccountIndex(s.accounts, 7), 0);
@@ -207,10 +207,8 @@ TEST(EventOrder, SortsAreStableAndNamesCompareAsUnsignedCStrings) {
 }
 
 TEST(DeriveTotals, SumsAndAveragesByKindWithZeroForMissingKinds) {
-    Scenario s = test::makeScenario("account name=A amount=1000 rate=5\n"
-                                    "account name=B amount=500 rate=8\n"
-                                    "account name=C kind=retirement amount=2500.5 rate=7\n"
-                                    "account name=D kind=equity amount=100000 rate=3");
+    Scenario s = test::makeScenario(test::textBlock(
+        "model/scenario_model_scenarios.txt", "SumsAndAveragesByKindWithZeroForMissingKinds"));
     s.accounts.accounts[0].balance = 1.0f;
     s.accounts.accounts[0].currentRate = 0.0f;
     s.header.reserved2 = 5;
@@ -271,10 +269,8 @@ TEST(ResetRunFields, ClearsRunStateByEventType) {
 }
 
 TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {
-    Scenario s = test::makeScenario("account name=bank amount=1 slot=30\n"
-                                    "account name=_misc amount=2 slot=31\n"
-                                    "account name=Apple amount=3 slot=32\n"
-                                    "account name=BANK amount=4 slot=33");
+    Scenario s = test::makeScenario(test::textBlock("model/scenario_model_scenarios.txt",
+                                                    "ByNameIgnoresCaseAndMovesSlotsWithRecords"));
     sortAccounts(s, AccountSortKey::Name, true);
     // Equal names keep their order; '_' sorts after letters.
     EXPECT_EQ(accountNames(s), (std::vector<std::string>{"Apple", "bank", "BANK", "_misc"}));
@@ -287,9 +283,8 @@ TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {
 }
 
 TEST(AccountSort, ByAccessOrderAndBySlotValues) {
-    Scenario s = test::makeScenario("account name=X order=b2 rmd=1\n"
-                                    "account name=Y order=A9\n"
-                                    "account name=Z order=B1 rmd=2");
+    Scenario s = test::makeScenario(
+        test::textBlock("model/scenario_model_scenarios.txt", "ByAccessOrderAndBySlotValues"));
     s.slots.rmdTable[1] = 39; // only the tens digit counts
     s.slots.rmdTable[2] = 21;
     sortAccounts(s, AccountSortKey::AccessOrder, true);

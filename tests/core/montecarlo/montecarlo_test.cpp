@@ -1,6 +1,7 @@
 #include "model/sample_scenario.h"
 #include "montecarlo/monte_carlo.h"
 #include "montecarlo/result_text.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
@@ -53,20 +54,8 @@ TEST(MonteCarlo, SummaryOfAHandMadeSetOfTrials) {
     EXPECT_EQ(result.liquid, (std::vector<Bands>{{1, 1, 2, 3, 4}, {1, 1, 2, 3, 4}}));
     EXPECT_EQ(result.finalNetWorth(), (Bands{-50, -50, 10, 20, 30}));
     EXPECT_EQ(summaryLines(result),
-              (std::vector<std::string>{"Trials: 4", "Seed: 7", "Success: 25.00% (1 of 4)",
-                                        "Penalty paid: 25.00%, median first age 60",
-                                        "Liquid accounts depleted: 75.00%, median first age 84",
-                                        "Transfers not completed: 25.00%, median first age 70",
-                                        "Net worth negative: 25.00%, median first age 90",
-                                        "Age\tP5\tP25\tP50\tP75\tP95",
-                                        "45.0\t100.00\t100.00\t200.00\t300.00\t400.00",
-                                        "46.0\t-50.00\t-50.00\t10.00\t20.00\t30.00"}));
-    EXPECT_EQ(bandsCsv(result),
-              "Age,Net worth P5,Net worth P25,Net worth P50,Net worth P75,Net worth P95,"
-              "Liquid savings P5,Liquid savings P25,Liquid savings P50,Liquid savings P75,"
-              "Liquid savings P95\n"
-              "45.0,100.00,100.00,200.00,300.00,400.00,1.00,1.00,2.00,3.00,4.00\n"
-              "46.0,-50.00,-50.00,10.00,20.00,30.00,1.00,1.00,2.00,3.00,4.00\n");
+              test::linesOf(test::textBlock("montecarlo/summary.txt", "summary lines")));
+    EXPECT_EQ(bandsCsv(result), test::textBlock("montecarlo/summary.txt", "bands csv"));
     result.trials = 10000;
     result.successes = 9340;
     EXPECT_EQ(successLine(result), "Success: 93.40% (9,340 of 10,000)");

@@ -1,4 +1,5 @@
 #include "reports/event_reports.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -11,46 +12,25 @@ constexpr const char* kRule = "---------------------------\n\n";
 
 // Two same-named incoming amounts at 45, an outgoing event named like an incoming one, an
 // unknown code, names that look like an end marker and a rule, an age past the table.
-constexpr const char* kEventLog = " 45.0\tSalary\t2\t    100.00\n"
-                                  " 45.0\tRent\t6\t     40.00\n"
-                                  " 45.0\tSalary\t2\t     50.25\n"
-                                  " 45.0\tSalary\t6\t     10.00\n"
-                                  " 45.0\tOdd\t3\t     99.00\n"
-                                  " 46.0\tDooone Fund\t2\t      5.00\n"
-                                  " 46.0\tSale ----- 2030\t6\t      7.00\n"
-                                  "150.0\tSalary\t2\t      1.00\n"
-                                  " 47.0\tSalary\t2\t      1.00\n"
-                                  "Dooone\n"
-                                  " 48.0\tSalary\t2\t      1.00\n";
+std::string eventLog() {
+    return textBlock("reports/event_reports.txt", "event log");
+}
 
-constexpr const char* kWorkText = " 45.0\tTotal Incoming Events\t2\t       150.25\n"
-                                  " 45.0\tTotal Outgoing Events\t6\t        50.00\n"
-                                  " 45.0\tSalary\t2\t    100.00\n"
-                                  " 45.0\tRent\t6\t     40.00\n"
-                                  " 45.0\tSalary\t2\t     50.25\n"
-                                  " 45.0\tSalary\t6\t     10.00\n"
-                                  " 46.0\tTotal Incoming Events\t2\t         5.00\n"
-                                  " 46.0\tTotal Outgoing Events\t6\t         7.00\n"
-                                  " 46.0\tDooone Fund\t2\t      5.00\n"
-                                  " 46.0\tSale ----- 2030\t6\t      7.00\n"
-                                  " 47.0\tTotal Incoming Events\t2\t         1.00\n"
-                                  " 47.0\tTotal Outgoing Events\t6\t         0.00\n"
-                                  " 47.0\tSalary\t2\t      1.00\n"
-                                  "Dooooone\n";
+std::string knownWorkText() {
+    return textBlock("reports/event_reports.txt", "work text");
+}
 
 TEST(EventWorkFile, PutsEachAgesTotalsBeforeItsFirstLine) {
-    EXPECT_EQ(eventWorkText(kEventLog), kWorkText);
+    EXPECT_EQ(eventWorkText(eventLog()), knownWorkText());
     EXPECT_EQ(eventWorkText(""), "Dooooone\n");
 
     TempDir dir;
     ScriptedDialogs dialogs;
     EXPECT_FALSE(writeEventWorkFile({dir.path(), dialogs, false}));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open bigfile.tmp");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
-    writeText(dir / "bigfile.tmp", kEventLog);
+    EXPECT_EQ(dialogs.transcript(), "FILE OPEN ERROR|Cannot open bigfile.tmp");
+    writeText(dir / "bigfile.tmp", eventLog());
     EXPECT_TRUE(writeEventWorkFile({dir.path(), dialogs, false}));
-    EXPECT_EQ(readText(dir / "tmpfile.tmp"), kWorkText);
+    EXPECT_EQ(readText(dir / "tmpfile.tmp"), knownWorkText());
 }
 
 TEST(EventsReports, ColumnsAreEventsOfOneDirectionAndCellsSumSeveralAmounts) {
@@ -75,7 +55,7 @@ TEST(EventsReports, ColumnsAreEventsOfOneDirectionAndCellsSumSeveralAmounts) {
         TempDir dir;
         ScriptedDialogs dialogs;
         const PagesWritten pages =
-            writeEventsReportFrom(kWorkText, c.incoming, {dir.path(), dialogs, c.screen});
+            writeEventsReportFrom(knownWorkText(), c.incoming, {dir.path(), dialogs, c.screen});
         ASSERT_EQ(pages.count(), 1);
         EXPECT_EQ(readText(dir / pages.files[0]), c.expected);
     }
@@ -133,9 +113,7 @@ TEST(EventsReports, AMissingWorkFileIsTold) {
     ScriptedDialogs dialogs;
     const PagesWritten pages = writeEventsReport(true, {dir.path(), dialogs, false});
     EXPECT_TRUE(pages.failed);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Cannot open tmpfile.tmp");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
+    EXPECT_EQ(dialogs.transcript(), "FILE OPEN ERROR|Cannot open tmpfile.tmp");
 }
 
 } // namespace

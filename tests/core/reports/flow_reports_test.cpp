@@ -1,6 +1,7 @@
 #include "reports/account_flow_files.h"
 #include "reports/flow_report.h"
 #include "reports/selected_age_report.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -14,16 +15,7 @@ namespace {
 constexpr const char* kRule = "---------------------------\n\n";
 
 TEST(AccountFlowFiles, TakeTheAccountsFromTheIncomingFileAndSumEveryAmountLine) {
-    const std::string incoming = "3\nBank\nHome\nBank\n"
-                                 " 45.0\tBank\t     10.00\n"
-                                 " 45.5\tHome\t      1.25\n"
-                                 "  0.0\tHome\t      9.00\n"
-                                 " 46.0\t\t      3.00\n"
-                                 " 46.0\tHome\t\n"
-                                 " 46.0\tNobody\t      4.00\n"
-                                 "130.0\tHome\t      4.00\n"
-                                 "Dooone\n"
-                                 " 47.0\tHome\t      4.00\n";
+    const std::string incoming = textBlock("reports/flow_reports.txt", "incoming file");
     // The outgoing file holds amount lines only.
     const std::string outgoing = " 46.0\tHome\t      2.00\n 46.0\tHome\t      0.10\nDooone\n";
     const auto flows = std::make_unique<AccountFlows>(parseAccountFlows(incoming, outgoing));
@@ -141,22 +133,10 @@ TEST(SelectedAgeReport, ListsTheAccountsByKindAndByGroupWithSubtotals) {
     const PagesWritten pages =
         writeSelectedAgeReport(*flows, source, {50, true}, {dir.path(), dialogs, false});
     ASSERT_EQ(pages.files, (std::vector<std::string>{"rpage1", "rpage2"}));
-    EXPECT_EQ(
-        readText(dir / "rpage1"),
-        "Accounts\tIncoming\n------------------------------\n"
-        "Car\t        10.00\n\tSub Total -- Asset Accounts\t        10.00\n"
-        "Home\t         0.00\n\tSub Total -- Equity Accounts\t         0.00\n"
-        "Fund\t        20.50\n\tSub Total -- Investment Savings Accounts\t        20.50\n"
-        "IRA\t        30.25\n\tSub Total -- Retirement Savings Accounts\t        30.25\n"
-        "Odd\t         4.00\nGone\t         1.00\n\tSub Total -- Other Accounts\t         5.00\n"
-        "\tTotal\t        65.75\nDooone\n");
-    EXPECT_EQ(
-        readText(dir / "rpage2"),
-        "Accounts\tIncoming\n------------------------------\n"
-        "Fund\t        20.50\t\nIRA\t        30.25\t\n\tSub Total -- Growth Group\t        50.75\n"
-        "Car\t        10.00\t\nHome\t         0.00\t\n\tSub Total -- Things Group\t        10.00\n"
-        "Odd\t         4.00\t\nGone\t         1.00\t\n\tSub Total -- Other Group\t         5.00\n"
-        "\tTotal\t        65.75\nDooone\n");
+    EXPECT_EQ(readText(dir / "rpage1"),
+              textBlock("reports/flow_reports.txt", "selected age rpage1"));
+    EXPECT_EQ(readText(dir / "rpage2"),
+              textBlock("reports/flow_reports.txt", "selected age rpage2"));
 
     const PagesWritten outgoing =
         writeSelectedAgeReport(*flows, source, {50, false}, {dir.path(), dialogs, false});

@@ -1,5 +1,6 @@
 #include "app/planner.h"
 #include "reports/account_flow_files.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -18,15 +19,8 @@ TEST(RunFlows, AreWhatTheRunFilesShow) {
     ScriptedDialogs dialogs;
     const FixedClock clock(LocalDateTime{2026, 12, 6, 10, 0, 0});
     Planner planner(dir.path(), dialogs, clock);
-    planner.scenario() = makeScenario(R"(
-        header start=50 end=80 tax=20 inflation=3
-        account name=Savings kind=investment amount=50000 rate=5 order=A
-        account name=IRA kind=retirement amount=80000 rate=6 order=B
-        account name=Boat kind=asset amount=20000 rate=-10 order=C
-        account name=House kind=equity amount=200000 rate=3 order=D
-        deposit name=Pay start=50 end=64 amount=30000 to=IRA
-        withdrawal name=Living start=50 end=80 amount=20000 inflation=1 from=Savings
-    )");
+    planner.scenario() =
+        makeScenario(test::textBlock("reports/run_flows_scenarios.txt", "AreWhatTheRunFilesShow"));
     ASSERT_TRUE(planner.runWith({.runFiles = true}));
     const auto fromFiles = std::make_unique<AccountFlows>(
         parseAccountFlows(readText(dir / "infile.tmp"), readText(dir / "outfile.tmp")));

@@ -120,9 +120,7 @@ TEST(SchedulePages, AMissingPrintWorkFileIsTold) {
     TempDir dir;
     ScriptedDialogs dialogs;
     EXPECT_TRUE(writeSchedulePagesFromFile({dir.path(), dialogs, false}).failed);
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "ptmpsch.dat");
-    EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
+    EXPECT_EQ(dialogs.transcript(), "FILE OPEN ERROR|ptmpsch.dat");
 }
 
 } // namespace

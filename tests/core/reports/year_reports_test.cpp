@@ -1,6 +1,7 @@
 #include "model/text_field.h"
 #include "reports/year_reports.h"
 #include "results/run_output.h"
+#include "support/case_file.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -60,45 +61,27 @@ ReportSource sourceOf(const ResultTables& tables, int accounts) {
 }
 
 TEST(YearReports, ListEveryShownYearButTheLastWithTheColumnsOfTheirKind) {
-    struct Case {
-        YearReport kind;
-        std::string header;
-        std::string firstRow;
-        std::string lastRow;
-    };
-    const std::vector<Case> cases = {
-        {YearReport::NetWorth,
-         " Age\tNet Worth\tInvestment Accounts\tTax-Free Accounts\tRetirement Accounts\tAsset "
-         "Accounts\tEquity Accounts\tLiabilities\n",
-         " 60.0\t         6.00\t         1.00\t         2.00\t         3.00\t         4.00\t"
-         "         5.00\t         7.25\n",
-         " 61.0\t       106.00\t       101.00\t       102.00\t       103.00\t       104.00\t"
-         "       105.00\t         8.25\n"},
-        {YearReport::Incoming,
-         " Age\tTotal Incoming\tDeposits\tInterest From Taxable\tInterest From Non "
-         "Taxable\tLoans\tAssets\tEquity\n",
-         " 60.0\t         7.00\t         8.00\t         9.00\t        10.00\t        16.00\t"
-         "        18.00\t        17.00\n",
-         " 61.0\t       107.00\t       108.00\t       109.00\t       110.00\t       116.00\t"
-         "       118.00\t       117.00\n"},
-        {YearReport::Outgoing,
-         " Age\t Total Outgoing\tWithdrawals\tInterest\tLoan/Mortgage\tTaxes\tPenalties\n",
-         " 60.0\t        11.00\t        12.00\t        14.00\t        19.00\t        13.00\t"
-         "        15.00\n",
-         " 61.0\t       111.00\t       112.00\t       114.00\t       119.00\t       113.00\t"
-         "       115.00\n"},
+    // The header, the first and the last row of each report.
+    const std::pair<YearReport, const char*> cases[] = {
+        {YearReport::NetWorth, "net worth"},
+        {YearReport::Incoming, "incoming"},
+        {YearReport::Outgoing, "outgoing"},
     };
     const auto tables = numberedTables(3, 0);
-    for (const Case& c : cases) {
+    for (const auto& [kind, name] : cases) {
+        const std::string known = textBlock("reports/year_reports_texts.txt",
+                                            name + std::string(": header, first and last row"));
+        const std::string header = known.substr(0, known.find('\n') + 1);
+        const std::string rows = known.substr(header.size());
         TempDir dir;
         ScriptedDialogs dialogs;
         const ReportSource source = sourceOf(*tables, 0);
-        const PagesWritten print = writeYearReport(c.kind, source, {dir.path(), dialogs, false});
+        const PagesWritten print = writeYearReport(kind, source, {dir.path(), dialogs, false});
         ASSERT_EQ(print.files, std::vector<std::string>{"rpage1"});
-        EXPECT_EQ(readText(dir / "rpage1"), c.header + kRule + c.firstRow + c.lastRow + "Dooooone");
-        const PagesWritten screen = writeYearReport(c.kind, source, {dir.path(), dialogs, true});
+        EXPECT_EQ(readText(dir / "rpage1"), header + kRule + rows + "Dooooone");
+        const PagesWritten screen = writeYearReport(kind, source, {dir.path(), dialogs, true});
         ASSERT_EQ(screen.files, std::vector<std::string>{"spage1"});
-        EXPECT_EQ(readText(dir / "spage1"), c.header + c.firstRow + c.lastRow + "Dooooone");
+        EXPECT_EQ(readText(dir / "spage1"), header + rows + "Dooooone");
     }
 }
 
@@ -169,13 +152,9 @@ TEST(GroupReport, ListsGroupsNamedLongerThanOneCharacterWithTheirAccountsSums) {
 }
 
 TEST(ReportSource, KindsAndGroupsOnlyOfAccountsInRangeThatStillMatchTheRun) {
-    Scenario scenario = makeScenario(R"(
-        header start=60 end=63
-        account name=Bank kind=taxfree amount=1 group=2
-        account name=Home kind=asset amount=1 group=9
-        account name=Odd kind=investment amount=1 group=0
-        account name=Later kind=equity amount=1 group=1
-    )");
+    Scenario scenario =
+        makeScenario(test::textBlock("reports/year_reports_scenarios.txt",
+                                     "KindsAndGroupsOnlyOfAccountsInRangeThatStillMatchTheRun"));
     scenario.accounts.accounts[2].kind = 7;
     scenario.accounts.accounts[2].group = 10;
     setFieldText(scenario.groups.groupNames[2], "Savings");

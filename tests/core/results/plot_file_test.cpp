@@ -64,11 +64,8 @@ TEST(PlotFile, NegativeAmountsAndFractionalYearsKeepCFormatting) {
     plot.flows({-1.0f});
     plot.trailer(GroupTable{}, none);
     EXPECT_EQ(readText(dir / "plotinf01.tmp"),
-              "0\na\nb\nc\n55.50\n0\n"
-              "-0.0 -1.50 -0.00 0.00 10000000.00 -2.25 -123456.78 "
-              "-1.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00\n"
-              "\n\n\n\n\n\n\n\n\n\n"
-              "Done\n");
+              test::textBlock("results/plot_file_texts.txt",
+                              "NegativeAmountsAndFractionalYearsKeepCFormatting"));
 }
 
 TEST(PlotFile, TrailerClosesTheFileAndANewRunStartsItAfresh) {

@@ -86,11 +86,8 @@ TEST_F(RunLogsFiles, FieldWidthsAreMinimumsAndNegativesKeepTheirSign) {
         logs.eventLine(1234.5f, "wider", 5, 1125899906842624.0f);
         logs.incomingLine(-0.04f, "tiny", -0.004f);
     }
-    EXPECT_EQ(bigfile(), " -2.5\tx\t-1\t        -0.50\n"
-                         " 30.8\trounded\t3\t         0.00\n"
-                         "100.0\twide age\t4\t  -1234567.00\n"
-                         "1234.5\twider\t5\t1125899906842624.00\n"
-                         "Dooone\n");
+    EXPECT_EQ(bigfile(), test::textBlock("results/run_logs_texts.txt",
+                                         "FieldWidthsAreMinimumsAndNegativesKeepTheirSign"));
     EXPECT_EQ(infile(), " -0.0\ttiny\t        -0.00\nDooone\n");
 }
 
