@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gui/editors/dialog_runner.h"
+#include "support/case_file.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -79,6 +80,25 @@ inline void pick(QDialog& dialog, const std::string& key, const std::string& nam
         const int index = picker->findText(QString::fromStdString(name));
         EXPECT_GE(index, 0) << key << " does not offer " << name;
         picker->setCurrentIndex(index);
+    }
+}
+
+// Plays a case's inputs on a dialog in their order: "key=text" types, "pick:key=name" chooses,
+// "tick:key" clicks a check box, "press:key" a button; "command" is the caller's.
+inline void play(QDialog& dialog, const KeyValues& steps) {
+    for (const auto& [key, value] : steps) {
+        const std::size_t colon = key.find(':');
+        const std::string verb = colon == std::string::npos ? "" : key.substr(0, colon);
+        const std::string name = key.substr(colon + 1);
+        if (verb == "pick") {
+            pick(dialog, name, value);
+        } else if (verb == "tick") {
+            tick(dialog, name);
+        } else if (verb == "press") {
+            press(dialog, name);
+        } else if (key != "command") {
+            type(dialog, key, value);
+        }
     }
 }
 
