@@ -2,12 +2,16 @@
 
 #include "gui/editors/dialog_runner.h"
 #include "support/case_file.h"
+#include "support/scripted_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -83,10 +87,27 @@ inline void pick(QDialog& dialog, const std::string& key, const std::string& nam
     }
 }
 
-// Plays a case's inputs on a dialog in their order: "key=text" types, "pick:key=name" chooses,
-// "tick:key" clicks a check box, "press:key" a button; "command" is the caller's.
-inline void play(QDialog& dialog, const KeyValues& steps) {
+inline std::string tableCell(QDialog& dialog, const std::string& at) {
+    auto* table = control<QTableView>(dialog, "table");
+    const std::size_t comma = at.find(',');
+    return table == nullptr
+               ? std::string()
+               : table->model()
+                     ->index(std::stoi(at.substr(0, comma)), std::stoi(at.substr(comma + 1)))
+                     .data()
+                     .toString()
+                     .toStdString();
+}
+
+// Plays a case's steps on a dialog in their order. Actions: "key=text" types, "pick:key=name"
+// chooses, "tick:key" clicks a check box, "radio:key" checks a radio button, "spin:key=n" sets
+// an up-down control, "press:key" presses a button. Checks: "shown:key=text" (trimmed),
+// "raw:key=text", "cell:row,column=text" and "rows=n" or "min-rows=n" of the dialog's table,
+// "focus=key" and "boxes=TITLE|text" (the message boxes so far, one a line). "command" and "dialog"
+// name what opens it.
+inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs* boxes = nullptr) {
     for (const auto& [key, value] : steps) {
+        SCOPED_TRACE(key);
         const std::size_t colon = key.find(':');
         const std::string verb = colon == std::string::npos ? "" : key.substr(0, colon);
         const std::string name = key.substr(colon + 1);
@@ -94,11 +115,43 @@ inline void play(QDialog& dialog, const KeyValues& steps) {
             pick(dialog, name, value);
         } else if (verb == "tick") {
             tick(dialog, name);
+        } else if (verb == "radio") {
+            control<QRadioButton>(dialog, name)->setChecked(true);
+        } else if (verb == "spin") {
+            control<QSpinBox>(dialog, name)->setValue(std::stoi(value));
         } else if (verb == "press") {
             press(dialog, name);
-        } else if (key != "command") {
+        } else if (verb == "shown") {
+            EXPECT_EQ(shown(dialog, name), value);
+        } else if (verb == "raw") {
+            EXPECT_EQ(control<QLineEdit>(dialog, name)->text().toStdString(), value);
+        } else if (verb == "cell") {
+            EXPECT_EQ(tableCell(dialog, name), value);
+        } else if (key == "rows" || key == "min-rows") {
+            const int rows = control<QTableView>(dialog, "table")->model()->rowCount();
+            EXPECT_TRUE(key == "rows" ? rows == std::stoi(value) : rows >= std::stoi(value))
+                << rows;
+        } else if (key == "focus") {
+            ASSERT_NE(dialog.focusWidget(), nullptr);
+            EXPECT_EQ(dialog.focusWidget()->objectName().toStdString(), value);
+        } else if (key == "boxes") {
+            ASSERT_NE(boxes, nullptr);
+            EXPECT_EQ(boxes->transcript(), value);
+        } else if (key != "command" && key != "dialog") {
             type(dialog, key, value);
         }
+    }
+}
+
+// Scripts the dialogs from the lines of a file under tests/data whose word is `session`: each
+// names its dialog and the steps played on it.
+inline void scriptSession(EditorScript& script, const std::string& file, const std::string& session,
+                          const ScriptedDialogs& boxes) {
+    for (const CaseLine& c : readCases(file, session)) {
+        script.on(c.input("dialog"), [c, &boxes](QDialog& dialog) {
+            SCOPED_TRACE(c.where);
+            play(dialog, c.inputs, &boxes);
+        });
     }
 }
 
