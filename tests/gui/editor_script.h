@@ -15,8 +15,10 @@
 
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,9 +103,10 @@ inline std::string tableCell(QDialog& dialog, const std::string& at) {
 
 // Plays a case's steps on a dialog in their order. Actions: "key=text" types, "pick:key=name"
 // chooses, "tick:key" clicks a check box, "radio:key" checks a radio button, "spin:key=n" sets
-// an up-down control, "press:key" presses a button. Checks: "shown:key=text" (trimmed),
-// "raw:key=text", "cell:row,column=text" and "rows=n" or "min-rows=n" of the dialog's table,
-// "focus=key" and "boxes=TITLE|text" (the message boxes so far, one a line). "command" and "dialog"
+// an up-down control, "press:key" presses a button, "accept" accepts. Checks: "shown:key=text"
+// (trimmed), "raw:key=text", "enabled:key=yes|no", "checked:key=yes|no", "title=text",
+// "open=yes|no", "focus=key", "boxes=TITLE|text" (the message boxes so far, one a line), and
+// of the dialog's table "cell:row,column=text", "rows=n", "min-rows=n". "command" and "dialog"
 // name what opens it.
 inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs* boxes = nullptr) {
     for (const auto& [key, value] : steps) {
@@ -131,6 +134,16 @@ inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs*
             const int rows = control<QTableView>(dialog, "table")->model()->rowCount();
             EXPECT_TRUE(key == "rows" ? rows == std::stoi(value) : rows >= std::stoi(value))
                 << rows;
+        } else if (verb == "enabled") {
+            EXPECT_EQ(control<QWidget>(dialog, name)->isEnabled() ? "yes" : "no", value);
+        } else if (verb == "checked") {
+            EXPECT_EQ(control<QAbstractButton>(dialog, name)->isChecked() ? "yes" : "no", value);
+        } else if (key == "title") {
+            EXPECT_EQ(dialog.windowTitle().toStdString(), value);
+        } else if (key == "open") {
+            EXPECT_EQ(dialog.isVisible() ? "yes" : "no", value);
+        } else if (key == "accept") {
+            dialog.accept();
         } else if (key == "focus") {
             ASSERT_NE(dialog.focusWidget(), nullptr);
             EXPECT_EQ(dialog.focusWidget()->objectName().toStdString(), value);
@@ -147,8 +160,18 @@ inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs*
 // names its dialog and the steps played on it.
 inline void scriptSession(EditorScript& script, const std::string& file, const std::string& session,
                           const ScriptedDialogs& boxes) {
+    // A dialog named on several lines plays them at its successive openings.
+    std::map<std::string, std::shared_ptr<std::deque<CaseLine>>> lines;
     for (const CaseLine& c : readCases(file, session)) {
-        script.on(c.input("dialog"), [c, &boxes](QDialog& dialog) {
+        auto& queue = lines[c.input("dialog")];
+        queue = queue ? queue : std::make_shared<std::deque<CaseLine>>();
+        queue->push_back(c);
+    }
+    for (const auto& [name, queue] : lines) {
+        script.on(name, [queue, &boxes](QDialog& dialog) {
+            ASSERT_FALSE(queue->empty()) << "opened once more than scripted";
+            const CaseLine c = queue->front();
+            queue->pop_front();
             SCOPED_TRACE(c.where);
             play(dialog, c.inputs, &boxes);
         });
