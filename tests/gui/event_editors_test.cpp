@@ -271,11 +271,7 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
     };
 
     // A double-click on the second line of a block edits its event.
-    script.on("withdrawalDialog", [](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "description"), "Living expenses");
-        type(dialog, "amount", "5000");
-        press(dialog, "okButton");
-    });
+    scriptSession(script, "gui/sessions.txt", "scenario-page", dialogs);
     QListView* list = select(lineOf("Living expenses") + 1);
     const QRect rect = list->visualRect(list->currentIndex());
     // A double-click is a click and then a second press.
@@ -294,13 +290,11 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
 
     // Copy with OK keeps both; with Cancel the copy goes.
     const int events = planner.scenario().liveEventCount;
-    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "okButton"); });
     select(lineOf("Living expenses"));
     click("copyButton");
     EXPECT_EQ(count("Living expenses"), 2);
     EXPECT_EQ(planner.scenario().liveEventCount, events + 1);
     const Snapshot copied(planner.scenario());
-    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "cancelButton"); });
     select(lineOf("Living expenses"));
     click("copyButton");
     EXPECT_TRUE(Snapshot(planner.scenario()) == copied);
@@ -402,14 +396,7 @@ TEST_F(EventEditorsTest, AddEventOpensOnceAndLaunchesTheEditors) {
     window->handleCommand(gui::command::Deposit);
     EXPECT_TRUE(script.opened.empty());
 
-    script.on("incomeDialog", [](QDialog& dialog) {
-        type(dialog, "description", "Bonus");
-        type(dialog, "start-age", "50");
-        type(dialog, "end-age", "50");
-        type(dialog, "amount", "3000");
-        pick(dialog, "deposit-to", "Brokerage Account");
-        press(dialog, "okButton");
-    });
+    scriptSession(script, "gui/sessions.txt", "add-event", dialogs);
     addEvent->findChild<QPushButton*>(QStringLiteral("depositButton"))->click();
     settle();
     EXPECT_EQ(script.opened, std::vector<std::string>{"incomeDialog"});
@@ -425,43 +412,13 @@ TEST_F(EventEditorsTest, AddEventOpensOnceAndLaunchesTheEditors) {
 // The payoff calculator shows the card's figures and never touches the scenario; its inputs
 // are there again at the next opening.
 TEST_F(EventEditorsTest, TheCardPayoffCalculatorStoresNothing) {
-    struct Case {
-        const char* payment;
-        const char* years;
-        const char* months;
-        const char* interest;
-    };
-    // 1,000 at 18 % paying 600: one month; paying 10 never ends (100 years of 12 months).
-    const Case cases[] = {{"600", "0.08", "1", "14.79"}, {"10", "100.00", "1200", ""}};
     const Snapshot before(planner.scenario());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.payment);
-        std::vector<std::string> seen;
-        script.on("cardPayoffDialog", [&](QDialog& dialog) {
-            EXPECT_FALSE(control<QLineEdit>(dialog, "company")->isEnabled());
-            EXPECT_FALSE(control<QComboBox>(dialog, "payments-account")->isEnabled());
-            type(dialog, "balance", "1000");
-            type(dialog, "rate", "18");
-            type(dialog, "monthly-payments", c.payment);
-            type(dialog, "monthly-purchases", "0");
-            press(dialog, "calculate");
-            seen = {shown(dialog, "years"), shown(dialog, "months"),
-                    shown(dialog, "total-interest")};
-            press(dialog, "okButton");
-        });
+    scriptSession(script, "gui/sessions.txt", "card-payoff", dialogs);
+    for (int i = 0; i < 3; ++i) {
         window->handleCommand(gui::command::CreditCardPayoff);
-        ASSERT_EQ(seen.size(), 3u);
-        EXPECT_EQ(seen[0], c.years);
-        EXPECT_EQ(seen[1], c.months);
-        if (*c.interest != '\0') {
-            EXPECT_EQ(seen[2], c.interest);
-        }
     }
+    EXPECT_EQ(script.opened.size(), 3u);
     EXPECT_TRUE(Snapshot(planner.scenario()) == before);
-    std::string balance;
-    script.on("cardPayoffDialog", [&](QDialog& dialog) { balance = shown(dialog, "balance"); });
-    window->handleCommand(gui::command::CreditCardPayoff);
-    EXPECT_EQ(balance, "1000");
 }
 
 // Add Event opens beside the main window: at its right when there is room, else at its left,
