@@ -102,12 +102,12 @@ inline std::string tableCell(QDialog& dialog, const std::string& at) {
 }
 
 // Plays a case's steps on a dialog in their order. Actions: "key=text" types, "pick:key=name"
-// chooses, "tick:key" clicks a check box, "radio:key" checks a radio button, "spin:key=n" sets
-// an up-down control, "press:key" presses a button, "accept" accepts. Checks: "shown:key=text"
-// (trimmed), "raw:key=text", "enabled:key=yes|no", "checked:key=yes|no", "title=text",
-// "open=yes|no", "focus=key", "boxes=TITLE|text" (the message boxes so far, one a line), and
-// of the dialog's table "cell:row,column=text", "rows=n", "min-rows=n". "command" and "dialog"
-// name what opens it.
+// chooses, "tick:key" clicks a check box, "set:key=yes|no" sets one, "radio:key" checks a radio
+// button, "spin:key=n" sets an up-down control, "press:key" presses a button, "accept" accepts.
+// Checks: "shown:key=text" (trimmed), "raw:key=text", "enabled:key=yes|no", "checked:key=yes|no",
+// "title=text", "open=yes|no", "focus=key", "boxes=TITLE|text" (the message boxes so far, one a
+// line), and of the dialog's table "cell:row,column=text", "rows=n", "min-rows=n". "command" and
+// "dialog" name what opens it.
 inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs* boxes = nullptr) {
     for (const auto& [key, value] : steps) {
         SCOPED_TRACE(key);
@@ -118,6 +118,8 @@ inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs*
             pick(dialog, name, value);
         } else if (verb == "tick") {
             tick(dialog, name);
+        } else if (verb == "set") {
+            control<QAbstractButton>(dialog, name)->setChecked(value == "yes");
         } else if (verb == "radio") {
             control<QRadioButton>(dialog, name)->setChecked(true);
         } else if (verb == "spin") {
