@@ -295,24 +295,11 @@ TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(GuiTest, ExitWritesTheSettingsAndClosesTheWindow) {
-    openSample();
-    window->handleCommand(cmd::Exit);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(std::filesystem::exists(dir / "prefinf.dat"));
-    EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n"));
-}
-
-TEST_F(GuiTest, AMissingCalculatorIsReportedAndTheSummaryKeyToggles) {
+TEST_F(GuiTest, AMissingCalculatorIsReported) {
     openSample();
     window->handleCommand(cmd::PlatformCalculator);
     EXPECT_EQ(dialogs.transcript(),
               "Execution Error|The Window's Calculator could not be found in the path.");
-
-    EXPECT_FALSE(planner.switches().summary);
-    window->commandAction(cmd::SummarySwitch)->trigger();
-    EXPECT_TRUE(planner.switches().summary);
 }
 
 TEST_F(GuiTest, TheSummaryWordStartsWithTheSummaryOn) {
