@@ -179,24 +179,6 @@ TEST(GraphLayout, LabelsBarOrderLighteningAndQuadrantsAsTheCaseFileHasThem) {
     }
 }
 
-TEST(GraphLayout, SixtyYearsInANarrowWindowThinTheAgeLabelsToFit) {
-    const GraphData data = rising(60);
-    GraphView view = viewOf(GraphKind::NetWorth);
-    drawOnScreen(view, data, 400, 300);
-    const PlotGeometry& plot = view.geometry(0);
-    const int cw = screenMetrics(300).charWidth;
-    // Whatever the font, the labels kept must fit where all sixty did not.
-    ASSERT_GT(60 * 3 * cw, plot.width);
-    const int stride = render::ageLabelStride(60, cw, plot.width);
-    EXPECT_GT(stride, 1);
-    EXPECT_EQ(stride % 2, 1);
-    int kept = 60;
-    for (int s = 1; s < stride; s += 2) {
-        kept /= 2;
-    }
-    EXPECT_LE(kept * 3 * cw, plot.width);
-}
-
 TEST(GraphLayout, FourGraphPlotsGiveFourLinesToLabelsAndTitle) {
     const GraphData data = rising(41);
     GraphView view;
