@@ -23,6 +23,7 @@
 #include <limits>
 #include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -212,51 +213,30 @@ TEST_F(GrabTest, AHugeStoredWindowIsGrabbedAtScreenSize) {
     EXPECT_EQ(QImage(QString::fromStdString(picture.string())).size(), screen);
 }
 
-// The sample's mortgage as finplan-cli info numbers it.
-constexpr const char* kMortgage = "3";
-
 // --command and --event picture a dialog and close it without OK: the scenario file is not
 // written; what opens no dialog is told.
 TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
-    struct Case {
-        std::vector<std::string> args;
-        int code;
-        std::string line; // the message, when the status is not 0
-    };
-    const std::vector<Case> cases = {
-        {{"--command", "108"}, 0, ""},
-        {{"--event", "3"}, 0, ""},
-        {{"--event", "10"}, 1, "finplan: there is no event 10 (the scenario has 10)"},
-        {{"--command", "999"}, 1, "finplan: command 999 opened no dialog"},
-        // The calculators, and the mortgage editor's tools opened from it.
-        {{"--command", "881"}, 0, ""},
-        {{"--command", "882"}, 0, ""},
-        {{"--command", "883"}, 0, ""},
-        {{"--command", "177"}, 0, ""},
-        {{"--command", "886"}, 0, ""},
-        {{"--command", "180"}, 0, ""},
-        {{"--command", "179"}, 0, ""},
-        {{"--event", kMortgage, "--button", "schedule"}, 0, ""},
-        {{"--event", kMortgage, "--button", "refinance"}, 0, ""},
-        {{"--event", kMortgage, "--button", "accelerated"}, 0, ""},
-        {{"--command", "881", "--button", "schedule"}, 1, "finplan: --button belongs to --event"},
-    };
     const fs::path sample = dir / "sample.RET";
     const std::vector<Byte> before = readAll(sample);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.args[1]);
+    for (const CaseLine& c : readCases("gui/grab_dialogs.txt")) {
+        SCOPED_TRACE(c.where);
+        std::vector<std::string> args;
+        std::istringstream words(c.input("args"));
+        for (std::string word; words >> word;) {
+            args.push_back(word);
+        }
         fs::remove(picture);
-        const GrabRun run = grab(sample.string(), c.args);
+        const GrabRun run = grab(sample.string(), args);
         ASSERT_TRUE(run.finished);
-        EXPECT_EQ(run.code, c.code) << run.err;
+        EXPECT_EQ(std::to_string(run.code), c.answer("code")) << run.err;
         EXPECT_FALSE(run.printedMatching(kBoxLine)) << run.err;
-        if (c.code == 0) {
+        if (c.answer("code") == "0") {
             const QImage image(QString::fromStdString(picture.string()));
             // A dialog, not the whole window.
             EXPECT_FALSE(image.isNull());
             EXPECT_LT(image.width(), 1000);
         } else {
-            EXPECT_TRUE(run.printed(c.line)) << run.err;
+            EXPECT_TRUE(run.printed(c.answer("line"))) << run.err;
             EXPECT_FALSE(fs::exists(picture));
         }
         EXPECT_EQ(readAll(sample), before);
