@@ -11,16 +11,8 @@
 #include <QRadioButton>
 #include <QTreeView>
 
-#include <cstdlib>
-
 namespace finplan::test {
 namespace {
-
-std::string statementFile(const std::string& name) {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return (std::filesystem::path(source == nullptr ? "." : source) / "tests/data/accounts" / name)
-        .string();
-}
 
 // Checking (id 0) feeds the Salary deposit; Savings (1) and House Equity (2) no event.
 class AccountEditorGuiTest : public GuiTest {
@@ -66,27 +58,9 @@ protected:
 };
 
 TEST_F(AccountEditorGuiTest, AddStoresANewAccountWithItsPenalty) {
-    bool penaltyWasDisabled = false;
-    bool penaltyEnabledAfterTick = false;
-    script.on("accountinfoDialog", [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Account Information"));
-        EXPECT_EQ(shown(dialog, "account-name"), "");
-        penaltyWasDisabled =
-            !control<QCheckBox>(dialog, "early-withdrawals-subject-to-penalty")->isEnabled();
-        type(dialog, "account-name", "Brokerage");
-        type(dialog, "initial-amount", "2,500");
-        type(dialog, "effective-yearly-rate", "6.5");
-        pick(dialog, "select-account-type", "Retirement Savings");
-        pick(dialog, "assign-group-to-account", "Stocks");
-        tick(dialog, "early-withdrawals-subject-to-penalty");
-        penaltyEnabledAfterTick = control<QLineEdit>(dialog, "penalty-age")->isEnabled();
-        type(dialog, "penalty-age", "59");
-        press(dialog, "okButton");
-    });
+    scriptSession(script, "gui/sessions.txt", "add-account", dialogs);
     clickButton("addButton");
     EXPECT_EQ(script.opened, std::vector<std::string>{"accountinfoDialog"});
-    EXPECT_TRUE(penaltyWasDisabled);
-    EXPECT_TRUE(penaltyEnabledAfterTick);
     const AccountTable& table = planner.scenario().accounts;
     ASSERT_EQ(table.accountCount, 4);
     // The page lists by name: Brokerage first.
@@ -101,36 +75,20 @@ TEST_F(AccountEditorGuiTest, AddStoresANewAccountWithItsPenalty) {
     EXPECT_TRUE(planner.scenario().modified);
 }
 
-TEST_F(AccountEditorGuiTest, EditRefusesAnAmountOutOfRangeThenStores) {
-    std::string refusalTitle;
-    bool stayedOpen = false;
+TEST_F(AccountEditorGuiTest, EditRefusesAnAmountOutOfRangeThenStoresAndCancelKeeps) {
     script.on("accountinfoDialog", [&](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "account-name"), "Savings");
-        EXPECT_EQ(shown(dialog, "initial-amount"), "500.00");
-        type(dialog, "initial-amount", "100000001");
-        press(dialog, "okButton");
-        stayedOpen = dialog.isVisible();
-        refusalTitle = dialogs.shown.empty() ? "" : dialogs.shown.back().title;
+        play(dialog, readCases("gui/sessions.txt", "edit-account").at(0).inputs, &dialogs);
         EXPECT_EQ(planner.scenario().accounts.accounts[2].initialAmount, 500.0f);
-        type(dialog, "initial-amount", "750.25");
-        press(dialog, "okButton");
+        play(dialog, readCases("gui/sessions.txt", "edit-account-again").at(0).inputs);
     });
     selectRow(2); // sorted by name: Checking, House Equity, Savings
     clickButton("editButton");
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_EQ(refusalTitle, "AMOUNT ERROR");
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              "This amount must be greater than -100000000.00 and less than 100000000.00.");
+    EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(nameAt(2), "Savings");
     EXPECT_EQ(planner.scenario().accounts.accounts[2].initialAmount, 750.25f);
-}
 
-TEST_F(AccountEditorGuiTest, CancelLeavesTheAccountsAsTheyWere) {
-    script.on("accountinfoDialog", [&](QDialog& dialog) {
-        type(dialog, "account-name", "Renamed");
-        press(dialog, "cancelButton");
-    });
+    planner.scenario().modified = false;
+    scriptSession(script, "gui/sessions.txt", "cancel-account", dialogs);
     selectRow(0);
     clickButton("editButton");
     EXPECT_EQ(nameAt(0), "Checking");
@@ -156,27 +114,9 @@ TEST_F(AccountEditorGuiTest, DeleteRefusesAnAccountAnEventNeedsAndRemovesAnother
 }
 
 TEST_F(AccountEditorGuiTest, ImportConfirmsEachNewAccountInTheDialog) {
-    files.answers = {statementFile("statement.tvi")};
+    files.answers = {testData("accounts/statement.tvi").string()};
     dialogs.answers = {Answer::Yes, Answer::Yes, Answer::Yes};
-    int confirmations = 0;
-    script.on("updatetab", [&](QDialog& dialog) {
-        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Update Accounts From a File"));
-        EXPECT_TRUE(control<QRadioButton>(dialog, "tabFile")->isChecked());
-        dialog.accept();
-    });
-    script.on("accountinfoDialog", [&](QDialog& dialog) {
-        ++confirmations;
-        if (confirmations == 1) {
-            EXPECT_EQ(shown(dialog, "account-name"), "Balanced Fund");
-            EXPECT_EQ(shown(dialog, "initial-amount"), "15000.00");
-            EXPECT_EQ(shown(dialog, "effective-yearly-rate"), "10.000");
-            type(dialog, "account-name", "Balanced Fund A");
-            press(dialog, "okButton");
-        } else {
-            EXPECT_EQ(shown(dialog, "account-name"), "Roth IRA");
-            press(dialog, "cancelButton");
-        }
-    });
+    scriptSession(script, "gui/sessions.txt", "import", dialogs);
     clickButton("importButton");
     EXPECT_EQ(script.opened,
               (std::vector<std::string>{"updatetab", "accountinfoDialog", "accountinfoDialog"}));

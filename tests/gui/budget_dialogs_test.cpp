@@ -1,5 +1,6 @@
 #include "editing/budget_editor.h"
 #include "editing/option_editor.h"
+#include "editor_script.h"
 #include "gui/commands/command_areas.h"
 #include "gui/editors/budget_dialog.h"
 #include "gui/editors/option_dialog.h"
@@ -22,15 +23,9 @@
 namespace finplan::test {
 namespace {
 
-void type(QWidget& dialog, const char* key, const char* text) {
-    auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(key));
-    ASSERT_NE(edit, nullptr) << key;
-    edit->setText(QString::fromLatin1(text));
-}
-
-void click(QWidget& dialog, const char* key) {
-    auto* button = dialog.findChild<QAbstractButton*>(QString::fromLatin1(key));
-    ASSERT_NE(button, nullptr) << key;
+void click(QDialog& dialog, const char* key) {
+    auto* button = control<QAbstractButton>(dialog, key);
+    ASSERT_NE(button, nullptr);
     button->click();
 }
 
@@ -50,53 +45,19 @@ TEST(BudgetDialog, ItemsTypedEnteredAndConfirmed) {
     BudgetEditor editor(scenario, 1, dir.path(), dialogs);
     gui::BudgetDialog dialog(editor);
     dialog.show();
-    const struct {
-        const char* name;
-        const char* amount;
-        const char* rate;
-        bool monthly, track, inflation;
-    } items[] = {{"rent", "1500", "0", true, true, true},
-                 {"Travel", "5000", "5", false, false, false},
-                 {"Car Insurance", "99.99", "2", true, false, true},
-                 {"Gifts", "1200", "0", false, false, false},
-                 {"RENT", "1600", "0", true, true, true}};
-    for (const auto& item : items) {
-        type(dialog, "name", item.name);
-        type(dialog, "amount", item.amount);
-        type(dialog, "apply-rate", item.rate);
-        dialog.findChild<QCheckBox*>(QStringLiteral("monthly"))->setChecked(item.monthly);
-        dialog.findChild<QCheckBox*>(QStringLiteral("track"))->setChecked(item.track);
-        dialog.findChild<QCheckBox*>(QStringLiteral("apply-inflation-rate-to-withdrawal"))
-            ->setChecked(item.inflation);
-        click(dialog, "enter");
-    }
+    play(dialog, readCases("gui/sessions.txt", "budget-items").at(0).inputs, &dialogs);
     const QStandardItemModel& model = *dialog.itemModel();
     ASSERT_EQ(model.rowCount(), 4);
     EXPECT_EQ(cell(model, 0, 0), QStringLiteral("RENT"));
     EXPECT_EQ(cell(model, 0, 3), QStringLiteral("Inflation"));
     EXPECT_EQ(cell(model, 2, 3), QStringLiteral("Inf.+  2.00"));
     EXPECT_EQ(cell(model, 2, 4), QStringLiteral("1199.88"));
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("yearly-total"))->text(),
-              QStringLiteral("26599.88     "));
-    // Selecting a row shows the item in the item editor.
     dialog.itemList()->selectRow(1);
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("name"))->text(),
-              QStringLiteral("Travel"));
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("apply-rate"))->text(),
-              QStringLiteral("5.00  "));
-    click(dialog, "clear");
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("name"))->text(), QString());
-
-    type(dialog, "budget-name", "Household");
-    type(dialog, "start-age", "62");
-    type(dialog, "end-age", "90");
-    dialog.findChild<QCheckBox*>(QStringLiteral("activate-this-budget"))->setChecked(true);
-    click(dialog, "okButton");
+    play(dialog, readCases("gui/sessions.txt", "budget-confirm").at(0).inputs, &dialogs);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(fieldText(scenario.budgets[1].name), "Household");
     ASSERT_EQ(scenario.liveEventCount, 1);
     EXPECT_FLOAT_EQ(scenario.events[0].amount, 26599.88f);
-    EXPECT_TRUE(dialogs.shown.empty());
 }
 
 TEST(BudgetDialog, RefusalsStayOpenAndCancelRestores) {

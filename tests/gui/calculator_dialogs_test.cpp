@@ -46,17 +46,6 @@ std::string raw(QDialog& dialog, const std::string& key) {
     return edit != nullptr ? edit->text().toStdString() : std::string();
 }
 
-std::string cell(const QTableView& table, int row, int column) {
-    return table.model()->index(row, column).data().toString().toStdString();
-}
-
-std::string fileText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 class CalculatorDialogsTest : public GuiTest {
 protected:
     void SetUp() override {
@@ -144,22 +133,7 @@ TEST_F(CalculatorDialogsTest, KnownAnswersTypedIntoTheDialogs) {
 // calculator's values; its OK adds the event.
 TEST_F(CalculatorDialogsTest, UseThisMortgageInPlanEndsInAMortgageEvent) {
     const int before = planner.scenario().usedEventCount();
-    script.on("mortgagecDialog", [](QDialog& dialog) {
-        type(dialog, "amount", "100000");
-        type(dialog, "down-payment", "20000");
-        type(dialog, "rate", "6");
-        type(dialog, "years", "30");
-        press(dialog, "use-in-plan");
-    });
-    script.on("mortgageDialog", [this](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "amount"), "100000");
-        EXPECT_EQ(shown(dialog, "no-of-years"), "30");
-        type(dialog, "description", "Lake house");
-        type(dialog, "start-age", "60");
-        type(dialog, "payoff-age", "90");
-        press(dialog, "okButton");
-        EXPECT_EQ(dialogs.transcript(), "");
-    });
+    scriptSession(script, "gui/sessions.txt", "use-in-plan", dialogs);
     window->handleCommand(gui::command::MortgageCalculator);
     EXPECT_EQ(script.opened, (std::vector<std::string>{"mortgagecDialog", "mortgageDialog"}));
     const Scenario& s = planner.scenario();
@@ -179,36 +153,14 @@ TEST_F(CalculatorDialogsTest, UseThisMortgageInPlanEndsInAMortgageEvent) {
 }
 
 // The editor's refinance analysis creates the refinanced mortgage: the editor closes without
-// storing, the old mortgage is sold at the refinance age, the scenario is modified. Its
-// details window shows the comparison's first pair of rows.
+// storing, the old mortgage is sold at the refinance age, the scenario is modified.
 TEST_F(CalculatorDialogsTest, CreateThisRefinanceEventReplacesTheMortgage) {
     const int index = mortgageIndex();
     ASSERT_GE(index, 0);
     const std::string name(
         fieldText(planner.scenario().events[static_cast<std::size_t>(index)].name));
     const int before = planner.scenario().usedEventCount();
-    script.on("mortgageDialog", [](QDialog& dialog) { press(dialog, "refinance"); });
-    script.on("refinanceDialog", [](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "start-age"), "45");
-        EXPECT_EQ(shown(dialog, "amount"), "210000.00");
-        for (const auto& [key, text] :
-             std::vector<std::pair<std::string, std::string>>{{"refinance-age", "50"},
-                                                              {"new-rate", "3"},
-                                                              {"new-years", "15"},
-                                                              {"tax-rate", "25"},
-                                                              {"savings-rate", "4"}}) {
-            type(dialog, key, text);
-        }
-        press(dialog, "show-details");
-        press(dialog, "create-event");
-    });
-    script.on("raschedule", [](QDialog& dialog) {
-        const auto* table = control<QTableView>(dialog, "table");
-        ASSERT_GE(table->model()->rowCount(), 4);
-        EXPECT_EQ(cell(*table, 0, 0), "50 O");
-        EXPECT_EQ(cell(*table, 1, 0), "50 R");
-        EXPECT_EQ(cell(*table, 0, 4), "0.00");
-    });
+    scriptSession(script, "gui/sessions.txt", "refinance", dialogs);
     window->commands().events().editEvent(index);
     EXPECT_EQ(script.opened,
               (std::vector<std::string>{"mortgageDialog", "refinanceDialog", "raschedule"}));
@@ -234,8 +186,6 @@ TEST_F(CalculatorDialogsTest, CreateThisRefinanceEventReplacesTheMortgage) {
     EXPECT_EQ(refinanced, 1);
 }
 
-// The schedule of the mortgage being edited, its banded table and the print file; Print says
-// plainly that no printer is set up until one is.
 // Counts the print dialogs asked for and cancels them.
 class CountedPrint : public gui::PrinterChooser {
 public:
@@ -250,101 +200,55 @@ private:
     int& m_asked;
 };
 
+// The schedule of the mortgage being edited, its banded table and the print file; Print asks
+// the printer chooser.
 TEST_F(CalculatorDialogsTest, ScheduleFromTheMortgageEditor) {
     int printDialogs = 0;
     window->commands().reports().setPrinterChooser(std::make_unique<CountedPrint>(printDialogs));
     const std::vector<Byte> before = encodeScenarioImage(planner.scenario());
-    script.on("mortgageDialog", [](QDialog& dialog) { press(dialog, "schedule"); });
-    script.on("moschedule", [this, &printDialogs](QDialog& dialog) {
-        auto* table = control<QTableView>(dialog, "table");
-        QAbstractItemModelTester tester(table->model());
-        // 45 to 62: the first row and seventeen years.
-        ASSERT_EQ(table->model()->rowCount(), 18);
-        const std::vector<std::string> first = {"45",   "0.00", "0.00", "0.00",      "0.00",
-                                                "0.00", "0.00", "0.00", "210000.00", "210000.00"};
-        for (int column = 0; column < 10; ++column) {
-            EXPECT_EQ(cell(*table, 0, column), first[static_cast<std::size_t>(column)]);
-        }
-        EXPECT_EQ(cell(*table, 1, 0), "46");
-        EXPECT_EQ(cell(*table, 1, 8), "217350.00");
-        EXPECT_NE(table->model()->index(1, 0).data(Qt::BackgroundRole),
-                  table->model()->index(0, 0).data(Qt::BackgroundRole));
-        press(dialog, "print");
-        EXPECT_EQ(printDialogs, 1);
+    scriptSession(script, "gui/sessions.txt", "schedule", dialogs);
+    script.on("moschedule", [this](QDialog& dialog) {
+        QAbstractItemModel* model = control<QTableView>(dialog, "table")->model();
+        QAbstractItemModelTester tester(model);
+        play(dialog, readCases("gui/sessions.txt", "schedule-table").at(0).inputs, &dialogs);
+        EXPECT_NE(model->index(1, 0).data(Qt::BackgroundRole),
+                  model->index(0, 0).data(Qt::BackgroundRole));
     });
     window->commands().events().editEvent(mortgageIndex());
     EXPECT_EQ(script.opened, (std::vector<std::string>{"mortgageDialog", "moschedule"}));
-    EXPECT_TRUE(fileText(dir.path() / "psched.tmp").starts_with("Age\tPrincipal\t"));
-    EXPECT_TRUE(fileText(dir.path() / "psched.tmp").ends_with("Dooone"));
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_TRUE(readText(dir.path() / "psched.tmp").starts_with("Age\tPrincipal\t"));
+    EXPECT_TRUE(readText(dir.path() / "psched.tmp").ends_with("Dooone"));
     EXPECT_EQ(encodeScenarioImage(planner.scenario()), before);
     EXPECT_FALSE(planner.scenario().modified);
 }
 
-// "Do Accelerated Payment Analysis" hands over the amount borrowed, the term, the rate and the
-// years left; an extra payment above 100,000 is refused in the editor.
-TEST_F(CalculatorDialogsTest, AcceleratedAnalysisFromTheMortgageEditor) {
-    script.on("mortgageDialog", [this](QDialog& dialog) {
-        type(dialog, "down-payment", "10000");
-        press(dialog, "accelerated");
-        type(dialog, "accelerated-amount", "100000.01");
-        press(dialog, "accelerated");
-        EXPECT_EQ(dialogs.transcript(),
-                  "Additional Monthly Amount Error|This amount must be greater than or equal to  "
-                  "0.00 and less than 99999.99");
-        EXPECT_EQ(dialog.focusWidget()->objectName(), QStringLiteral("accelerated-amount"));
-    });
-    script.on("accelDialog", [](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "amount"), "200000.00");
-        EXPECT_EQ(shown(dialog, "years"), "17");
-        EXPECT_EQ(shown(dialog, "years-left"), "17");
-        EXPECT_EQ(shown(dialog, "rate"), "3.75");
-        press(dialog, "calculate");
-        EXPECT_EQ(shown(dialog, "payment-years"), "17.00");
-    });
+// The mortgage editor's accelerated payment analysis, and the effective rate handed back to
+// the dialog that asked for it.
+TEST_F(CalculatorDialogsTest, RatesAndAnalysesHandedBetweenDialogs) {
+    scriptSession(script, "gui/sessions.txt", "accelerated", dialogs);
     window->commands().events().editEvent(mortgageIndex());
     EXPECT_EQ(script.opened, (std::vector<std::string>{"mortgageDialog", "accelDialog"}));
-}
-
-// "Use This Effective Yearly Rate" fills the rate field of the dialog that opened it.
-TEST_F(CalculatorDialogsTest, TheEffectiveRateLandsInItsCallersField) {
-    script.on("taxinfDialog", [](QDialog& dialog) {
-        press(dialog, "effective-rate");
-        EXPECT_EQ(raw(dialog, "return"), "12.6825 ");
-    });
-    script.on("effectiveDialog", [](QDialog& dialog) {
-        type(dialog, "rate", "12");
-        control<QRadioButton>(dialog, "monthly")->setChecked(true);
-        press(dialog, "use-rate");
-    });
+    scriptSession(script, "gui/sessions.txt", "effective", dialogs);
     window->handleCommand(gui::command::TaxInflationInvestment);
-    EXPECT_EQ(script.opened, (std::vector<std::string>{"taxinfDialog", "effectiveDialog"}));
+    EXPECT_EQ(script.opened, (std::vector<std::string>{"mortgageDialog", "accelDialog",
+                                                       "taxinfDialog", "effectiveDialog"}));
 }
 
 // The trade-off's up-down control recomputes at once; Graph refuses two periods and starts
 // nothing; OK keeps the inputs in "tradeinf.dat".
 TEST_F(CalculatorDialogsTest, TradeOffRecomputesGraphsAndSaves) {
     script.on("tradeDialog", [this](QDialog& dialog) {
-        type(dialog, "fixed-cost-1", "1000");
-        type(dialog, "cost-per-period-1", "100");
-        type(dialog, "income-per-period-1", "300");
-        auto* periods = control<QSpinBox>(dialog, "periods");
-        periods->setValue(10);
-        EXPECT_EQ(raw(dialog, "end-amount-1"), "1000.00   ");
-        EXPECT_EQ(raw(dialog, "difference-1-2"), "1000.00   ");
-        periods->setValue(2);
-        EXPECT_EQ(raw(dialog, "end-amount-1"), "-600.00   ");
-        press(dialog, "graph");
-        EXPECT_EQ(dialogs.transcript(), "FILE ERROR|Not enough periods.\nPlease try again.");
+        play(dialog, readCases("gui/sessions.txt", "trade-off").at(0).inputs, &dialogs);
         EXPECT_FALSE(std::filesystem::exists(dir.path() / "trade.tmp"));
-        periods->setValue(3);
-        press(dialog, "graph");
+        play(dialog, readCases("gui/sessions.txt", "trade-off-graph").at(0).inputs);
         EXPECT_TRUE(std::filesystem::exists(dir.path() / "trade.tmp"));
         // No finplan-plot lies beside the test program.
         EXPECT_EQ(dialogs.shown.back().title, "Execution Error");
         press(dialog, "okButton");
     });
     window->handleCommand(gui::command::TradeOff);
-    EXPECT_TRUE(fileText(dir.path() / "tradeinf.dat")
+    EXPECT_TRUE(readText(dir.path() / "tradeinf.dat")
                     .starts_with("Option 1\nOption 2\nOption 3\n1000.000000\n0.000000\n"));
 }
 

@@ -3,6 +3,7 @@
 #include "gui/shell/command_ids.h"
 #include "gui/shell/command_table.h"
 #include "gui_fixture.h"
+#include "support/case_file.h"
 
 #include <QAction>
 #include <QPrinter>
@@ -10,7 +11,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <cctype>
 #include <filesystem>
 #include <set>
 
@@ -18,83 +18,6 @@ namespace finplan::test {
 namespace {
 
 namespace cmd = gui::command;
-
-// The built commands, what the dialogs answer and what the command then did, as
-// CommandTest::trace writes it. A name answers the file dialog with that file of the work
-// directory.
-struct EffectCase {
-    int id;
-    const char* fileAnswer;
-    Answer answer;
-    bool modifiedBefore;
-    const char* effect;
-};
-
-const EffectCase kEffects[] = {
-    {cmd::New, nullptr, Answer::No, false, "new accounts chooser"},
-    {cmd::Open, "sample.RET", Answer::No, false, "file dialog 'Open a Scenario'; page Scenario"},
-    {cmd::Save, nullptr, Answer::No, true, "modified off"},
-    {cmd::SaveAs, "copy.RET", Answer::No, false,
-     "file dialog 'Save Scenario With a New Name'; title copy.RET"},
-    {cmd::Exit, nullptr, Answer::No, false, "window closed"},
-    {cmd::About, nullptr, Answer::No, false, "box 'About the Financial Planner'"},
-    {cmd::SaveAccounts, "written.ACC", Answer::No, false, "file dialog 'Write Accounts'"},
-    {cmd::ReadAccounts, "mine.ACC", Answer::No, false,
-     "file dialog 'Read Accounts'; modified on; page Accounts"},
-    {cmd::ReindexAccounts, nullptr, Answer::Yes, false,
-     "message 'Accounts'; message 'Accounts'; modified on; page Scenario"},
-    {cmd::PlatformCalculator, nullptr, Answer::No, false, "message 'Execution Error'"},
-    {cmd::SummarySwitch, nullptr, Answer::No, false, "summary switch on"},
-    {cmd::SaveGraphs, "graphs.TVP", Answer::No, false, "file dialog 'Save Graphs To a File'"},
-    // The editors open; closing them changes nothing.
-    {cmd::InitialValues, nullptr, Answer::No, false, "box 'Initial Values'"},
-    {cmd::Withdrawal, nullptr, Answer::No, false, "box 'Withdrawal'"},
-    {cmd::Deposit, nullptr, Answer::No, false, "box 'Deposit'"},
-    {cmd::Loan, nullptr, Answer::No, false, "box 'Loan'"},
-    {cmd::Mortgage, nullptr, Answer::No, false, "box 'Mortgage'"},
-    {cmd::Transfer, nullptr, Answer::No, false, "box 'Transfer'"},
-    {cmd::Fundamentals, nullptr, Answer::No, false, "box 'Fundamentals'"},
-    {cmd::CreditCardDebt, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
-    {cmd::CreditCardPayoff, nullptr, Answer::No, false, "box 'Credit Card Debt'"},
-    {cmd::MortgageCalculator, nullptr, Answer::No, false, "box 'Mortgage Calculator'"},
-    {cmd::RefinanceAnalysis, nullptr, Answer::No, false, "box 'Refinance Analysis'"},
-    {cmd::AcceleratedMortgage, nullptr, Answer::No, false,
-     "box 'Accelerated Mortgage Payment Analysis'"},
-    {cmd::InflationCalculator, nullptr, Answer::No, false, "box 'Inflation Calculator'"},
-    {cmd::EffectiveRate, nullptr, Answer::No, false, "box 'Calculate Effective Yearly Rate'"},
-    {cmd::TaxInflationInvestment, nullptr, Answer::No, false,
-     "box 'Taxes, Inflation and Your Investment'"},
-    {cmd::TradeOff, nullptr, Answer::No, false, "box 'Trade-Off Analysis'"},
-    {cmd::GroupNames, nullptr, Answer::No, false, "box 'Groups'"},
-    {cmd::ReportFont, nullptr, Answer::No, false, "box 'Select Font'"},
-    {cmd::AddAccount, nullptr, Answer::No, false, "dialog 'Account Information'"},
-    {cmd::ImportAccounts, nullptr, Answer::No, false, "dialog 'Update Accounts From a File'"},
-    {cmd::ExportResults, nullptr, Answer::No, false, "dialog 'Export Accounts to a File'"},
-    // No finplan-plot lies beside the test program.
-    {cmd::GraphWindow, nullptr, Answer::No, false, "message 'Execution Error'"},
-    {cmd::CompareScenarios, nullptr, Answer::No, false, "message 'Execution Error'"},
-    {cmd::HelpContents, nullptr, Answer::No, false, "help index.html"},
-    {cmd::HelpOnHelp, nullptr, Answer::No, false, "help help_on_help.html"},
-    {cmd::Manual, nullptr, Answer::No, false, "help index.html"},
-    {776, nullptr, Answer::No, false, "help quick_tips.html#tip1"},
-    {777, nullptr, Answer::No, false, "help quick_tips.html#tip2"},
-    {778, nullptr, Answer::No, false, "help quick_tips.html#tip3"},
-    {779, nullptr, Answer::No, false, "help quick_tips.html#tip4"},
-    {780, nullptr, Answer::No, false, "help quick_tips.html#tip5"},
-    {781, nullptr, Answer::No, false, "help quick_tips.html#tip6"},
-    {782, nullptr, Answer::No, false, "help quick_tips.html#tip7"},
-    {783, nullptr, Answer::No, false, "help quick_tips.html#tip8"},
-    {784, nullptr, Answer::No, false, "help quick_tips.html#tip9"},
-    {785, nullptr, Answer::No, false, "help quick_tips.html#tip10"},
-    {786, nullptr, Answer::No, false, "help quick_tips.html#tip11"},
-    {787, nullptr, Answer::No, false, "help quick_tips.html#tip12"},
-    {789, nullptr, Answer::No, false, "help quick_tips.html#tip13"},
-    {cmd::PrintResults, nullptr, Answer::No, false, "print dialog"},
-    {cmd::ReportOptions, nullptr, Answer::No, false, "box 'Reports Options'"},
-    {cmd::PageSetup, nullptr, Answer::No, false, "box 'Page Setup'"},
-    // Onto the PDF printer SetUp keeps: nothing to see, nothing asked.
-    {cmd::PrintWindow, nullptr, Answer::No, false, ""},
-};
 
 // Notes the print dialog and cancels it.
 class CancelledPrint : public gui::PrinterChooser {
@@ -207,64 +130,56 @@ protected:
     bool modified0 = false;
 };
 
-enum class Way { Key, Action };
+// A fresh window for each case of a loop.
+class FreshCommandWindow : public CommandTest {
+public:
+    FreshCommandWindow() { SetUp(); }
+    void TestBody() override {}
 
-struct Firing {
-    EffectCase effect;
-    Way way;
+    // Fires the command of a case and tells what happened.
+    std::string fire(const CaseLine& c, bool byKey) {
+        dialogs.answers = {Answer::No};
+        for (const auto& [key, value] : c.inputs) {
+            if (key == "file") {
+                files.answers = {(dir / value).string()};
+            } else if (key == "answer") {
+                dialogs.answers = {value == "Yes" ? Answer::Yes : Answer::No};
+            }
+            modified0 = modified0 || key == "modified";
+        }
+        planner.scenario().modified = modified0;
+        closeModalBoxesSoon();
+        CommandTest::fire(std::stoi(c.input("command")), byKey);
+        return trace();
+    }
 };
 
-void PrintTo(const Firing& firing, std::ostream* out) {
-    *out << firing.effect.id << (firing.way == Way::Key ? " by key" : " by action");
+std::vector<CaseLine> effects() {
+    return readCases("gui/command_effects.txt", "effect");
 }
 
-class CommandEffectTest : public CommandTest, public ::testing::WithParamInterface<Firing> {};
-
-TEST_P(CommandEffectTest, TheCommandDoesWhatItsMenuItemSays) {
-    const EffectCase& effect = GetParam().effect;
-    if (effect.fileAnswer != nullptr) {
-        files.answers = {(dir / effect.fileAnswer).string()};
-    }
-    dialogs.answers = {effect.answer};
-    planner.scenario().modified = modified0 = effect.modifiedBefore;
-    closeModalBoxesSoon();
-    fire(effect.id, GetParam().way == Way::Key);
-    EXPECT_EQ(trace(), effect.effect);
-}
-
-std::vector<Firing> everyFiring() {
-    std::vector<Firing> firings;
-    for (const EffectCase& effect : kEffects) {
-        firings.push_back({effect, Way::Action});
-        if (!gui::findCommand(effect.id)->key.empty()) {
-            firings.push_back({effect, Way::Key});
+TEST(CommandEffects, EachCommandDoesWhatItsMenuItemSaysByActionAndByKey) {
+    int fired = 0;
+    for (const CaseLine& c : effects()) {
+        for (const bool byKey : {false, true}) {
+            if (!byKey || !gui::findCommand(std::stoi(c.input("command")))->key.empty()) {
+                SCOPED_TRACE(c.where + (byKey ? " by key" : " by action"));
+                FreshCommandWindow window;
+                EXPECT_EQ(window.fire(c, byKey), c.answer("trace"));
+                ++fired;
+            }
         }
     }
-    return firings;
+    EXPECT_EQ(fired, 106) << "55 commands, 51 of them with a key";
 }
-
-// Test names such as "Open2ByKey": the menu text's letters, the id, the way.
-std::string firingName(const ::testing::TestParamInfo<Firing>& firing) {
-    const EffectCase& effect = firing.param.effect;
-    std::string name;
-    for (const char c : gui::findCommand(effect.id)->text) {
-        if (std::isalpha(static_cast<unsigned char>(c)) != 0) {
-            name += c;
-        }
-    }
-    return name + std::to_string(effect.id) + (firing.param.way == Way::Key ? "ByKey" : "ByAction");
-}
-
-INSTANTIATE_TEST_SUITE_P(BuiltCommands, CommandEffectTest, ::testing::ValuesIn(everyFiring()),
-                         firingName);
 
 // Every key of the table reaches its own action and no other. The commands not built yet are
 // enabled here, all at once so that a key two commands share shows; they reach a dispatcher
 // with nothing to do. The built ones act, so their keys are pressed by CommandEffectTest.
 TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
     std::set<int> withEffects;
-    for (const EffectCase& effect : kEffects) {
-        withEffects.insert(effect.id);
+    for (const CaseLine& c : effects()) {
+        withEffects.insert(std::stoi(c.input("command")));
     }
     std::vector<const gui::CommandSpec*> notBuilt;
     for (const gui::CommandSpec& spec : gui::commandTable()) {
@@ -275,7 +190,7 @@ TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
         }
         if (own->isEnabled()) {
             EXPECT_TRUE(withEffects.contains(spec.id)) << spec.key << ": a built command's effect "
-                                                       << "belongs in kEffects";
+                                                       << "belongs in command_effects.txt";
         } else {
             own->setEnabled(true);
             notBuilt.push_back(&spec);

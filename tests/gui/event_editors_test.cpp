@@ -18,14 +18,13 @@
 #include <QTest>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <utility>
 
 namespace finplan::test {
 namespace {
-
-using Texts = std::vector<std::pair<std::string, std::string>>;
 
 // The scenario's bytes and live state, to tell that nothing changed.
 struct Snapshot {
@@ -92,174 +91,55 @@ protected:
     EditorScript script;
 };
 
-bool near(float value, double expected) {
-    return std::fabs(static_cast<double>(value) - expected) < 0.005;
-}
+// The stored fields an "ok" case may name, as numbers.
+using Field = std::function<double(const EventRecord&)>;
+const std::map<std::string, Field> kFields = {
+    {"type", [](const EventRecord& e) { return e.type; }},
+    {"startAge", [](const EventRecord& e) { return e.startAge; }},
+    {"endAge", [](const EventRecord& e) { return e.endAge; }},
+    {"amount", [](const EventRecord& e) { return e.amount; }},
+    {"adjustRate", [](const EventRecord& e) { return e.adjustRate; }},
+    {"inflationAdjust", [](const EventRecord& e) { return e.inflationAdjust; }},
+    {"years", [](const EventRecord& e) { return e.years; }},
+    {"oneTime", [](const EventRecord& e) { return e.oneTime; }},
+    {"fromAccountId", [](const EventRecord& e) { return e.fromAccountId; }},
+    {"accountId", [](const EventRecord& e) { return e.accountId; }},
+    {"payAccountId", [](const EventRecord& e) { return e.payAccountId; }},
+    {"allFunds", [](const EventRecord& e) { return e.allFunds; }},
+    {"downPayment", [](const EventRecord& e) { return e.downPayment; }},
+    {"payment", [](const EventRecord& e) { return e.payment; }},
+    {"appreciationRate", [](const EventRecord& e) { return e.appreciationRate; }},
+    {"extraPrincipal", [](const EventRecord& e) { return e.extraPrincipal; }},
+    {"extraPrincipalMode", [](const EventRecord& e) { return e.extraPrincipalMode(); }},
+    {"propertyTax", [](const EventRecord& e) { return e.propertyTax; }},
+    {"isCreditCard", [](const EventRecord& e) { return e.isCreditCard() ? 1 : 0; }},
+};
 
-// Every editor: what is typed is stored on OK, with the computed values. The expected figures
-// are worked out by hand: the loan pays 15,000 at 0.5 % a month over 60 months, the mortgage
-// 80,000 at 5/12 % over 360 months (in single precision, as the payment is worked), the card 1,000
-// x 18 / 365 x 30 x 0.01 in its one month.
+// Every editor: what is typed is stored on OK, with the computed values.
 TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
-    struct Case {
-        int command;
-        std::string dialog;
-        Texts typed;
-        Texts picked;
-        std::vector<std::string> ticked;
-        std::string name;
-        std::function<void(const EventRecord&)> check;
-    };
-    const std::vector<Case> cases = {
-        {gui::command::Withdrawal,
-         "withdrawalDialog",
-         {{"description", "Boat fund"},
-          {"amount", "2,500"},
-          {"start-age", "66.7"},
-          {"end-age", "70"},
-          {"apply-rate", "1.5"}},
-         {{"withdrawal-account", "Roth IRA"}},
-         {"apply-inflation"},
-         "Boat fund",
-         [&](const EventRecord& e) {
-             EXPECT_EQ(e.type, 6);
-             EXPECT_EQ(e.startAge, 66.0f);
-             EXPECT_EQ(e.endAge, 70.0f);
-             EXPECT_EQ(e.amount, 2500.0f);
-             EXPECT_EQ(e.adjustRate, 1.5f);
-             EXPECT_EQ(e.inflationAdjust, 1);
-             EXPECT_EQ(e.accountId, accountId("Roth IRA"));
-             EXPECT_EQ(e.years, 438);
-         }},
-        {gui::command::Deposit,
-         "incomeDialog",
-         {{"description", "Gift"}, {"start-age", "50"}, {"end-age", "50"}, {"amount", "1000"}},
-         {{"deposit-to", "Car"}},
-         {"one-time", "tax-deposit"},
-         "Gift",
-         [&](const EventRecord& e) {
-             EXPECT_EQ(e.type, 2);
-             EXPECT_EQ(e.oneTime, 1);
-             EXPECT_EQ(e.fromAccountId, 1);
-             EXPECT_EQ(e.amount, 1000.0f);
-             EXPECT_EQ(e.accountId, accountId("Car"));
-         }},
-        {gui::command::Transfer,
-         "transferDialog",
-         {{"description", "Sweep"}, {"start-age", "60"}},
-         {{"from-account", "Brokerage Account"}, {"to-account", "Roth IRA"}},
-         {"transfer-all-funds"},
-         "Sweep",
-         [&](const EventRecord& e) {
-             EXPECT_EQ(e.type, 5);
-             EXPECT_EQ(e.allFunds, 1);
-             EXPECT_EQ(e.fromAccountId, accountId("Brokerage Account"));
-             EXPECT_EQ(e.accountId, accountId("Roth IRA"));
-         }},
-        {gui::command::Fundamentals,
-         "fundamentalsDialog",
-         {{"description", "Tax change"},
-          {"start-age", "60"},
-          {"tax-rate", "25"},
-          {"inflation-rate", "2.5"}},
-         {},
-         {},
-         "Tax change",
-         [](const EventRecord& e) {
-             EXPECT_EQ(e.type, 1);
-             EXPECT_EQ(e.amount, 25.0f);
-             EXPECT_EQ(e.downPayment, 2.5f);
-             EXPECT_EQ(e.endAge, 60.0f);
-             EXPECT_EQ(e.accountId, -1);
-         }},
-        {gui::command::Loan,
-         "loanDialog",
-         {{"description", "Boat"},
-          {"start-age", "50"},
-          {"payoff-age", "55"},
-          {"amount", "20000"},
-          {"down-payment", "5000"},
-          {"rate", "6"},
-          {"no-of-years", "5"},
-          {"sell-asset-age", "0"}},
-         {{"deposit-to", "Car"}},
-         {},
-         "Boat",
-         [&](const EventRecord& e) {
-             EXPECT_EQ(e.type, 3);
-             EXPECT_TRUE(near(e.payment, 289.99)) << e.payment;
-             EXPECT_EQ(e.accountId, accountId("Car"));
-             EXPECT_EQ(e.payAccountId, -1);
-         }},
-        {gui::command::Mortgage,
-         "mortgageDialog",
-         {{"description", "Cabin"},
-          {"start-age", "50"},
-          {"payoff-age", "80"},
-          {"amount", "100000"},
-          {"down-payment", "20000"},
-          {"rate", "5"},
-          {"no-of-years", "30"},
-          {"appreciation-rate", "2"},
-          {"sell-age", "0"},
-          {"percent-of-selling-price", "6"},
-          {"taxes", "1200"},
-          {"closing-costs", "0"},
-          {"accelerated-amount", "100000"}},
-         {},
-         {"accelerate-from-mortgage-start"},
-         "Cabin",
-         [](const EventRecord& e) {
-             EXPECT_EQ(e.type, 4);
-             EXPECT_TRUE(near(e.payment, 429.4548)) << e.payment;
-             EXPECT_EQ(e.extraPrincipal, 100000.0f);
-             EXPECT_EQ(e.extraPrincipalMode(), 1);
-             EXPECT_EQ(e.propertyTax, 1200.0f);
-         }},
-        {gui::command::CreditCardDebt,
-         "ccardDialog",
-         {{"company", "Store card"},
-          {"start-age", "46"},
-          {"payoff-age", "50"},
-          {"balance", "1000"},
-          {"rate", "18"},
-          {"monthly-payments", "600"},
-          {"monthly-purchases", "0"}},
-         {{"payments-account", "No Selection"}},
-         {},
-         "Store card",
-         [](const EventRecord& e) {
-             EXPECT_TRUE(e.isCreditCard());
-             EXPECT_EQ(e.adjustRate, 1.0f);
-             EXPECT_TRUE(near(e.appreciationRate, 1.0 / 12.0)) << e.appreciationRate;
-             EXPECT_TRUE(near(e.downPayment, 14.79)) << e.downPayment;
-             EXPECT_EQ(e.accountId, -1);
-             EXPECT_EQ(e.years, 0);
-         }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.dialog);
+    for (const CaseLine& c : readCases("gui/event_editors.txt", "ok")) {
+        SCOPED_TRACE(c.where);
         const int before = planner.scenario().liveEventCount;
-        script.on(c.dialog, [&](QDialog& dialog) {
-            for (const auto& [key, text] : c.typed) {
-                type(dialog, key, text);
-            }
-            for (const auto& [key, name] : c.picked) {
-                pick(dialog, key, name);
-            }
-            for (const std::string& key : c.ticked) {
-                tick(dialog, key);
-            }
+        script.on(c.answer("dialog"), [&](QDialog& dialog) {
+            play(dialog, c.inputs);
             press(dialog, "okButton");
             EXPECT_FALSE(dialog.isVisible()) << "OK was refused";
         });
-        window->handleCommand(c.command);
-        ASSERT_EQ(script.opened.back(), c.dialog);
+        window->handleCommand(std::stoi(c.input("command")));
+        ASSERT_EQ(script.opened.back(), c.answer("dialog"));
         EXPECT_TRUE(dialogs.shown.empty()) << dialogs.shown.front().text;
         EXPECT_EQ(planner.scenario().liveEventCount, before + 1);
         EXPECT_TRUE(planner.scenario().modified);
-        if (const EventRecord* e = event(c.name)) {
-            c.check(*e);
+        const EventRecord* e = event(c.answer("event"));
+        ASSERT_NE(e, nullptr);
+        for (const auto& [key, value] : c.expected) {
+            if (key == "account" || key == "from") {
+                EXPECT_EQ(key == "account" ? e->accountId : e->fromAccountId, accountId(value));
+            } else if (key.front() == '~') {
+                EXPECT_NEAR(kFields.at(key.substr(1))(*e), std::stod(value), 0.005) << key;
+            } else if (key != "dialog" && key != "event") {
+                EXPECT_EQ(kFields.at(key)(*e), std::stod(value)) << key;
+            }
         }
     }
 }
@@ -267,131 +147,25 @@ TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
 // Each refusal shows its title and text once, the first refused field wins and takes the
 // focus, the dialog stays open, and closing it then leaves the scenario as it was.
 TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
-    struct Case {
-        int command;
-        std::string dialog;
-        Texts typed;
-        std::string title;
-        std::string text;
-        std::string field;
-    };
-    const std::string age7 = "This age must be between 1.0 and 120.0.";
-    const std::vector<Case> cases = {
-        {gui::command::Withdrawal,
-         "withdrawalDialog",
-         {{"start-age", "0"}, {"amount", "0"}},
-         "START AGE ERROR",
-         age7,
-         "start-age"},
-        {gui::command::Withdrawal,
-         "withdrawalDialog",
-         {{"start-age", "50"}, {"end-age", "60"}, {"amount", "0"}},
-         "AMOUNT ERROR",
-         "This amount must be greater than 0.00 and less than 99999999.00.",
-         "amount"},
-        {gui::command::Withdrawal,
-         "withdrawalDialog",
-         {{"start-age", "50"}, {"end-age", "60"}, {"amount", "10"}, {"apply-rate", "20.5"}},
-         "APPLY RATE ERROR",
-         "The Applied Rate must be between -20.0% and 20.0%",
-         "apply-rate"},
-        {gui::command::Deposit,
-         "incomeDialog",
-         {{"start-age", "50"}, {"end-age", "121"}},
-         "END AGE ERROR",
-         age7,
-         "end-age"},
-        {gui::command::Fundamentals,
-         "fundamentalsDialog",
-         {{"start-age", "50"}, {"tax-rate", "1000.5"}},
-         "TAX RATE ERROR",
-         "This rate must be between 0.0% and 1000.0%.",
-         "tax-rate"},
-        {gui::command::Loan,
-         "loanDialog",
-         {{"start-age", "50"}, {"payoff-age", "55"}, {"rate", "0.5"}},
-         "RATE ERROR",
-         "Loan/Mortgage rates must be greater than 0.0 and less than 1000.0.",
-         "rate"},
-        {gui::command::Loan,
-         "loanDialog",
-         {{"start-age", "50"},
-          {"payoff-age", "55"},
-          {"rate", "6"},
-          {"amount", "1000"},
-          {"down-payment", "1000.01"}},
-         "AMOUNT ERROR",
-         "The down payment must not be greater than the amount.",
-         "down-payment"},
-        {gui::command::Loan,
-         "loanDialog",
-         {{"start-age", "50"},
-          {"payoff-age", "55"},
-          {"rate", "6"},
-          {"amount", "1000"},
-          {"down-payment", "0"},
-          {"sell-asset-age", "0"},
-          {"no-of-years", "101"}},
-         "NO OF YEARS ERROR",
-         "The number of years must be between 1 and 100.",
-         "no-of-years"},
-        {gui::command::Mortgage,
-         "mortgageDialog",
-         {{"start-age", "50"},
-          {"payoff-age", "80"},
-          {"rate", "5"},
-          {"amount", "100000"},
-          {"taxes", "0"},
-          {"closing-costs", "0"},
-          {"down-payment", "0"},
-          {"no-of-years", "30"},
-          {"appreciation-rate", "0"},
-          {"sell-age", "0"},
-          {"percent-of-selling-price", "0"},
-          {"accelerated-amount", "100000.01"}},
-         "Additional Monthly Amount Error",
-         "This amount must be greater than or equal to  0.00 and less than 99999.99",
-         "accelerated-amount"},
-        {gui::command::CreditCardDebt,
-         "ccardDialog",
-         {{"start-age", "44"}},
-         "START AGE ERROR",
-         "The Start Age must be equal or greater than the Initial Values Start Age!",
-         "start-age"},
-        {gui::command::InitialValues,
-         "initialDialog",
-         {{"start-age", "10"}, {"end-age", "110"}},
-         "Age Range Error!",
-         "The age range must be less than 100!",
-         "end-age"},
-        {gui::command::InitialValues,
-         "initialDialog",
-         {{"inflation-rate", "50.5"}},
-         "INFLATION RATE ERROR",
-         "This rate must be between -10.0% and 50.0%",
-         "inflation-rate"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title + " in " + c.dialog);
+    for (const CaseLine& c : readCases("gui/event_editors.txt", "refused")) {
+        SCOPED_TRACE(c.where);
         dialogs.shown.clear();
         const Snapshot before(planner.scenario());
         std::string focused;
-        script.on(c.dialog, [&](QDialog& dialog) {
-            for (const auto& [key, text] : c.typed) {
-                type(dialog, key, text);
-            }
+        script.on(c.answer("dialog"), [&](QDialog& dialog) {
+            play(dialog, c.inputs);
             press(dialog, "okButton");
             EXPECT_TRUE(dialog.isVisible());
             if (dialog.focusWidget() != nullptr) {
                 focused = dialog.focusWidget()->objectName().toStdString();
             }
         });
-        window->handleCommand(c.command);
+        window->handleCommand(std::stoi(c.input("command")));
         ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].title, c.title);
-        EXPECT_EQ(dialogs.shown[0].text, c.text);
+        EXPECT_EQ(dialogs.shown[0].title, c.answer("title"));
+        EXPECT_EQ(dialogs.shown[0].text, c.answer("text"));
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(focused, c.field);
+        EXPECT_EQ(focused, c.answer("focus"));
         EXPECT_TRUE(Snapshot(planner.scenario()) == before);
     }
 }
@@ -399,27 +173,11 @@ TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
 // Cancel after typing, ticking and choosing, in every editor, new or existing: the scenario
 // is byte for byte what it was.
 TEST_F(EventEditorsTest, CancelLeavesTheScenarioAsItWas) {
-    struct Case {
-        std::string what;
-        std::function<void()> open;
-    };
-    const std::vector<Case> cases = {
-        {"new withdrawal", [&] { window->handleCommand(gui::command::Withdrawal); }},
-        {"new deposit", [&] { window->handleCommand(gui::command::Deposit); }},
-        {"new transfer", [&] { window->handleCommand(gui::command::Transfer); }},
-        {"new fundamentals", [&] { window->handleCommand(gui::command::Fundamentals); }},
-        {"new loan", [&] { window->handleCommand(gui::command::Loan); }},
-        {"new mortgage", [&] { window->handleCommand(gui::command::Mortgage); }},
-        {"new card", [&] { window->handleCommand(gui::command::CreditCardDebt); }},
-        {"initial values", [&] { window->handleCommand(gui::command::InitialValues); }},
-        {"card payoff", [&] { window->handleCommand(gui::command::CreditCardPayoff); }},
-        {"each event",
-         [&] {
-             for (int i = 0; i < planner.scenario().usedEventCount(); ++i) {
-                 window->commands().events().editEvent(i);
-             }
-         }},
-    };
+    namespace cmd = gui::command;
+    // The new events, Initial Values and the card payoff; 0 edits each event in turn.
+    const int commands[] = {
+        cmd::Withdrawal, cmd::Deposit,        cmd::Transfer,      cmd::Fundamentals,     cmd::Loan,
+        cmd::Mortgage,   cmd::CreditCardDebt, cmd::InitialValues, cmd::CreditCardPayoff, 0};
     // Everything a dialog offers is changed, then Cancel.
     const auto meddle = [](QDialog& dialog) {
         for (QLineEdit* edit : dialog.findChildren<QLineEdit*>()) {
@@ -454,11 +212,16 @@ TEST_F(EventEditorsTest, CancelLeavesTheScenarioAsItWas) {
         type(dialog, "current-rate", "9.5");
         press(dialog, "okButton");
     });
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const int command : commands) {
+        SCOPED_TRACE(command);
         const Snapshot before(planner.scenario());
         const std::size_t opened = script.opened.size();
-        c.open();
+        for (int i = 0; command == 0 && i < planner.scenario().usedEventCount(); ++i) {
+            window->commands().events().editEvent(i);
+        }
+        if (command != 0) {
+            window->handleCommand(command);
+        }
         EXPECT_GT(script.opened.size(), opened);
         EXPECT_TRUE(Snapshot(planner.scenario()) == before);
     }
@@ -508,11 +271,7 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
     };
 
     // A double-click on the second line of a block edits its event.
-    script.on("withdrawalDialog", [](QDialog& dialog) {
-        EXPECT_EQ(shown(dialog, "description"), "Living expenses");
-        type(dialog, "amount", "5000");
-        press(dialog, "okButton");
-    });
+    scriptSession(script, "gui/sessions.txt", "scenario-page", dialogs);
     QListView* list = select(lineOf("Living expenses") + 1);
     const QRect rect = list->visualRect(list->currentIndex());
     // A double-click is a click and then a second press.
@@ -531,13 +290,11 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
 
     // Copy with OK keeps both; with Cancel the copy goes.
     const int events = planner.scenario().liveEventCount;
-    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "okButton"); });
     select(lineOf("Living expenses"));
     click("copyButton");
     EXPECT_EQ(count("Living expenses"), 2);
     EXPECT_EQ(planner.scenario().liveEventCount, events + 1);
     const Snapshot copied(planner.scenario());
-    script.on("withdrawalDialog", [](QDialog& dialog) { press(dialog, "cancelButton"); });
     select(lineOf("Living expenses"));
     click("copyButton");
     EXPECT_TRUE(Snapshot(planner.scenario()) == copied);
@@ -639,14 +396,7 @@ TEST_F(EventEditorsTest, AddEventOpensOnceAndLaunchesTheEditors) {
     window->handleCommand(gui::command::Deposit);
     EXPECT_TRUE(script.opened.empty());
 
-    script.on("incomeDialog", [](QDialog& dialog) {
-        type(dialog, "description", "Bonus");
-        type(dialog, "start-age", "50");
-        type(dialog, "end-age", "50");
-        type(dialog, "amount", "3000");
-        pick(dialog, "deposit-to", "Brokerage Account");
-        press(dialog, "okButton");
-    });
+    scriptSession(script, "gui/sessions.txt", "add-event", dialogs);
     addEvent->findChild<QPushButton*>(QStringLiteral("depositButton"))->click();
     settle();
     EXPECT_EQ(script.opened, std::vector<std::string>{"incomeDialog"});
@@ -662,50 +412,14 @@ TEST_F(EventEditorsTest, AddEventOpensOnceAndLaunchesTheEditors) {
 // The payoff calculator shows the card's figures and never touches the scenario; its inputs
 // are there again at the next opening.
 TEST_F(EventEditorsTest, TheCardPayoffCalculatorStoresNothing) {
-    struct Case {
-        const char* payment;
-        const char* years;
-        const char* months;
-        const char* interest;
-    };
-    // 1,000 at 18 % paying 600: one month; paying 10 never ends (100 years of 12 months).
-    const Case cases[] = {{"600", "0.08", "1", "14.79"}, {"10", "100.00", "1200", ""}};
     const Snapshot before(planner.scenario());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.payment);
-        std::vector<std::string> seen;
-        script.on("cardPayoffDialog", [&](QDialog& dialog) {
-            EXPECT_FALSE(control<QLineEdit>(dialog, "company")->isEnabled());
-            EXPECT_FALSE(control<QComboBox>(dialog, "payments-account")->isEnabled());
-            type(dialog, "balance", "1000");
-            type(dialog, "rate", "18");
-            type(dialog, "monthly-payments", c.payment);
-            type(dialog, "monthly-purchases", "0");
-            press(dialog, "calculate");
-            seen = {shown(dialog, "years"), shown(dialog, "months"),
-                    shown(dialog, "total-interest")};
-            press(dialog, "okButton");
-        });
+    scriptSession(script, "gui/sessions.txt", "card-payoff", dialogs);
+    for (int i = 0; i < 3; ++i) {
         window->handleCommand(gui::command::CreditCardPayoff);
-        ASSERT_EQ(seen.size(), 3u);
-        EXPECT_EQ(seen[0], c.years);
-        EXPECT_EQ(seen[1], c.months);
-        if (*c.interest != '\0') {
-            EXPECT_EQ(seen[2], c.interest);
-        }
     }
+    EXPECT_EQ(script.opened.size(), 3u);
     EXPECT_TRUE(Snapshot(planner.scenario()) == before);
-    std::string balance;
-    script.on("cardPayoffDialog", [&](QDialog& dialog) { balance = shown(dialog, "balance"); });
-    window->handleCommand(gui::command::CreditCardPayoff);
-    EXPECT_EQ(balance, "1000");
 }
-
-} // namespace
-} // namespace finplan::test
-
-namespace finplan::test {
-namespace {
 
 // Add Event opens beside the main window: at its right when there is room, else at its left,
 // and always inside the screen.

@@ -55,6 +55,13 @@ protected:
         QTest::mouseDClick(widget.get(), Qt::RightButton, {}, where);
         draw();
     }
+    // What the readout shows while the left button is held at a point.
+    QStringList readoutAt(QPoint where) {
+        QTest::mousePress(widget.get(), Qt::LeftButton, {}, where);
+        const QStringList shown = widget->readout();
+        QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, where);
+        return shown;
+    }
     void leftDoubleClick(QPoint where) {
         QTest::mouseDClick(widget.get(), Qt::LeftButton, {}, where);
         draw();
@@ -178,21 +185,13 @@ TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
     ASSERT_TRUE(pie.pieDrawn);
     // Year 5: investment 60,000 of 150,000 runs clockwise from 3 o'clock to 144 degrees,
     // retirement 90,000 the rest: below the centre is investment, above it retirement.
-    const QPoint below(pie.centreX, pie.centreY + pie.radius / 2);
-    QTest::mousePress(widget.get(), Qt::LeftButton, {}, below);
-    EXPECT_EQ(widget->readout(),
+    EXPECT_EQ(readoutAt(QPoint(pie.centreX, pie.centreY + pie.radius / 2)),
               (QStringList{QStringLiteral("Investment Accounts"), QStringLiteral("$60,000.00")}));
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, below);
-    const QPoint above(pie.centreX, pie.centreY - pie.radius / 2);
-    QTest::mousePress(widget.get(), Qt::LeftButton, {}, above);
-    EXPECT_EQ(widget->readout(),
+    EXPECT_EQ(readoutAt(QPoint(pie.centreX, pie.centreY - pie.radius / 2)),
               (QStringList{QStringLiteral("Retirement Accounts"), QStringLiteral("$90,000.00")}));
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, above);
     // A legend row names its slice too.
-    const QPoint row = pie.legendRows[2].center();
-    QTest::mousePress(widget.get(), Qt::LeftButton, {}, row);
-    EXPECT_EQ(widget->readout().value(0), QStringLiteral("Retirement Accounts"));
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(readoutAt(pie.legendRows[2].center()).value(0),
+              QStringLiteral("Retirement Accounts"));
 }
 
 TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
@@ -263,9 +262,7 @@ TEST_F(GraphWidgetTest, NothingActsWhileBusy) {
     EXPECT_EQ(view.styleCounter(), -1);
     leftDoubleClick(at(5, 50000.0f));
     EXPECT_EQ(view.kind(), GraphKind::NetWorth);
-    QTest::mousePress(widget.get(), Qt::LeftButton, {}, at(5, 50000.0f));
-    EXPECT_TRUE(widget->readout().isEmpty());
-    QTest::mouseRelease(widget.get(), Qt::LeftButton, {}, at(5, 50000.0f));
+    EXPECT_TRUE(readoutAt(at(5, 50000.0f)).isEmpty());
     QTest::keyClick(widget.get(), Qt::Key_N);
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
     widget->setBusy(false);

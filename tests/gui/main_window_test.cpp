@@ -4,6 +4,7 @@
 #include "gui/shell/accounts_page.h"
 #include "gui/shell/command_ids.h"
 #include "gui/shell/command_table.h"
+#include "gui/shell/gui_main.h"
 #include "gui/shell/placeholder_page.h"
 #include "gui/shell/results_page.h"
 #include "gui/shell/scenario_page.h"
@@ -15,11 +16,15 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QTabBar>
 #include <QToolBar>
+#include <QToolButton>
 
 #include <algorithm>
 #include <filesystem>
@@ -94,60 +99,11 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
     EXPECT_EQ(menuTitles(window->menuBar()),
               (std::vector<std::string>{"File", "Edit", "Add Event", "Reports", "Graphs", "Tools",
                                         "Help"}));
-    const std::span<const int> quickTips = gui::quickTipCommands();
-    std::set<int> built = {cmd::New,
-                           cmd::Open,
-                           cmd::Save,
-                           cmd::SaveAs,
-                           cmd::Exit,
-                           cmd::About,
-                           cmd::SaveAccounts,
-                           cmd::ReadAccounts,
-                           cmd::ReindexAccounts,
-                           cmd::PlatformCalculator,
-                           cmd::SummarySwitch,
-                           cmd::SaveGraphs,
-                           cmd::InitialValues,
-                           cmd::Withdrawal,
-                           cmd::Deposit,
-                           cmd::Loan,
-                           cmd::Mortgage,
-                           cmd::Transfer,
-                           cmd::Fundamentals,
-                           cmd::CreditCardDebt,
-                           cmd::CreditCardPayoff,
-                           cmd::MortgageCalculator,
-                           cmd::RefinanceAnalysis,
-                           cmd::AcceleratedMortgage,
-                           cmd::InflationCalculator,
-                           cmd::EffectiveRate,
-                           cmd::TaxInflationInvestment,
-                           cmd::TradeOff,
-                           cmd::AddAccount,
-                           cmd::GroupNames,
-                           cmd::ReportFont,
-                           cmd::ImportAccounts,
-                           cmd::ExportResults,
-                           cmd::GraphWindow,
-                           cmd::CompareScenarios,
-                           cmd::HelpContents,
-                           cmd::HelpOnHelp,
-                           cmd::Manual,
-                           cmd::PrintResults,
-                           cmd::PrintAllReports,
-                           cmd::ReportOptions,
-                           cmd::PageSetup,
-                           cmd::PrintCurrentGraphMenu,
-                           cmd::PrintWindow,
-                           cmd::NetWorthReport,
-                           cmd::IncomingReport,
-                           cmd::OutgoingReport,
-                           cmd::AccountsReport,
-                           cmd::GroupReport,
-                           cmd::IncomingEventsReport,
-                           cmd::OutgoingEventsReport,
-                           cmd::AccountFlowReport};
-    built.insert(quickTips.begin(), quickTips.end());
+    std::set<int> built;
+    std::istringstream ids(readCases("gui/menu.txt", "built").at(0).input("ids"));
+    for (int id = 0; ids >> id;) {
+        built.insert(id);
+    }
     for (const gui::CommandSpec& spec : gui::commandTable()) {
         const QAction* action = window->commandAction(spec.id);
         ASSERT_NE(action, nullptr) << spec.id;
@@ -155,12 +111,10 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
         EXPECT_EQ(action->shortcut().toString().toStdString(), spec.key) << spec.id;
         EXPECT_EQ(action->isEnabled(), built.contains(spec.id)) << spec.id;
     }
-    const std::map<int, std::string> someKeys = {
-        {cmd::Open, "Alt+O"},           {cmd::InitialValues, "Alt+V"},
-        {cmd::PrintResults, "Ctrl+F1"}, {cmd::SummarySwitch, "Shift+F11"},
-        {cmd::ReportFont, "Ctrl+F"},    {cmd::QuickTipLastKeyed, "Shift+F10"}};
-    for (const auto& [id, key] : someKeys) {
-        EXPECT_EQ(window->commandAction(id)->shortcut().toString().toStdString(), key) << id;
+    for (const CaseLine& c : readCases("gui/menu.txt", "key")) {
+        EXPECT_EQ(window->commandAction(std::stoi(c.input("id")))->shortcut().toString(),
+                  qs(c.input("text")))
+            << c.where;
     }
     // Keys without a menu item work in the whole window.
     EXPECT_TRUE(window->actions().contains(window->commandAction(cmd::SummarySwitch)));
@@ -346,24 +300,11 @@ TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(GuiTest, ExitWritesTheSettingsAndClosesTheWindow) {
-    openSample();
-    window->handleCommand(cmd::Exit);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_TRUE(std::filesystem::exists(dir / "prefinf.dat"));
-    EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n"));
-}
-
-TEST_F(GuiTest, AMissingCalculatorIsReportedAndTheSummaryKeyToggles) {
+TEST_F(GuiTest, AMissingCalculatorIsReported) {
     openSample();
     window->handleCommand(cmd::PlatformCalculator);
     EXPECT_EQ(dialogs.transcript(),
               "Execution Error|The Window's Calculator could not be found in the path.");
-
-    EXPECT_FALSE(planner.switches().summary);
-    window->commandAction(cmd::SummarySwitch)->trigger();
-    EXPECT_TRUE(planner.switches().summary);
 }
 
 TEST_F(GuiTest, TheSummaryWordStartsWithTheSummaryOn) {
@@ -392,6 +333,65 @@ TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
     EXPECT_NE(plot.find("\n50.0 "), std::string::npos);
     EXPECT_EQ(plot.find("\n49.0 "), std::string::npos);
     EXPECT_EQ(plot.find("\n56.0 "), std::string::npos);
+}
+
+// The window as a person first meets it: a size that shows the whole toolbar and every tab on
+// the test's 1600x1000 screen, the program's own title, and Save Graphs from the Graphs menu.
+TEST_F(GuiTest, AFirstStartShowsEveryTabAndTheWholeToolbarCentred) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1600, 1000));
+    openSample();
+    // Neither the toolbar nor the tabs need more than 1280x800, the least a first start shows.
+    EXPECT_EQ(window->size(), QSize(1280, 800));
+    EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(160, 100));
+    auto* tabs = window->folders()->findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_GE(tabs->width(), tabs->sizeHint().width());
+    for (auto* button : tabs->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(button->isVisible()) << "a tab scroll arrow shows";
+    }
+    auto* toolbar = window->findChild<QToolBar*>();
+    ASSERT_NE(toolbar, nullptr);
+    auto* overflow = toolbar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
+    EXPECT_TRUE(overflow == nullptr || !overflow->isVisible());
+
+    // Stored at exit, the size is what the next start shows.
+    window->handleCommand(cmd::Exit);
+    Planner next{dir.path(), dialogs, clock};
+    next.prepare({});
+    EXPECT_TRUE(next.settings().placementStored);
+    EXPECT_EQ(next.settings().windowWidth, 1280);
+    EXPECT_EQ(next.settings().windowHeight, 800);
+}
+
+TEST_F(GuiTest, TheTitleIsTheProgramsOwnWithNothingAppended) {
+    gui::setUpApplication();
+    // With a display name set, X11 and Wayland append " — NAME" to every title.
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    openSample();
+    EXPECT_EQ(title(), qs("Financial Planner - " + samplePath()));
+}
+
+TEST_F(GuiTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
+    openSample();
+    const std::string target = (dir / "graphs.tvp").string();
+    files.answers = {target};
+    window->commandAction(cmd::SaveGraphs)->trigger();
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].title, "Save Graphs To a File");
+    EXPECT_EQ(files.requests[0].filters,
+              (std::vector<std::string>{"Plot Files (*.TVP)", "All Files (*.*)"}));
+    EXPECT_EQ(readText(target), readText(dir / "plotinf01.tmp"));
+    EXPECT_TRUE(readText(target).ends_with("\nDone\n"));
+
+    const std::string system = (dir / "plotinf-copy.tvp").string();
+    writeText(system, "mine\n");
+    files.answers = {system};
+    window->commandAction(cmd::SaveGraphs)->trigger();
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ(dialogs.shown.back().title, "FILE WARNING");
+    EXPECT_EQ(dialogs.shown.back().text,
+              "Cannot overwrite the system file plotinf. \nChoose another file name.");
+    EXPECT_EQ(readText(system), "mine\n");
 }
 
 } // namespace

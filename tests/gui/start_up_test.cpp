@@ -2,11 +2,13 @@
 // directory made for the user alone.
 #include "gui/platform/unattended_dialogs.h"
 #include "gui/shell/work_dir.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 namespace finplan::gui {
@@ -15,39 +17,25 @@ namespace {
 namespace fs = std::filesystem;
 
 TEST(UnattendedDialogs, PrintTitleAndTextAndTakeTheCarefulAnswer) {
-    struct Case {
-        Message message;
-        Answer answer;
-        const char* printed;
-        int errors;
-    };
-    const Case cases[] = {
-        {{"Cannot open file!", "FILE ERROR", MessageIcon::Stop, MessageButtons::Ok},
-         Answer::Ok,
-         "FILE ERROR: Cannot open file!\n",
-         1},
-        {{"a.RET exits - Overwrite anyway?", "FILE WARNING", MessageIcon::Stop,
-          MessageButtons::YesNo},
-         Answer::No,
-         "FILE WARNING: a.RET exits - Overwrite anyway?\n",
-         1},
-        {{"Do you wish to save the file a.RET?", "Tarvel Financial Planner", MessageIcon::Question,
-          MessageButtons::YesNoCancel},
-         Answer::Cancel,
-         "Tarvel Financial Planner: Do you wish to save the file a.RET?\n",
-         0},
-        {{"Two\nlines", "", MessageIcon::Information, MessageButtons::Ok},
-         Answer::Ok,
-         "Two\nlines\n",
-         0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.printed);
+    const std::map<std::string, MessageIcon> icons = {{"stop", MessageIcon::Stop},
+                                                      {"question", MessageIcon::Question},
+                                                      {"information", MessageIcon::Information}};
+    const std::map<std::string, MessageButtons> buttons = {
+        {"ok", MessageButtons::Ok},
+        {"yes-no", MessageButtons::YesNo},
+        {"yes-no-cancel", MessageButtons::YesNoCancel}};
+    const std::map<Answer, std::string> answers = {
+        {Answer::Ok, "ok"}, {Answer::Yes, "yes"}, {Answer::No, "no"}, {Answer::Cancel, "cancel"}};
+    for (const test::CaseLine& c : test::readCases("gui/gui_options.txt", "box")) {
+        SCOPED_TRACE(c.where);
         std::ostringstream err;
         UnattendedDialogs dialogs(err);
-        EXPECT_EQ(dialogs.show(c.message), c.answer);
-        EXPECT_EQ(err.str(), c.printed);
-        EXPECT_EQ(dialogs.errorsShown(), c.errors);
+        EXPECT_EQ(
+            answers.at(dialogs.show({c.input("text"), c.input("title"), icons.at(c.input("icon")),
+                                     buttons.at(c.input("buttons"))})),
+            c.answer("answer"));
+        EXPECT_EQ(err.str(), c.answer("printed"));
+        EXPECT_EQ(std::to_string(dialogs.errorsShown()), c.answer("errors"));
     }
 }
 

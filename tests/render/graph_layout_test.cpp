@@ -4,10 +4,11 @@
 #include "graphs/plot_geometry.h"
 #include "render/graph_palette.h"
 #include "render/plot_layout.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <sstream>
 
 namespace finplan::test {
 namespace {
@@ -127,76 +128,55 @@ TEST(GraphLayout, ZeroLineFallsOnAGridLineBelowWhichNegativeValuesLie) {
     EXPECT_EQ(pixel(shot.image, plot.left + plot.width / 2 + 3, zeroY), QColor(0, 0, 0));
 }
 
-// --- labels
+// --- labels, bars and colours
 
-TEST(GraphLayout, AgeLabelStrideGrowsByTwoUntilThreeCharactersALabelFit) {
-    // Sixty years of labels need 60 x 3 x 8 = 1440 pixels; a narrow window thins them out
-    // to every third, fifth, seventh year as the count is halved.
-    EXPECT_EQ(render::ageLabelStride(60, 8, 1440), 1);
-    EXPECT_EQ(render::ageLabelStride(60, 8, 1439), 3);
-    EXPECT_EQ(render::ageLabelStride(60, 8, 719), 5);
-    EXPECT_EQ(render::ageLabelStride(60, 8, 300), 7);
-    EXPECT_EQ(render::ageLabelStride(60, 8, 100), 9);
-}
-
-TEST(GraphLayout, SixtyYearsInANarrowWindowThinTheAgeLabelsToFit) {
-    const GraphData data = rising(60);
-    GraphView view = viewOf(GraphKind::NetWorth);
-    drawOnScreen(view, data, 400, 300);
-    const PlotGeometry& plot = view.geometry(0);
-    const int cw = screenMetrics(300).charWidth;
-    // Whatever the font, the labels kept must fit where all sixty did not.
-    ASSERT_GT(60 * 3 * cw, plot.width);
-    const int stride = render::ageLabelStride(60, cw, plot.width);
-    EXPECT_GT(stride, 1);
-    EXPECT_EQ(stride % 2, 1);
-    int kept = 60;
-    for (int s = 1; s < stride; s += 2) {
-        kept /= 2;
+// The words of a text as numbers.
+std::vector<float> numbers(const std::string& text) {
+    std::vector<float> values;
+    std::istringstream in(text);
+    for (float v = 0; in >> v;) {
+        values.push_back(v);
     }
-    EXPECT_LE(kept * 3 * cw, plot.width);
+    return values;
 }
 
-TEST(GraphLayout, ValueLabelStrideHalvesTheLabelsUntilTheyFit) {
-    EXPECT_EQ(render::valueLabelStride(15, 150), 1); // 10 labels of 15 fit 150
-    EXPECT_EQ(render::valueLabelStride(15, 149), 2); // then every second
-    EXPECT_EQ(render::valueLabelStride(15, 40), 3);  // 5 x 15 > 40, 2 x 15 fits
-    EXPECT_EQ(render::valueLabelStride(15, 10), 5);  // even one does not fit
+// One call of a small drawing rule as text, as the case file words it.
+std::string answer(const CaseLine& c) {
+    const auto in = [&c](const char* key) { return std::stoi(c.input(key)); };
+    std::ostringstream out;
+    if (c.word == "age-stride") {
+        out << render::ageLabelStride(in("years"), in("char"), in("width"));
+    } else if (c.word == "value-stride") {
+        out << render::valueLabelStride(in("line"), in("height"));
+    } else if (c.word == "value-label") {
+        out << render::valueLabel(std::stof(c.input("value")));
+    } else if (c.word == "age-label") {
+        out << render::ageLabel(in("age"));
+    } else if (c.word == "bar-order") {
+        for (const std::size_t i : render::barOrder(numbers(c.input("values")))) {
+            out << (out.tellp() > 0 ? " " : "") << i;
+        }
+    } else if (c.word == "lighten") {
+        const std::vector<float> v = numbers(c.input("rgb"));
+        const QColor color = render::lightenColor(
+            QColor(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])),
+            c.input("on") == "yes");
+        out << color.red() << ' ' << color.green() << ' ' << color.blue();
+    } else if (c.word == "quadrants") {
+        for (const FrameRect& f : render::fourGraphQuadrants(in("width"), in("height"))) {
+            out << (out.tellp() > 0 ? ", " : "") << f.left << ' ' << f.top << ' ' << f.right << ' '
+                << f.bottom;
+        }
+    }
+    return out.str();
 }
 
-TEST(GraphLayout, ValueLabelsAreMoneyWithoutCents) {
-    EXPECT_EQ(render::valueLabel(20000.0f), "$20,000");
-    EXPECT_EQ(render::valueLabel(1234567.0f), "$1,234,567");
-    EXPECT_EQ(render::valueLabel(-5000.0f), "-$5,000");
-    EXPECT_EQ(render::valueLabel(0.6f), "$0");
-    EXPECT_EQ(render::valueLabel(0.0f), "0");
-    EXPECT_EQ(render::valueLabel(-0.001f), "0");
-    EXPECT_EQ(render::ageLabel(7), "7");
-    EXPECT_EQ(render::ageLabel(104), "104");
-}
-
-// --- bars
-
-TEST(GraphLayout, BarsAreDrawnLargestFirstAndEqualNeighboursChangePlaces) {
-    using Order = std::vector<std::size_t>;
-    EXPECT_EQ(render::barOrder({1.0f, 3.0f, 2.0f}), (Order{1, 2, 0}));
-    EXPECT_EQ(render::barOrder({-4.0f, 2.0f}), (Order{0, 1}));
-    EXPECT_EQ(render::barOrder({2.0f, -2.0f}), (Order{1, 0}));
-    EXPECT_EQ(render::barOrder({5.0f, 5.0f, 1.0f}), (Order{0, 1, 2}));
-    EXPECT_TRUE(render::barOrder({}).empty());
-}
-
-// --- the four-graph view and paper
-
-TEST(GraphLayout, FourGraphQuadrantsLeaveSixPixelMargins) {
-    const auto q = render::fourGraphQuadrants(1000, 700);
-    const auto same = [](const FrameRect& f, int l, int t, int r, int b) {
-        return f.left == l && f.top == t && f.right == r && f.bottom == b;
-    };
-    EXPECT_TRUE(same(q[0], 0, 0, 494, 332));
-    EXPECT_TRUE(same(q[1], 500, 0, 994, 332));
-    EXPECT_TRUE(same(q[2], 500, 344, 994, 694));
-    EXPECT_TRUE(same(q[3], 0, 344, 494, 694));
+TEST(GraphLayout, LabelsBarOrderLighteningAndQuadrantsAsTheCaseFileHasThem) {
+    const std::vector<CaseLine> cases = readCases("render/labels_and_bars.txt");
+    ASSERT_EQ(cases.size(), 28u);
+    for (const CaseLine& c : cases) {
+        EXPECT_EQ(answer(c), c.answer("is")) << c.where;
+    }
 }
 
 TEST(GraphLayout, FourGraphPlotsGiveFourLinesToLabelsAndTitle) {
@@ -242,17 +222,6 @@ TEST(GraphLayout, PrintedFourGraphPageKeepsFiveLinesForTheCaptions) {
     EXPECT_EQ(f[2].bottom, 894);
     EXPECT_EQ(f[3].left, 100);
     EXPECT_EQ(f[3].top, 500);
-}
-
-// --- colours and pages
-
-TEST(GraphLayout, LightenColorLiftsByAThirdOfTheRoomLeft) {
-    EXPECT_EQ(render::lightenColor(QColor(192, 192, 192), true), QColor(213, 213, 213));
-    EXPECT_EQ(render::lightenColor(QColor(100, 150, 200), true), QColor(118, 168, 218));
-    EXPECT_EQ(render::lightenColor(QColor(192, 192, 192), false), QColor(192, 192, 192));
-    // Without blue there is nothing to lighten, and white has no room.
-    EXPECT_EQ(render::lightenColor(QColor(200, 100, 0), true), QColor(200, 100, 0));
-    EXPECT_EQ(render::lightenColor(QColor(255, 255, 255), true), QColor(255, 255, 255));
 }
 
 } // namespace
