@@ -18,6 +18,10 @@ int main(int argc, char** argv) {
         return kExitUsage;
     }
     const auto& plotArguments = std::get<PlotArguments>(parsed);
+    if (plotArguments.help) {
+        std::cout << kPlotUsage;
+        return 0;
+    }
     if (plotArguments.grab && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }

@@ -31,6 +31,10 @@ std::variant<PlotArguments, QString> parsePlotArguments(const QStringList& argum
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
+        if (argument == QStringLiteral("--help") || argument == QStringLiteral("-h")) {
+            parsed.help = true;
+            return parsed;
+        }
         if (argument == QStringLiteral("--compare")) {
             parsed.compare = true;
         } else if (argument == QStringLiteral("--grab")) {

@@ -17,6 +17,7 @@ struct PlotArguments {
     std::optional<QString> grab;
     QSize size{1024, 768};
     QStringList files;
+    bool help = false; // --help or -h: the usage, and nothing else
 };
 
 inline constexpr const char* kPlotUsage =

@@ -7,6 +7,7 @@
 #include "gui/graphs/graph_widget.h"
 #include "plot/chart_widget.h"
 #include "plot/compare_window.h"
+#include "plot/plot_arguments.h"
 #include "plot/plot_program.h"
 #include "plot/plot_window.h"
 #include "render/graph_palette.h"
@@ -209,6 +210,42 @@ TEST_F(PlotWindowTest, GrabsAPictureOrTellsWhyNot) {
         EXPECT_EQ(errors.str(), c.error);
         EXPECT_EQ(QImage(qs(dir.path() / "out.png")).size(),
                   c.exitCode == 0 ? QSize(640, 480) : QSize(0, 0));
+    }
+}
+
+// What the command line asks for, or the message that refuses it.
+TEST(PlotArguments, ParsesOrSaysWhatIsWrong) {
+    const struct {
+        const char* args;
+        const char* answer; // the refusal, or the switches and files taken
+    } cases[] = {
+        {"a.tmp -h --nonsense", "help"},
+        {"--compare a.tvp b.tvp", "compare a.tvp,b.tvp"},
+        {"--grab o.png --size 640x480 a.tmp", "grab o.png 640x480 a.tmp"},
+        {"--size 640x480 a.tmp", "--size goes with --grab"},
+        {"--grab o.png --size 100x480 a.tmp", "--size needs WIDTHxHEIGHT, each from 200 to 8000"},
+        {"--grab", "--grab needs the name of the picture to write"},
+        {"--colour a.tmp", "unknown option --colour"},
+        {"", "no file given"},
+    };
+    for (const auto& c : cases) {
+        const auto parsed = plot::parsePlotArguments(
+            QString::fromLatin1(c.args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        QString answer;
+        if (const auto* problem = std::get_if<QString>(&parsed)) {
+            answer = *problem;
+        } else if (const auto& a = std::get<plot::PlotArguments>(parsed); a.help) {
+            answer = QStringLiteral("help");
+        } else {
+            answer = (a.compare ? QStringLiteral("compare ") : QString()) +
+                     (a.grab ? QStringLiteral("grab %1 %2x%3 ")
+                                   .arg(*a.grab)
+                                   .arg(a.size.width())
+                                   .arg(a.size.height())
+                             : QString()) +
+                     a.files.join(QLatin1Char(','));
+        }
+        EXPECT_EQ(answer.toStdString(), c.answer) << c.args;
     }
 }
 
