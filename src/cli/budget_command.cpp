@@ -220,12 +220,9 @@ ExitCode BudgetCommand::run() {
         return *problem;
     }
     ExitCode status = ExitCode::Success;
-    const auto planner = CliPlanner::create(m_context, m_args, status);
+    const auto planner = CliPlanner::loaded(m_context, m_args, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(m_args.files[0])) {
-        return ExitCode::ReadFailed;
     }
     BudgetEditor editor((*planner)->scenario(), number - 1, (*planner)->workDir(),
                         m_context.dialogs);

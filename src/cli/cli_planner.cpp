@@ -47,6 +47,16 @@ std::unique_ptr<CliPlanner> CliPlanner::create(const CliContext& context,
     return std::make_unique<CliPlanner>(context, workDir, today);
 }
 
+std::unique_ptr<CliPlanner> CliPlanner::loaded(const CliContext& context,
+                                               const CliArguments& arguments, ExitCode& status) {
+    auto planner = create(context, arguments, status);
+    if (planner && !planner->m_planner.load(arguments.files[0])) {
+        status = ExitCode::ReadFailed;
+        return nullptr;
+    }
+    return planner;
+}
+
 CliPlanner::CliPlanner(const CliContext& context, std::filesystem::path workDir,
                        std::optional<LocalDateTime> today)
     : m_fixedClock(today.value_or(LocalDateTime{}))

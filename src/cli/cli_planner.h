@@ -23,6 +23,10 @@ public:
     // created for the user alone.
     static std::unique_ptr<CliPlanner> create(const CliContext& context,
                                               const CliArguments& arguments, ExitCode& status);
+    // As create, with the scenario of the first file argument loaded; empty after the message
+    // when it cannot be read (`status` ReadFailed).
+    static std::unique_ptr<CliPlanner> loaded(const CliContext& context,
+                                              const CliArguments& arguments, ExitCode& status);
 
     CliPlanner(const CliContext& context, std::filesystem::path workDir,
                std::optional<LocalDateTime> today);

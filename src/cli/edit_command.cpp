@@ -350,12 +350,9 @@ ExitCode Edit::run() {
         return *problem;
     }
     ExitCode status = ExitCode::Success;
-    const auto planner = CliPlanner::create(m_context, m_args, status);
+    const auto planner = CliPlanner::loaded(m_context, m_args, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(m_args.files[0])) {
-        return ExitCode::ReadFailed;
     }
     if (isAccountTarget(*target())) {
         if (const auto stop = editAccountTarget(m_context, m_args, **planner, *target())) {

@@ -128,12 +128,9 @@ ExitCode runMonteCarlo(const CliContext& context, const CliArguments& arguments)
         return ExitCode::Usage;
     }
     ExitCode status = ExitCode::Success;
-    const auto planner = CliPlanner::create(context, arguments, status);
+    const auto planner = CliPlanner::loaded(context, arguments, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(arguments.files[0])) {
-        return ExitCode::ReadFailed;
     }
     const auto mode = chosenMode(context, arguments, (*planner)->scenario());
     if (!mode) {

@@ -122,12 +122,9 @@ ExitCode edit(const CliContext& context, const CliArguments& args) {
         return ExitCode::Usage;
     }
     ExitCode status = ExitCode::Success;
-    const auto planner = CliPlanner::create(context, args, status);
+    const auto planner = CliPlanner::loaded(context, args, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(args.files[0])) {
-        return ExitCode::ReadFailed;
     }
     std::optional<ExitCode> problem;
     const auto editor = openEditor(context, args, (*planner)->scenario(), problem);

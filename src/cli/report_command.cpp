@@ -204,12 +204,9 @@ ExitCode runPrintSchedule(const CliContext& context, const CliArguments& argumen
         context.err << "finplan-cli: --random-accounts and --random-groups cannot be combined\n";
         return ExitCode::Usage;
     }
-    const auto planner = CliPlanner::create(context, arguments, status);
+    const auto planner = CliPlanner::loaded(context, arguments, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(arguments.files[0])) {
-        return ExitCode::ReadFailed;
     }
     (*planner)->setFixedSeed(*randomSeed(arguments));
     (*planner)->setSwitches(runSwitches(arguments));

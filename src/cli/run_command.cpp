@@ -144,12 +144,9 @@ ExitCode runRun(const CliContext& context, const CliArguments& arguments) {
         return ExitCode::Usage;
     }
     ExitCode status = ExitCode::Success;
-    const auto planner = CliPlanner::create(context, arguments, status);
+    const auto planner = CliPlanner::loaded(context, arguments, status);
     if (!planner) {
         return status;
-    }
-    if (!(*planner)->load(arguments.files[0])) {
-        return ExitCode::ReadFailed;
     }
     // Every output comes from a run of its own from the same seed, so all of them describe
     // the same run. The first run's lines are printed: later runs find the accounts in run
