@@ -53,8 +53,10 @@ run: build
 	fi
 
 # Every test runs under the sanitizers; the optimised tree of `make run` is not built again for
-# them (`make test-main` runs them there). Line tables are all the sanitizers' reports need.
-SAN_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1
+# them (`make test-main` runs them there). Line tables are all the sanitizers' reports need, and
+# the test programs are compiled in batches of files (so their file-scope helpers need names of
+# their own).
+SAN_FLAGS := -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DFINPLAN_UNITY_TESTS=ON
 
 test: format-check test-san test-nogui fuzz-ci
 

@@ -16,11 +16,11 @@
 namespace finplan {
 namespace {
 
-std::filesystem::path dataFile(const std::string& name) {
+std::filesystem::path importFile(const std::string& name) {
     return test::testData("accounts/" + name);
 }
 
-std::string nameAt(const Scenario& s, int index) {
+std::string importedName(const Scenario& s, int index) {
     return std::string(fieldText(s.accounts.accounts[static_cast<std::size_t>(index)].name));
 }
 
@@ -72,8 +72,8 @@ TEST(StatementFiles, ConvertToTheirIntermediateFiles) {
     for (const Case& c : cases) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
-        ASSERT_TRUE(convertStatementFile(dataFile(c.input), dir.path(), c.delimiter, dialogs));
-        EXPECT_EQ(test::readText(dir / c.intermediate), test::readText(dataFile(c.expected)))
+        ASSERT_TRUE(convertStatementFile(importFile(c.input), dir.path(), c.delimiter, dialogs));
+        EXPECT_EQ(test::readText(dir / c.intermediate), test::readText(importFile(c.expected)))
             << c.input;
         EXPECT_TRUE(dialogs.shown.empty());
     }
@@ -106,7 +106,7 @@ TEST(CreateAccounts, MakesOneAccountPerUsableLine) {
     test::ScriptedDialogs dialogs;
     int confirmations = 0;
     const ImportOutcome outcome = createAccountsFromFile(
-        s, dataFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs, [&](Scenario& target) {
+        s, importFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs, [&](Scenario& target) {
             ++confirmations;
             return acceptImportedAccount(target, dialogs);
         });
@@ -144,17 +144,17 @@ TEST(CreateAccounts, ACancelledAccountIsLeftOutAndAFullTableStops) {
     test::ScriptedDialogs dialogs;
     int seen = 0;
     createAccountsFromFile(
-        s, dataFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs,
+        s, importFile("statement.tvi"), dir.path(), Delimiter::Tab, dialogs,
         [&](Scenario& target) { return ++seen != 2 && acceptImportedAccount(target, dialogs); });
     ASSERT_EQ(s.accounts.accountCount, 3);
-    EXPECT_EQ(nameAt(s, 1), "Balanced Fund");
+    EXPECT_EQ(importedName(s, 1), "Balanced Fund");
     EXPECT_EQ(fieldText(s.accounts.accounts[1].accessOrder), "1");
 
     Scenario full = test::makeScenario("");
     full.accounts.accountCount = kMaxAccounts;
     test::ScriptedDialogs fullDialogs;
     const ImportOutcome outcome =
-        createAccountsFromFile(full, dataFile("statement.tvi"), dir.path(), Delimiter::Tab,
+        createAccountsFromFile(full, importFile("statement.tvi"), dir.path(), Delimiter::Tab,
                                fullDialogs, [](Scenario&) { return true; });
     EXPECT_FALSE(outcome.completed);
     ASSERT_EQ(fullDialogs.shown.size(), 1u);
@@ -179,7 +179,7 @@ TEST(UpdateAccounts, AsksOnceAndForEachNewName) {
     Scenario s = updateScenario();
     test::ScriptedDialogs dialogs;
     dialogs.answers = {Answer::Yes, Answer::Yes, Answer::No};
-    const ImportOutcome outcome = update(s, dataFile("statement.tvi"), dir, dialogs);
+    const ImportOutcome outcome = update(s, importFile("statement.tvi"), dir, dialogs);
     ASSERT_TRUE(outcome.completed);
     ASSERT_EQ(dialogs.shown.size(), 3u);
     EXPECT_EQ(dialogs.shown[0].text, "Updating 2 out of 3 accounts.\nDo you wish to continue?");
@@ -197,7 +197,7 @@ TEST(UpdateAccounts, AsksOnceAndForEachNewName) {
                                                                  {"House Equity", 250000.0f},
                                                                  {"Savings", -250.0f}};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(nameAt(s, i), expected[static_cast<std::size_t>(i)].first);
+        EXPECT_EQ(importedName(s, i), expected[static_cast<std::size_t>(i)].first);
         EXPECT_EQ(s.accounts.accounts[static_cast<std::size_t>(i)].initialAmount,
                   expected[static_cast<std::size_t>(i)].second);
     }
@@ -214,13 +214,13 @@ TEST(UpdateAccounts, NoStopsAndAFileWithoutKnownNamesIsRefused) {
     test::TempDir dir;
     Scenario s = updateScenario();
     test::ScriptedDialogs dialogs;
-    const ImportOutcome declined = update(s, dataFile("statement.tvi"), dir, dialogs);
+    const ImportOutcome declined = update(s, importFile("statement.tvi"), dir, dialogs);
     EXPECT_FALSE(declined.completed);
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
 
     test::ScriptedDialogs refused;
-    const auto input = dataFile("nomatch.tvi");
+    const auto input = importFile("nomatch.tvi");
     EXPECT_FALSE(update(s, input, dir, refused).completed);
     ASSERT_EQ(refused.shown.size(), 1u);
     EXPECT_EQ(refused.shown[0].text, "Found 0 accounts in the file " + input.string() +
@@ -273,10 +273,10 @@ TEST(UpdateAccounts, RemovesOnlyDuplicatesThisImportAdded) {
         });
     ASSERT_TRUE(outcome.completed);
     ASSERT_EQ(s.accounts.accountCount, 3);
-    EXPECT_EQ(nameAt(s, 0), "Other");
+    EXPECT_EQ(importedName(s, 0), "Other");
     EXPECT_EQ(s.accounts.accounts[0].initialAmount, 30.0f);
-    EXPECT_EQ(nameAt(s, 1), "Same");
-    EXPECT_EQ(nameAt(s, 2), "Same");
+    EXPECT_EQ(importedName(s, 1), "Same");
+    EXPECT_EQ(importedName(s, 2), "Same");
     EXPECT_EQ(s.accounts.accounts[3].slot, addedSlot);
     EXPECT_EQ(s.slots.penaltyRate[static_cast<std::size_t>(addedSlot)], 0.0f);
     ASSERT_EQ(outcome.accounts.size(), 1u);

@@ -17,7 +17,7 @@ namespace {
 
 using test::ScriptedDialogs;
 
-std::string dataFile(const std::string& name) {
+std::string budgetFile(const std::string& name) {
     return test::readText(test::testData("budgets/" + name));
 }
 
@@ -294,7 +294,7 @@ TEST(BudgetPaste, InvalidFilesChangeNothing) {
         SCOPED_TRACE(name);
         Household h;
         h.enterExample();
-        test::writeText(h.dir / "budout.tmp", dataFile("paste/" + name));
+        test::writeText(h.dir / "budout.tmp", budgetFile("paste/" + name));
         const Budget before = h.scenario.budgets[1];
         BudgetEditor editor(h.scenario, 1, h.dir.path(), h.dialogs);
         EXPECT_FALSE(editor.pasteAll());

@@ -22,7 +22,7 @@ std::vector<std::string> lines(const SummaryBlock& block) {
     return result;
 }
 
-std::vector<std::string> rows(const std::string& name) {
+std::vector<std::string> panelRows(const std::string& name) {
     return test::linesOf(test::textBlock("graphs/summary_panel_texts.txt", name));
 }
 
@@ -63,7 +63,7 @@ TEST(SummaryPanel, NetWorthBlockReadsTheAgeTotalsOfTheYearsWholeAge) {
     const SummaryBlock block = summaryBlock(SummaryBlockKind::NetWorth, tables, 5);
     EXPECT_EQ(block.heading, "Net Worth");
     // The total rounds the sum of the amounts (4400.8), not the sum of the rounded rows.
-    EXPECT_EQ(lines(block), rows("net worth at 65"));
+    EXPECT_EQ(lines(block), panelRows("net worth at 65"));
 }
 
 TEST(SummaryPanel, NetWorthLabelHasAsManyDigitsAsTheAge) {
@@ -95,11 +95,11 @@ TEST(SummaryPanel, IncomingAndOutgoingBlocksReadTheYearsFlows) {
 
     const SummaryBlock incoming = summaryBlock(SummaryBlockKind::Incoming, tables, 2);
     EXPECT_EQ(incoming.heading, "Incoming");
-    EXPECT_EQ(lines(incoming), rows("incoming"));
+    EXPECT_EQ(lines(incoming), panelRows("incoming"));
 
     const SummaryBlock outgoing = summaryBlock(SummaryBlockKind::Outgoing, tables, 2);
     EXPECT_EQ(outgoing.heading, "Outgoing");
-    EXPECT_EQ(lines(outgoing), rows("outgoing"));
+    EXPECT_EQ(lines(outgoing), panelRows("outgoing"));
 }
 
 TEST(SummaryPanel, YearsAndAgesOutsideTheTablesReadZero) {

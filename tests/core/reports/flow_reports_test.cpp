@@ -12,7 +12,7 @@
 namespace finplan::test {
 namespace {
 
-constexpr const char* kRule = "---------------------------\n\n";
+constexpr const char* kFlowRule = "---------------------------\n\n";
 
 TEST(AccountFlowFiles, TakeTheAccountsFromTheIncomingFileAndSumEveryAmountLine) {
     const std::string incoming = textBlock("reports/flow_reports.txt", "incoming file");
@@ -63,7 +63,7 @@ TEST(AccountFlowReport, GivesEachAgeAnIncomingAndAnOutgoingRowWithTheirTotals) {
                              " 46.0-O\t         0.00\t         2.10\t         2.10\n";
     ASSERT_EQ(writeAccountFlowReport(*flows, {dir.path(), dialogs, false}).count(), 1);
     EXPECT_EQ(readText(dir / "rpage1"),
-              std::string("Age\tBank\tHome\tTotal\n") + kRule + rows + "Dooooone\n");
+              std::string("Age\tBank\tHome\tTotal\n") + kFlowRule + rows + "Dooooone\n");
     ASSERT_EQ(writeAccountFlowReport(*flows, {dir.path(), dialogs, true}).count(), 1);
     EXPECT_EQ(readText(dir / "spage1"), "Age\tBank\tHome\tTotal\n" + rows + "Dooooone\n");
     EXPECT_EQ(writeAccountFlowReport(AccountFlows{}, {dir.path(), dialogs, false}).count(), 0);

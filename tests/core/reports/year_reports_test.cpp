@@ -13,7 +13,7 @@
 namespace finplan::test {
 namespace {
 
-constexpr const char* kRule = "---------------------------\n\n";
+constexpr const char* kYearRule = "---------------------------\n\n";
 
 // Three shown years at 60, 61 and 62 whose fields hold their own field numbers plus 100 per
 // year, and liabilities of 7.25, 8.25 and 9.25 at those ages.
@@ -78,7 +78,7 @@ TEST(YearReports, ListEveryShownYearButTheLastWithTheColumnsOfTheirKind) {
         const ReportSource source = sourceOf(*tables, 0);
         const PagesWritten print = writeYearReport(kind, source, {dir.path(), dialogs, false});
         ASSERT_EQ(print.files, std::vector<std::string>{"rpage1"});
-        EXPECT_EQ(readText(dir / "rpage1"), header + kRule + rows + "Dooooone");
+        EXPECT_EQ(readText(dir / "rpage1"), header + kYearRule + rows + "Dooooone");
         const PagesWritten screen = writeYearReport(kind, source, {dir.path(), dialogs, true});
         ASSERT_EQ(screen.files, std::vector<std::string>{"spage1"});
         EXPECT_EQ(readText(dir / "spage1"), header + rows + "Dooooone");
@@ -129,7 +129,7 @@ TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
     ScriptedDialogs dialogs;
     const auto tables = numberedTables(2, 12);
     ASSERT_EQ(writeAccountsReport(sourceOf(*tables, 12), {dir.path(), dialogs, false}).count(), 2);
-    EXPECT_EQ(readText(dir / "rpage2"), std::string(" Age\tA10\tA11\t\n") + kRule +
+    EXPECT_EQ(readText(dir / "rpage2"), std::string(" Age\tA10\tA11\t\n") + kYearRule +
                                             " 60.0\t        10.50\t        11.50\t\nDooooone");
 }
 
@@ -145,7 +145,7 @@ TEST(GroupReport, ListsGroupsNamedLongerThanOneCharacterWithTheirAccountsSums) {
     ASSERT_EQ(pages.count(), 1);
     // Year 60: Bonds 0.5 + 2.5, Stocks 3.5, Yz nothing.
     EXPECT_EQ(readText(dir / "rpage1"),
-              std::string(" Age\tBonds\tStocks\tYz\t\n") + kRule +
+              std::string(" Age\tBonds\tStocks\tYz\t\n") + kYearRule +
                   " 60.0\t         3.00\t         3.50\t         0.00\t\n"
                   " 61.0\t       203.00\t       103.50\t         0.00\t\nDooooone");
     EXPECT_EQ(listedGroups(source), (std::vector<int>{0, 3, 9}));

@@ -38,7 +38,7 @@ struct RunLogsFiles : ::testing::Test {
     }
 };
 
-AccountTable twoAccounts() {
+AccountTable logAccounts() {
     AccountTable table;
     table.accountCount = 2;
     setFieldText(table.accounts[0].name, "Savings");
@@ -50,7 +50,7 @@ AccountTable twoAccounts() {
 TEST_F(RunLogsFiles, TwoAccountsOverTwoYearsGiveExactFiles) {
     {
         RunLogs logs(dir.path(), dialogs);
-        logs.accountList(twoAccounts());
+        logs.accountList(logAccounts());
 
         logs.eventLine(65.0f, "Salary", 0, 52000.0f);
         logs.incomingLine(65.0f, "Savings", 1250.75f);
@@ -99,7 +99,7 @@ TEST_F(RunLogsFiles, EndMarkerIsWrittenOnceAndLaterLinesAreDropped) {
         logs.finish();
         logs.outgoingLine(71.0f, "Savings", 2.0f);
         logs.eventLine(71.0f, "late", 0, 2.0f);
-        logs.accountList(twoAccounts());
+        logs.accountList(logAccounts());
     } // the destructor must not add a second marker either
     EXPECT_EQ(outfile(), " 70.0\tSavings\t         1.00\nDooone\n");
     EXPECT_EQ(bigfile(), "Dooone\n");
@@ -134,7 +134,7 @@ TEST_P(RunLogsUncreatable, ReportsTheFileAndWritesTheOthers) {
     std::filesystem::create_directory(dir / GetParam().fileName);
     {
         RunLogs logs(dir.path(), dialogs);
-        logs.accountList(twoAccounts());
+        logs.accountList(logAccounts());
         logs.eventLine(65.0f, "Salary", 0, 10.0f);
         logs.incomingLine(65.0f, "Savings", 20.0f);
         logs.outgoingLine(65.0f, "Savings", 30.0f);
@@ -164,7 +164,7 @@ TEST(RunLogsMissingDirectory, ReportsAllThreeInCreationOrderAndWritesNothing) {
     const std::filesystem::path missing = dir / "no such folder";
     {
         RunLogs logs(missing, dialogs);
-        logs.accountList(twoAccounts());
+        logs.accountList(logAccounts());
         logs.categoryLines(65.0f, YearFlows{});
         logs.incomingLine(65.0f, "Savings", 1.0f);
         logs.outgoingLine(65.0f, "Savings", 1.0f);
