@@ -79,6 +79,15 @@ const std::string& CaseLine::answer(const std::string& key) const {
     return valueOf(expected, key, where);
 }
 
+std::string CaseLine::answerOr(const std::string& key, const std::string& fallback) const {
+    for (const auto& [k, v] : expected) {
+        if (k == key) {
+            return v;
+        }
+    }
+    return fallback;
+}
+
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
