@@ -20,6 +20,15 @@ const std::string& valueOf(const KeyValues& pairs, const std::string& key,
     throw std::invalid_argument(where + ": no key " + key);
 }
 
+std::string valueOr(const KeyValues& pairs, const std::string& key, const std::string& fallback) {
+    for (const auto& [k, v] : pairs) {
+        if (k == key) {
+            return v;
+        }
+    }
+    return fallback;
+}
+
 // A bare word, or a quoted text in which \t, \n, \xHH, \" and \\ stand for their bytes.
 bool readValue(std::istream& in, std::string& value) {
     if (in.peek() != '"') {
@@ -79,13 +88,12 @@ const std::string& CaseLine::answer(const std::string& key) const {
     return valueOf(expected, key, where);
 }
 
+std::string CaseLine::inputOr(const std::string& key, const std::string& fallback) const {
+    return valueOr(inputs, key, fallback);
+}
+
 std::string CaseLine::answerOr(const std::string& key, const std::string& fallback) const {
-    for (const auto& [k, v] : expected) {
-        if (k == key) {
-            return v;
-        }
-    }
-    return fallback;
+    return valueOr(expected, key, fallback);
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -25,7 +25,8 @@ struct CaseLine {
     // The value of an input or expected key; a key that is not there is a broken case.
     const std::string& input(const std::string& key) const;
     const std::string& answer(const std::string& key) const;
-    // The expected value of a key that some cases leave out.
+    // The value of a key that some cases leave out.
+    std::string inputOr(const std::string& key, const std::string& fallback) const;
     std::string answerOr(const std::string& key, const std::string& fallback) const;
 };
 
