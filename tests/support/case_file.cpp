@@ -105,6 +105,15 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
+std::vector<std::string> partsOf(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        parts.push_back(part);
+    }
+    return parts;
+}
+
 KeyValues settingsOf(const std::string& text) {
     KeyValues pairs;
     std::istringstream in(text);

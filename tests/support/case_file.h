@@ -36,6 +36,9 @@ std::filesystem::path testData(const std::string& relative);
 // The lines of a text, without their line feeds.
 std::vector<std::string> linesOf(const std::string& text);
 
+// The parts of a text between separators: "a,,b" is "a", "" and "b"; "" has no parts.
+std::vector<std::string> partsOf(const std::string& text, char separator);
+
 // "key=text;key=text" as pairs; a part without '=' is left out.
 KeyValues settingsOf(const std::string& text);
 

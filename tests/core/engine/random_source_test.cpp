@@ -7,7 +7,6 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -63,15 +62,6 @@ double sampleStdDev(const std::vector<double>& values) {
 
 // ---- Worked values -------------------------------------------------------------------------
 
-std::vector<std::string> partsOf(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::istringstream in(text);
-    for (std::string part; std::getline(in, part, separator);) {
-        parts.push_back(part);
-    }
-    return parts;
-}
-
 // The first values of each procedure for a seed: tests/data/engine/random_draws.txt.
 TEST(RandomSource, FirstValuesMatchWorkedValues) {
     const auto cases = test::readCases("engine/random_draws.txt");
@@ -79,8 +69,8 @@ TEST(RandomSource, FirstValuesMatchWorkedValues) {
     for (const test::CaseLine& c : cases) {
         SCOPED_TRACE(c.where);
         RandomSource source(static_cast<std::uint32_t>(std::stoul(c.input("seed"))));
-        const auto argGroups = partsOf(c.input("args"), ';');
-        const auto values = partsOf(c.answer("values"), ',');
+        const auto argGroups = test::partsOf(c.input("args"), ';');
+        const auto values = test::partsOf(c.answer("values"), ',');
         const double within = std::stod(c.answerOr("within", "0"));
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (c.word == "rand15" || c.word == "rand31") {
@@ -90,7 +80,7 @@ TEST(RandomSource, FirstValuesMatchWorkedValues) {
             }
             std::vector<float> a;
             for (const std::string& arg :
-                 partsOf(argGroups[std::min(i, argGroups.size() - 1)], ',')) {
+                 test::partsOf(argGroups[std::min(i, argGroups.size() - 1)], ',')) {
                 a.push_back(std::stof(arg));
             }
             const float value =

@@ -1,9 +1,11 @@
 #include "model/finance_dat.h"
 #include "model/scenario_file.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace finplan {
@@ -186,45 +188,28 @@ TEST_F(FinanceDatTest, EndWriteFailureIsReported) {
     EXPECT_FALSE(writeFinanceDat(dir / "missing", scenario, settings));
 }
 
-TEST(RecentFiles, TheNewestComesFirstOnceAndShortNamesAreIgnored) {
-    struct Case {
-        RecentFiles before;
-        std::vector<std::string> added;
-        RecentFiles after;
+// Names added to the recent list, and its menu items: tests/data/model/recent_files.txt.
+TEST(RecentFiles, AddedNamesAndMenuItemsFollowTheDataFile) {
+    const auto listOf = [](const std::string& text) {
+        RecentFiles files;
+        const auto parts = test::partsOf(text, ';');
+        std::copy_n(parts.begin(), std::min(parts.size(), files.size()), files.begin());
+        return files;
     };
-    const RecentFiles kept{"kept.ret", "", "", "", "", ""};
-    const RecentFiles moved{"c:\\plans\\a.ret", "b.ret", "", "", "", ""};
-    const Case cases[] = {
-        {kept, {"", "a.r"}, kept}, // three characters or fewer
-        {kept, {"a.re"}, {"a.re", "kept.ret", "", "", "", ""}},
-        // The seventh drops the oldest.
-        {{},
-         {"plan1.ret", "plan2.ret", "plan3.ret", "plan4.ret", "plan5.ret", "plan6.ret",
-          "plan7.ret"},
-         {"plan7.ret", "plan6.ret", "plan5.ret", "plan4.ret", "plan3.ret", "plan2.ret"}},
-        // A name already listed moves to the top in its new spelling, once.
-        {{}, {"C:\\Plans\\A.RET", "b.ret", "c:\\plans\\a.ret"}, moved},
-        {moved, {"c:\\plans\\a.ret"}, moved},
-        // Every later copy is removed, even side by side.
-        {{"x.ret", "y.ret", "Y.RET", "y.ret", "z.ret", ""},
-         {"new.ret"},
-         {"new.ret", "x.ret", "y.ret", "z.ret", "", ""}},
-    };
-    for (const Case& c : cases) {
-        RecentFiles files = c.before;
-        for (const std::string& name : c.added) {
+    const auto cases = test::readCases("model/recent_files.txt");
+    ASSERT_EQ(cases.size(), 9u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        RecentFiles files = listOf(c.input("before"));
+        if (c.word == "menu") {
+            EXPECT_EQ(recentFileMenuItems(files), test::partsOf(c.answer("items"), ';'));
+            continue;
+        }
+        for (const std::string& name : test::partsOf(c.input("added"), ';')) {
             addRecentFile(files, name);
         }
-        EXPECT_EQ(files, c.after) << c.added.back();
+        EXPECT_EQ(files, listOf(c.answer("after")));
     }
-}
-
-TEST(RecentFiles, MenuItemsAreNumberedAndStopAtTheFirstEmptyEntry) {
-    EXPECT_EQ(recentFileMenuItems({"a.ret", "C:\\b.ret", "", "d.ret", "", ""}),
-              (std::vector<std::string>{"(1) a.ret", "(2) C:\\b.ret"}));
-    EXPECT_EQ(recentFileMenuItems({"1", "2", "3", "4", "5", "6"}),
-              (std::vector<std::string>{"(1) 1", "(2) 2", "(3) 3", "(4) 4", "(5) 5", "(6) 6"}));
-    EXPECT_TRUE(recentFileMenuItems({"", "b.ret", "", "", "", ""}).empty());
 }
 
 } // namespace
