@@ -1,6 +1,7 @@
 #include "app/temporary_files.h"
 #include "reports/page_cleanup.h"
 #include "reports/page_writer.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -28,39 +29,27 @@ int rowCount(const std::string& page) {
     return rows;
 }
 
+// The rows of each page: tests/data/reports/page_rows.txt.
 TEST(PageWriter, PagesHoldThePageLengthLessTheStartAndNeverEndEmpty) {
-    struct Case {
-        int pageLength, firstStart, laterStart, rows;
-        std::vector<int> rowsPerPage;
-    };
-    const std::vector<Case> cases = {
-        {56, 8, 8, 47, {47}},          // the sample's net worth report
-        {56, 8, 8, 48, {48}},          // a page filled exactly: no empty page after it
-        {56, 8, 8, 49, {48, 1}},       //
-        {56, 8, 8, 96, {48, 48}},      //
-        {56, 7, 7, 50, {49, 1}},       // incoming, outgoing and groups
-        {56, 6, 6, 101, {50, 50, 1}},  // accounts
-        {56, 4, 7, 52, {52}},          // events: 52 on the first page,
-        {56, 4, 7, 102, {52, 49, 1}},  // then 49
-        {55, 7, 7, 50, {48, 2}},       // account flows: 24 ages a page
-        {60, 4, 4, 57, {56, 1}},       // tables
-        {3000, 8, 8, 2993, {2992, 1}}, // a screen page
-        {56, 8, 8, 0, {0}},            // a section shows its head without rows
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/page_rows.txt");
+    ASSERT_EQ(cases.size(), 12u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         PageLayout layout;
-        layout.pageLength = c.pageLength;
-        layout.firstStart = c.firstStart;
-        layout.laterStart = c.laterStart;
-        const PagesWritten pages = writeRows(dir.path(), dialogs, layout, c.rows);
-        ASSERT_EQ(pages.count(), static_cast<int>(c.rowsPerPage.size())) << c.rows;
-        for (std::size_t p = 0; p < c.rowsPerPage.size(); ++p) {
+        layout.pageLength = std::stoi(c.input("length"));
+        layout.firstStart = std::stoi(c.input("first"));
+        layout.laterStart = std::stoi(c.input("later"));
+        const PagesWritten pages =
+            writeRows(dir.path(), dialogs, layout, std::stoi(c.input("rows")));
+        const auto perPage = partsOf(c.answer("per-page"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(perPage.size()));
+        for (std::size_t p = 0; p < perPage.size(); ++p) {
             const std::string text = readText(dir / ("rpage" + std::to_string(p + 1)));
             EXPECT_TRUE(text.starts_with("H\n")) << p;
             EXPECT_TRUE(text.ends_with("Dooooone")) << p;
-            EXPECT_EQ(rowCount(text), c.rowsPerPage[p]) << c.rows << " rows, page " << p + 1;
+            EXPECT_EQ(rowCount(text), std::stoi(perPage[p])) << "page " << p + 1;
         }
         EXPECT_TRUE(dialogs.shown.empty());
     }
