@@ -135,26 +135,16 @@ TEST(BudgetItems, EnterUpdateDeleteAndClear) {
 }
 
 TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
-    struct Case {
-        FieldTexts typed;
-        std::string title;
-        std::string text;
-    };
-    const std::vector<Case> cases = {
-        {item("Big", "100000001", "0", false, false, false), "AMOUNT ERROR",
-         "This amount must be greater than -100000000.00 and less than 100000000.00."},
-        {item("Big", "-1e9", "0", false, false, false), "AMOUNT ERROR",
-         "This amount must be greater than -100000000.00 and less than 100000000.00."},
-        {item("Steep", "10", "200.5", false, false, false), "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-        {item("Steep", "10", "-1e300", false, false, false), "RATE ERROR",
-         "This amount must be greater than -200.00 and less than 200.00."},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("editing/budget_items.txt", "refuse");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Household h;
         BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
-        EXPECT_FALSE(editor.enter(c.typed).accepted());
-        EXPECT_EQ(h.dialogs.transcript(), c.title + "|" + c.text);
+        const FieldTexts typed =
+            item(c.input("name"), c.input("amount"), c.input("rate"), false, false, false);
+        EXPECT_FALSE(editor.enter(typed).accepted());
+        EXPECT_EQ(h.dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_TRUE(editor.rows().empty());
     }
     Household h;
