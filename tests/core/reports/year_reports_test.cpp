@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <memory>
 
 namespace finplan::test {
@@ -23,26 +25,11 @@ std::unique_ptr<ResultTables> numberedTables(int shownYears, int accounts) {
     for (int y = 0; y < shownYears; ++y) {
         YearResult& r = tables->years[static_cast<std::size_t>(y)];
         const float b = 100.0f * static_cast<float>(y);
-        r = {60.0f + static_cast<float>(y),
-             b + 1,
-             b + 2,
-             b + 3,
-             b + 4,
-             b + 5,
-             b + 6,
-             b + 7,
-             b + 8,
-             b + 9,
-             b + 10,
-             b + 11,
-             b + 12,
-             b + 13,
-             b + 14,
-             b + 15,
-             b + 16,
-             b + 17,
-             b + 18,
-             b + 19};
+        std::array<float, kYearResultFields> fields{60.0f + static_cast<float>(y)};
+        for (int field = 1; field < kYearResultFields; ++field) {
+            fields[static_cast<std::size_t>(field)] = b + static_cast<float>(field);
+        }
+        r = std::bit_cast<YearResult>(fields);
         tables->ageTotals[5][static_cast<std::size_t>(60 + y)] = 7.25f + static_cast<float>(y);
         for (int a = 0; a < accounts; ++a) {
             tables->accountValues[static_cast<std::size_t>(y)][static_cast<std::size_t>(a)] =
