@@ -228,29 +228,21 @@ TEST(PreferencesEditor, BoxesAndFontButtons) {
 }
 
 TEST(FontChoice, RecordLayoutAndClamps) {
-    struct Case {
-        FontRole role;
-        int points;
-        std::int32_t height;
-        float fontScale;
-    };
-    // Heights are -round(pt x 96 / 72): 10 pt is -13, 6 pt -8, 78 pt -104, 14 pt -19.
-    const std::vector<Case> cases = {
-        {FontRole::Report, 10, -13, 0.0f},  {FontRole::Report, 2, -8, 0.0f},
-        {FontRole::Report, 99, -104, 0.0f}, {FontRole::ResultValue, 20, -16, 0.0f},
-        {FontRole::Folder, 30, -19, 2.0f},  {FontRole::Folder, 9, -12, 0.5f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.points);
+    const auto cases = test::readCases("editing/fonts.txt", "font");
+    ASSERT_EQ(cases.size(), 6u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Scenario scenario = twoAccounts();
-        storeFontChoice(scenario, c.role,
-                        {"A face name far longer than thirty-one bytes", c.points, true, true});
-        const PrintFont& font = scenario.fonts[static_cast<std::size_t>(c.role)];
-        EXPECT_EQ(font.height, c.height);
+        const auto role = static_cast<FontRole>(std::stoi(c.input("role")));
+        storeFontChoice(scenario, role,
+                        {"A face name far longer than thirty-one bytes",
+                         std::stoi(c.input("points")), true, true});
+        const PrintFont& font = scenario.fonts[static_cast<std::size_t>(role)];
+        EXPECT_EQ(font.height, std::stoi(c.answer("height")));
         EXPECT_EQ(font.weight, 700);
         EXPECT_EQ(font.italic, 1);
         EXPECT_EQ(fieldText(font.faceName), "A face name far longer than thi");
-        EXPECT_EQ(scenario.prefs.fontScale, c.fontScale);
+        EXPECT_EQ(scenario.prefs.fontScale, std::stof(c.answer("scale")));
         EXPECT_TRUE(scenario.modified);
         const FontChoice back = fontChoiceOf(font);
         EXPECT_TRUE(back.bold);
