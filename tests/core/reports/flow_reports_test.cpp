@@ -94,22 +94,17 @@ TEST(AccountFlowReport, PagesHoldTwentyFourAgesAndSectionsTenAccounts) {
     }
 }
 
+// Row labels: tests/data/reports/report_cases.txt.
 TEST(SelectedAgeReport, TheRowLabelGivesTheAgeAndTheDirection) {
-    struct Case {
-        const char* label;
-        std::optional<int> age;
-        bool incoming;
-    };
-    for (const Case& c :
-         {Case{" 45.0-I", 45, true}, Case{" 45.0-O", 45, false}, Case{"7.0-O", 7, false},
-          Case{"45I", 45, true}, Case{"119.0-I", 119, true}, Case{"Age", std::nullopt, true},
-          Case{"", std::nullopt, true}, Case{"-5.0-I", std::nullopt, true},
-          Case{"1234.0-I", std::nullopt, true}}) {
-        const auto row = parseSelectedRow(c.label);
-        ASSERT_EQ(row.has_value(), c.age.has_value()) << c.label;
+    const auto cases = readCases("reports/report_cases.txt", "label");
+    ASSERT_EQ(cases.size(), 9u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto row = parseSelectedRow(c.input("text"));
+        ASSERT_EQ(row.has_value(), c.answer("age") != "none");
         if (row) {
-            EXPECT_EQ(row->age, *c.age) << c.label;
-            EXPECT_EQ(row->incoming, c.incoming) << c.label;
+            EXPECT_EQ(row->age, std::stoi(c.answer("age")));
+            EXPECT_EQ(row->incoming, c.answer("incoming") == "1");
         }
     }
 }
