@@ -84,30 +84,24 @@ TEST(YearReports, ARunOfOneYearHasNothingToReport) {
 }
 
 TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
-    struct Case {
-        int accounts;
-        bool screen;
-        std::vector<std::string> firstColumns; // first account of each page
-        std::vector<int> columns;              // accounts on each page
-    };
-    const std::vector<Case> cases = {
-        {25, false, {"A0", "A10", "A20"}, {10, 10, 5}},
-        {20, false, {"A0", "A10"}, {10, 10}},
-        {9, false, {"A0"}, {9}},
-        {25, true, {"A0"}, {25}},
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/report_cases.txt", "accounts");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
-        const auto tables = numberedTables(3, c.accounts);
-        const PagesWritten pages =
-            writeAccountsReport(sourceOf(*tables, c.accounts), {dir.path(), dialogs, c.screen});
-        ASSERT_EQ(pages.count(), static_cast<int>(c.columns.size())) << c.accounts;
+        const int accounts = std::stoi(c.input("count"));
+        const auto tables = numberedTables(3, accounts);
+        const PagesWritten pages = writeAccountsReport(
+            sourceOf(*tables, accounts), {dir.path(), dialogs, c.input("screen") == "1"});
+        const auto firsts = partsOf(c.answer("first"), ',');
+        const auto columns = partsOf(c.answer("columns"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(columns.size()));
         for (std::size_t p = 0; p < pages.files.size(); ++p) {
             const std::string text = readText(dir / pages.files[p]);
-            EXPECT_TRUE(text.starts_with(" Age\t" + c.firstColumns[p] + "\t")) << text;
+            EXPECT_TRUE(text.starts_with(" Age\t" + firsts[p] + "\t")) << text;
             const std::string header = text.substr(0, text.find('\n'));
-            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), c.columns[p] + 1);
+            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), std::stoi(columns[p]) + 1);
             EXPECT_TRUE(text.ends_with("\nDooooone"));
         }
     }
