@@ -109,30 +109,24 @@ TEST_F(PrefFileTest, StoredPlacementAndSwitchesComeIntoForce) {
 }
 
 TEST_F(PrefFileTest, OffScreenCornersAndNarrowWidthsAreCorrected) {
-    struct Case {
-        int x, y, width, height;
-        int expectedX, expectedY, expectedWidth;
-    };
-    const Case cases[] = {
-        {400, 50, 500, 200, 0, 50, 600}, {-1, 301, 599, 500, 0, 0, 600},
-        {300, 0, 600, 500, 300, 0, 600}, {0, 300, 601, 10, 0, 300, 601},
-        {50, -40, -10, 700, 50, 0, 600},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("model/window_placement.txt", "place");
+    ASSERT_EQ(cases.size(), 5u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         PrefInfo stored;
-        stored.windowX = c.x;
-        stored.windowY = c.y;
-        stored.windowWidth = c.width;
-        stored.windowHeight = c.height;
+        stored.windowX = std::stoi(c.input("x"));
+        stored.windowY = std::stoi(c.input("y"));
+        stored.windowWidth = std::stoi(c.input("width"));
+        stored.windowHeight = std::stoi(c.input("height"));
         writeAll(file(), bytesOf(stored));
 
         read();
 
-        EXPECT_EQ(settings.windowX, c.expectedX) << c.x;
-        EXPECT_EQ(settings.windowY, c.expectedY) << c.y;
-        EXPECT_EQ(settings.windowWidth, c.expectedWidth) << c.width;
-        EXPECT_EQ(settings.windowHeight, c.height);
-        EXPECT_EQ(scenario.prefs.windowX, c.x);
+        EXPECT_EQ(settings.windowX, std::stoi(c.answer("x")));
+        EXPECT_EQ(settings.windowY, std::stoi(c.answer("y")));
+        EXPECT_EQ(settings.windowWidth, std::stoi(c.answer("width")));
+        EXPECT_EQ(settings.windowHeight, stored.windowHeight);
+        EXPECT_EQ(scenario.prefs.windowX, stored.windowX);
     }
 }
 
