@@ -31,7 +31,7 @@ int rowCount(const std::string& page) {
 
 // The rows of each page: tests/data/reports/page_rows.txt.
 TEST(PageWriter, PagesHoldThePageLengthLessTheStartAndNeverEndEmpty) {
-    const auto cases = readCases("reports/page_rows.txt");
+    const auto cases = readCases("reports/page_rows.txt", "pages");
     ASSERT_EQ(cases.size(), 12u);
     for (const CaseLine& c : cases) {
         SCOPED_TRACE(c.where);
@@ -81,36 +81,26 @@ TEST(PageWriter, WritesTheHeadOnEveryPageAndTheEndMarkerAfterTheRows) {
 }
 
 TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
-    struct Case {
-        std::string firstFailure, laterFailure;
-        bool blockFirst;
-        std::string expected;
-    };
-    const std::vector<Case> cases = {
-        {"", "", true, "rpage1\n"},
-        {"", "", false, "rpage2\n"},
-        {"Cannot temporary print file - rpage", "Cannot open file rpage%d.", true,
-         "Cannot temporary print file - rpage\n"},
-        {"Cannot temporary print file - rpage", "Cannot open file rpage%d.", false,
-         "Cannot open file rpage2.\n"},
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/page_rows.txt", "blocked");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         // A folder where a page would go: the safe writer replaces regular files only.
-        std::filesystem::create_directory(dir / (c.blockFirst ? "rpage1" : "rpage2"));
+        std::filesystem::create_directory(dir / ("rpage" + c.input("page")));
         PageLayout layout;
         layout.pageLength = 6;
         layout.firstStart = 4;
         layout.laterStart = 4;
-        layout.firstFailure = c.firstFailure;
-        layout.laterFailure = c.laterFailure;
+        layout.firstFailure = c.input("first");
+        layout.laterFailure = c.input("later");
         const PagesWritten pages = writeRows(dir.path(), dialogs, layout, 5);
         EXPECT_TRUE(pages.failed);
         EXPECT_EQ(pages.count(), 0);
         EXPECT_TRUE(pages.files.empty());
-        ASSERT_EQ(dialogs.shown.size(), 1u) << c.expected;
-        EXPECT_TRUE(dialogs.shown[0].text.starts_with(c.expected)) << dialogs.shown[0].text;
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.starts_with(c.answer("text"))) << dialogs.shown[0].text;
         EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         // Nothing is written after the failure.
@@ -119,15 +109,12 @@ TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
 }
 
 TEST(PageCleanup, EveryPageFileWithADigitSuffixGoes) {
-    struct Case {
-        const char* name;
-        bool page;
-    };
-    for (const Case c : {Case{"rpage1", true}, Case{"rpage25", true}, Case{"SPAGE300", true},
-                         Case{"page50", true}, Case{"Page7", true}, Case{"rpage", false},
-                         Case{"page", false}, Case{"rpage1.bak", false}, Case{"page-1", false},
-                         Case{"mypage1", false}, Case{"rpage1a", false}, Case{"pages1", false}}) {
-        EXPECT_EQ(isPageFileName(c.name), c.page) << c.name;
+    for (const char* name : {"rpage1", "rpage25", "SPAGE300", "page50", "Page7"}) {
+        EXPECT_TRUE(isPageFileName(name)) << name;
+    }
+    for (const char* name :
+         {"rpage", "page", "rpage1.bak", "page-1", "mypage1", "rpage1a", "pages1"}) {
+        EXPECT_FALSE(isPageFileName(name)) << name;
     }
     TempDir dir;
     for (const char* name : {"rpage25", "spage99", "page50", "page1", "rpage2x", "notes.txt"}) {
