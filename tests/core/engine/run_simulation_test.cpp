@@ -57,13 +57,9 @@ TEST(RunTables, AnEndAgeOf120StaysInsideTheTables) {
 }
 
 TEST(RunTables, ImpossibleAgesAreRefusedAndLeaveTheResults) {
-    for (const auto& [start, end] : std::vector<std::pair<float, float>>{{1, 120},
-                                                                         {-1, 50},
-                                                                         {30, 121},
-                                                                         {std::nanf(""), 80},
-                                                                         {30, std::nanf("")},
-                                                                         {70, 70},
-                                                                         {71, 70}}) {
+    const float nan = std::nanf("");
+    for (const auto& [start, end] : std::vector<std::pair<float, float>>{
+             {1, 120}, {-1, 50}, {30, 121}, {nan, 80}, {30, nan}, {70, 70}, {71, 70}}) {
         Sim r;
         r.scenario.header.startAge = start;
         r.scenario.header.endAge = end;
