@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace finplan {
@@ -55,14 +56,15 @@ void expectTexts(const FieldTexts& fields, const std::string& settings) {
 
 // One editor opened on a new event (or the initial values) of a fresh scenario.
 struct Opened {
-    Scenario scenario = editingScenario();
+    Scenario scenario;
     ScriptedDialogs dialogs;
     FixedClock clock{kToday};
     std::vector<Byte> before = encodeScenarioImage(scenario); // as it was before opening
     std::unique_ptr<EventEditor> editor;
     FieldTexts fields;
 
-    explicit Opened(EditorKind kind, EditTarget target = {}) {
+    explicit Opened(EditorKind kind, EditTarget target = {}, Scenario opened = editingScenario())
+        : scenario(std::move(opened)) {
         editor = std::make_unique<EventEditor>(scenario, kind, target, clock, dialogs);
         fields = editor->texts();
         if (target.index == EditTarget::kNewEvent) {
@@ -236,12 +238,9 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
         }
     }
     // Shown again as UTF-8.
-    Scenario scenario = editingScenario();
-    setFieldText(scenario.events[0].name, "Caf\xE9");
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    EventEditor editor(scenario, EditorKind::Deposit, {0}, clock, dialogs);
-    EXPECT_EQ(editor.texts().at("description"), "Caf\xC3\xA9");
+    Scenario named = editingScenario();
+    setFieldText(named.events[0].name, "Caf\xE9");
+    EXPECT_EQ(Opened(EditorKind::Deposit, {0}, named).fields.at("description"), "Caf\xC3\xA9");
 }
 
 TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
@@ -388,29 +387,22 @@ TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
         scenario.events[static_cast<std::size_t>(index)].budgetNumber =
             static_cast<std::int16_t>(number);
         const EventRecord event = scenario.events[static_cast<std::size_t>(index)];
-        ScriptedDialogs dialogs;
-        FixedClock clock{kToday};
-        EventEditor editor(scenario, EditorKind::Withdrawal, {index}, clock, dialogs);
-        EXPECT_EQ(editor.disabledFields(editor.texts()).count("amount"), 1u);
-        FieldTexts fields = editor.texts();
-        typeInto(fields, "withdrawal-account=1;amount=5");
-        ASSERT_TRUE(editor.ok(fields).accepted());
-        EXPECT_EQ(scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
-        EXPECT_EQ(editor.storedEvent()->amount, event.amount);
+        Opened withdrawal(EditorKind::Withdrawal, {index}, scenario);
+        EXPECT_EQ(withdrawal.editor->disabledFields(withdrawal.fields).count("amount"), 1u);
+        typeInto(withdrawal.fields, "withdrawal-account=1;amount=5");
+        ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
+        EXPECT_EQ(withdrawal.scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
+        EXPECT_EQ(withdrawal.editor->storedEvent()->amount, event.amount);
     }
 }
 
 TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
-    Scenario scenario = editingScenario();
-    scenario.liveEventCount = kMaxEvents;
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    EventEditor editor(scenario, EditorKind::Deposit, {}, clock, dialogs);
-    FieldTexts fields = editor.texts();
-    typeInto(fields, validFields().at(EditorKind::Deposit));
-    EXPECT_FALSE(editor.ok(fields).accepted());
-    EXPECT_EQ(dialogs.transcript(), "Event Warning|Maximum number of events reached!");
-    EXPECT_EQ(scenario.liveEventCount, kMaxEvents);
+    Scenario full = editingScenario();
+    full.liveEventCount = kMaxEvents;
+    Opened deposit(EditorKind::Deposit, {}, full);
+    EXPECT_FALSE(deposit.editor->ok(deposit.fields).accepted());
+    EXPECT_EQ(deposit.dialogs.transcript(), "Event Warning|Maximum number of events reached!");
+    EXPECT_EQ(deposit.scenario.liveEventCount, kMaxEvents);
 }
 
 } // namespace
