@@ -11,6 +11,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace finplan {
@@ -59,22 +60,15 @@ TEST(ImportLine, ReadsWholeLongLinesAndDropsHugeOnes) {
 }
 
 TEST(StatementFiles, ConvertToTheirIntermediateFiles) {
-    struct Case {
-        const char* input;
-        Delimiter delimiter;
-        const char* intermediate;
-        const char* expected;
-    };
-    const std::vector<Case> cases = {
-        {"statement.tvi", Delimiter::Tab, "tabout.tmp", "statement.tabout.tmp"},
-        {"statement.csv", Delimiter::Comma, "csvout.tmp", "statement.csvout.tmp"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [input, delimiter, intermediate] :
+         {std::tuple{"statement.tvi", Delimiter::Tab, "tabout.tmp"},
+          std::tuple{"statement.csv", Delimiter::Comma, "csvout.tmp"}}) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
-        ASSERT_TRUE(convertStatementFile(importFile(c.input), dir.path(), c.delimiter, dialogs));
-        EXPECT_EQ(test::readText(dir / c.intermediate), test::readText(importFile(c.expected)))
-            << c.input;
+        ASSERT_TRUE(convertStatementFile(importFile(input), dir.path(), delimiter, dialogs));
+        // The known intermediate file is named after the statement's.
+        const std::string known = std::string("statement.") + intermediate;
+        EXPECT_EQ(test::readText(dir / intermediate), test::readText(importFile(known))) << input;
         EXPECT_TRUE(dialogs.shown.empty());
     }
     EXPECT_EQ(delimiterForFile("a/b.CSV"), Delimiter::Comma);
