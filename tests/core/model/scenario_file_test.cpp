@@ -94,15 +94,8 @@ TEST_F(ScenarioFileRead, CompleteFilesRoundTripByteForByte) {
 }
 
 TEST_F(ScenarioFileRead, ShortFormLoadsWithTheFallbacks) {
-    Scenario written;
-    resetScenario(written);
-    written.header.eventCount = 1;
-    written.header.defaultPenaltyAge = 55.0f;
-    written.header.defaultPenaltyRate = 25.0f;
-    written.events[0].type = 2;
-    setFieldText(written.events[0].name, "Pay");
-    written.accounts.accountCount = 1;
-    written.accounts.accounts[0].slot = 7;
+    const Scenario written = test::makeScenario("header penalty-age=55 penalty-rate=25\n"
+                                                "deposit name=Pay\naccount slot=7");
     test::writeAll(path("short.RET"), encodeShortScenarioImage(written));
 
     settings.margins = {1, 2, 3, 4};
