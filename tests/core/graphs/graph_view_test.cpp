@@ -1,7 +1,9 @@
 #include "graphs/graph_view.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,31 +33,28 @@ GraphView fourGraphView() {
     return view;
 }
 
-TEST(GraphHitTest, ColumnEdgesBelongToTheColumnOnTheirRight) {
-    const PlotGeometry plot = tenColumns();
-    EXPECT_EQ(columnAt(plot, 100, 0), 0);
-    EXPECT_EQ(columnAt(plot, 119, 0), 0);
-    EXPECT_EQ(columnAt(plot, 120, 0), 1);
-    EXPECT_EQ(columnAt(plot, 299, 0), 9);
-    EXPECT_EQ(columnAt(plot, 120, 5), 6); // a zoomed view counts from its start year
-    // Left of the plot C's division cuts toward zero: one whole column left is still -1.
-    EXPECT_EQ(columnAt(plot, 61, 0), -1);
-    EXPECT_EQ(columnAt(plot, 60, 0), -2);
-    EXPECT_EQ(columnAt(PlotGeometry{}, 50, 3), 3);
-}
-
-TEST(GraphHitTest, PointsInsideThePlotGiveTheirYearAndValue) {
+// Columns and points under the mouse: tests/data/graphs/hit_tests.txt.
+TEST(GraphHitTest, ColumnsAndPointsOfTheDataFile) {
     const GraphView view = drawnView();
-    const auto inside = view.plotPointAt(120, 250);
-    ASSERT_TRUE(inside);
-    EXPECT_EQ(inside->column, 1);
-    EXPECT_EQ(inside->value, 300.0f);
-    EXPECT_EQ(view.plotPointAt(100, 400)->value, -200.0f);
-    EXPECT_EQ(view.plotPointAt(100, 100)->value, 800.0f);
-    EXPECT_FALSE(view.plotPointAt(300, 250)); // right edge: past the last column
-    EXPECT_FALSE(view.plotPointAt(99, 250));
-    EXPECT_FALSE(view.plotPointAt(120, 401));
-    EXPECT_FALSE(view.plotPointAt(120, 99));
+    const auto cases = test::readCases("graphs/hit_tests.txt");
+    ASSERT_EQ(cases.size(), 15u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const int x = std::stoi(c.input("x"));
+        if (c.word == "column") {
+            const PlotGeometry plot =
+                c.inputOr("plot", "") == "none" ? PlotGeometry{} : tenColumns();
+            EXPECT_EQ(columnAt(plot, x, std::stoi(c.input("start"))),
+                      std::stoi(c.answer("column")));
+            continue;
+        }
+        const auto point = view.plotPointAt(x, std::stoi(c.input("y")));
+        ASSERT_EQ(point.has_value(), c.answerOr("column", "") != "");
+        if (point) {
+            EXPECT_EQ(point->column, std::stoi(c.answer("column")));
+            EXPECT_EQ(point->value, std::stof(c.answer("value")));
+        }
+    }
     const PlotGeometry plot = tenColumns();
     EXPECT_EQ(valueY(plot, 0.0f), 340);
     EXPECT_EQ(valueY(plot, 1.0f), 339); // 339.7 cut toward zero
