@@ -2,6 +2,7 @@
 #include "editing/option_editor.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -98,23 +99,21 @@ TEST(AssetAllocationEditor, NewEventChecksAndFullTable) {
     fields["age-to-start-withdrawals"] = "70.8";
     fields["minimum-withdrawal-amount"] = "2500.75";
     ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(scenario.accounts.assetAllocationMode, 2);
-    EXPECT_EQ(scenario.accounts.aaStartAge, 70.0f);
-    EXPECT_EQ(scenario.accounts.aaMinimumWithdrawal, 2500.0f);
     ASSERT_EQ(scenario.liveEventCount, 1);
     const EventRecord& event = scenario.events[0];
-    EXPECT_EQ(event.type, 7);
-    EXPECT_EQ(event.startAge, 70.0f);
-    EXPECT_EQ(event.endAge, 120.0f);
-    EXPECT_FLOAT_EQ(event.amount, 2500.75f);
+    test::expectFields({FIELD_IS(scenario.accounts.assetAllocationMode, 2),
+                        FIELD_IS(scenario.accounts.aaStartAge, 70),
+                        FIELD_IS(scenario.accounts.aaMinimumWithdrawal, 2500),
+                        FIELD_IS(event.type, 7), FIELD_IS(event.startAge, 70),
+                        FIELD_IS(event.endAge, 120), FIELD_IS(event.amount, 2500.75f)});
     EXPECT_EQ(fieldText(event.name), "Asset allocation withdrawal option in effect.");
 
     // Editing keeps the one event; a full table refuses a new one.
     ScriptedDialogs more;
     openAssetAllocationEditor(scenario, more)
         ->ok({{"age-to-start-withdrawals", "66"}, {"minimum-withdrawal-amount", "0"}});
-    EXPECT_EQ(scenario.liveEventCount, 1);
-    EXPECT_EQ(scenario.accounts.assetAllocationMode, 0);
+    test::expectFields(
+        {FIELD_IS(scenario.liveEventCount, 1), FIELD_IS(scenario.accounts.assetAllocationMode, 0)});
     Scenario full = twoAccounts();
     full.liveEventCount = kMaxEvents;
     ScriptedDialogs fullDialogs;
@@ -149,17 +148,15 @@ TEST(RmdOptionsEditor, PenaltyTargetWarningAndEvents) {
     EXPECT_EQ(fields["account-order-withdrawal"], "");
     ASSERT_TRUE(editor->ok(fields).accepted());
     EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("rmd transfer warning"));
-    EXPECT_EQ(scenario.slots.rmdTargetAccountId, roth);
-    EXPECT_EQ(scenario.slots.rmdPenaltyRate, 25.0f);
-    EXPECT_EQ(scenario.accounts.rmdDistribution, 2);
     // Table 1 is used by Cash: one RMD event; confirming again adds no second one.
     ASSERT_EQ(scenario.liveEventCount, 1);
-    EXPECT_EQ(scenario.events[0].type, -1);
-    EXPECT_EQ(scenario.events[0].fromAccountId, 1);
-    EXPECT_EQ(scenario.events[0].startAge, 72.0f);
-    EXPECT_EQ(scenario.events[0].endAge, 120.0f);
-    EXPECT_EQ(fieldText(scenario.events[0].name),
-              "IRA -- RMD withdrawal option in effect using Table 1.");
+    const EventRecord& rmd = scenario.events[0];
+    test::expectFields({FIELD_IS(scenario.slots.rmdTargetAccountId, roth),
+                        FIELD_IS(scenario.slots.rmdPenaltyRate, 25),
+                        FIELD_IS(scenario.accounts.rmdDistribution, 2), FIELD_IS(rmd.type, -1),
+                        FIELD_IS(rmd.fromAccountId, 1), FIELD_IS(rmd.startAge, 72),
+                        FIELD_IS(rmd.endAge, 120)});
+    EXPECT_EQ(fieldText(rmd.name), "IRA -- RMD withdrawal option in effect using Table 1.");
     openRmdOptionsEditor(scenario, dialogs)->ok({{"penalty-rate", "10"}});
     EXPECT_EQ(scenario.liveEventCount, 1);
     // With no account to choose, the stored target stays.
