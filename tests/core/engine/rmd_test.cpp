@@ -1,6 +1,7 @@
 #include "engine/rmd.h"
 #include "engine_fixture.h"
 #include "results/money_text.h"
+#include "support/field_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -59,10 +60,9 @@ TEST_F(Rmd, ProportionalSharesFollowBalancesAndOtherAccountsStayOut) {
 
     distribute(70);
 
-    EXPECT_EQ(a.balance, 27000.0f);
-    EXPECT_EQ(b.balance, 9000.0f);
-    EXPECT_EQ(otherTable.balance + noTable.balance + badSlot.balance, 109000.0f);
-    EXPECT_EQ(bank->balance, 4000.0f);
+    test::expectFields({FIELD_IS(a.balance, 27000.0f), FIELD_IS(b.balance, 9000.0f),
+                        FIELD_IS(otherTable.balance + noTable.balance + badSlot.balance, 109000.0f),
+                        FIELD_IS(bank->balance, 4000.0f)});
     EXPECT_EQ(context.totals.taxFreeTotal, 4000.0f); // the destination's kind
     EXPECT_EQ(context.totals.investmentTotal, 0.0f);
     EXPECT_EQ(context.totals.retirementTotal, 136000.0f);
@@ -88,9 +88,8 @@ TEST_F(Rmd, EqualSharesCarryWhatOneAccountLacksAndASecondPassTakesTheRest) {
     bank->balance = 0;
     output.schedule.lines.clear();
     distribute(70);
-    EXPECT_EQ(small.balance, 6500.0f);
-    EXPECT_EQ(large.balance, 0.0f);
-    EXPECT_EQ(bank->balance, 4000.0f);
+    test::expectFields({FIELD_IS(small.balance, 6500.0f), FIELD_IS(large.balance, 0.0f),
+                        FIELD_IS(bank->balance, 4000.0f)});
     EXPECT_EQ(shownLines(), texts("equal shares, the short account last"));
 }
 
@@ -104,9 +103,8 @@ TEST_F(Rmd, SharesNeverTakeFromAnAccountThatIsNotRetirement) {
 
     // The line names 4,000, but the Investment account's part is neither taken nor carried.
     EXPECT_EQ(shownLines(), texts("one share not retirement"));
-    EXPECT_EQ(ira.balance, 27000.0f);
-    EXPECT_EQ(broker.balance, 10000.0f);
-    EXPECT_EQ(bank->balance, 3000.0f);
+    test::expectFields({FIELD_IS(ira.balance, 27000.0f), FIELD_IS(broker.balance, 10000.0f),
+                        FIELD_IS(bank->balance, 3000.0f)});
 }
 
 TEST_F(Rmd, AccountOrderEmptiesEarlierAccountsFirst) {
@@ -124,9 +122,8 @@ TEST_F(Rmd, AccountOrderEmptiesEarlierAccountsFirst) {
 
         distribute(70);
 
-        EXPECT_EQ(a.balance, 0.0f);
-        EXPECT_EQ(c.balance, 3000.0f);
-        EXPECT_EQ(bank->balance, 3000.0f);
+        test::expectFields({FIELD_IS(a.balance, 0.0f), FIELD_IS(c.balance, 3000.0f),
+                            FIELD_IS(bank->balance, 3000.0f)});
         EXPECT_EQ(shownLines(), texts("account order"));
     }
 }
@@ -201,9 +198,9 @@ TEST_F(Rmd, BadNumbersFromAFileMoveNoMoney) {
     switches.detailedResults = true;
     distribute(70);
 
-    EXPECT_EQ(ira.balance, 10000.0f);
-    EXPECT_EQ(context.totals.retirementTotal, 10000.0f);
-    EXPECT_EQ(context.flows.taxes, 0.0f);
+    test::expectFields({FIELD_IS(ira.balance, 10000.0f),
+                        FIELD_IS(context.totals.retirementTotal, 10000.0f),
+                        FIELD_IS(context.flows.taxes, 0.0f)});
     EXPECT_EQ(shownLines(), texts("bad numbers"));
 }
 

@@ -1,5 +1,6 @@
 #include "graphs/graph_view.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -92,9 +93,8 @@ TEST(GraphViewStyle, ThreeDimensionalBarsDropTheZoom) {
     view.nextStyle(); // 3-D
     EXPECT_EQ(view.style(), GraphStyle::Bars3D);
     EXPECT_FALSE(view.zoomed());
-    EXPECT_EQ(view.startIndex(), 0);
-    EXPECT_EQ(view.visibleYears(), 30.0f);
-    EXPECT_EQ(view.zoomFirstAge(), 0);
+    test::expectFields({FIELD_IS(view.startIndex(), 0), FIELD_IS(view.visibleYears(), 30.0f),
+                        FIELD_IS(view.zoomFirstAge(), 0)});
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
 }
 
@@ -104,10 +104,8 @@ TEST(GraphViewZoom, TwoMarksThenApplyShowOnlyTheMarkedAges) {
     EXPECT_EQ(view.markZoom(66, 8000.0f), ZoomMark::SecondCorner);
     EXPECT_TRUE(view.applyZoom(60, 89.0f));
     EXPECT_TRUE(view.zoomed());
-    EXPECT_EQ(view.zoomFirstAge(), 66);
-    EXPECT_EQ(view.zoomLastAge(), 70);
-    EXPECT_EQ(view.startIndex(), 6);
-    EXPECT_EQ(view.visibleYears(), 5.0f);
+    test::expectFields({FIELD_IS(view.zoomFirstAge(), 66), FIELD_IS(view.zoomLastAge(), 70),
+                        FIELD_IS(view.startIndex(), 6), FIELD_IS(view.visibleYears(), 5.0f)});
     const AxisScale axis = view.axis({-50000.0f, 90000.0f}); // the second mark's height
     EXPECT_EQ(axis.min, 0.0f);
     EXPECT_EQ(axis.span, 8000.0f);
@@ -130,10 +128,9 @@ TEST(GraphViewZoom, AFirstMarkAloneZoomsFromTheStartAge) {
     view.markZoom(64, 700.0f);
     view.applyZoom(60, 89.0f);
     EXPECT_TRUE(view.zoomed());
-    EXPECT_EQ(view.startIndex(), 0);
-    EXPECT_EQ(view.visibleYears(), 5.0f);
-    EXPECT_EQ(view.plotZoom().firstAge, 64);
-    EXPECT_EQ(view.plotZoom().lastAge, 0);
+    test::expectFields({FIELD_IS(view.startIndex(), 0), FIELD_IS(view.visibleYears(), 5.0f),
+                        FIELD_IS(view.plotZoom().firstAge, 64),
+                        FIELD_IS(view.plotZoom().lastAge, 0)});
 }
 
 TEST(GraphViewZoom, ShortRangesAndRangesPastTheEndAreDropped) {
@@ -235,9 +232,8 @@ TEST(GraphViewInput, ArrowsMoveOneColumnThenOntoTheSamePlaceBeside) {
     EXPECT_EQ(view.selectedYear(), 1);
     const auto across = view.moveByColumn(195, 150, 1);
     ASSERT_TRUE(across);
-    EXPECT_EQ(across->x, 595);
-    EXPECT_EQ(across->y, 150);
-    EXPECT_EQ(view.selectedYear(), 9);
+    test::expectFields(
+        {FIELD_IS(across->x, 595), FIELD_IS(across->y, 150), FIELD_IS(view.selectedYear(), 9)});
     EXPECT_FALSE(view.moveByColumn(595, 150, 1));  // nothing right of the top right plot
     EXPECT_FALSE(view.moveByColumn(805, 150, -1)); // beside the bottom right: the panel
     EXPECT_EQ(view.moveByColumn(405, 150, -1)->x, 5);
