@@ -15,21 +15,15 @@ using test::readText;
 using test::TempDir;
 using test::writeText;
 
-const std::string kZeroCounterTail = "   0.00   0.00   0.00   0.00   0.00   0.00   0.00 0\n";
-
-class FinanceDatTest : public ::testing::Test {
-protected:
-    std::filesystem::path file() const { return dir / "finance.dat"; }
-    bool read() { return readFinanceDat(dir.path(), scenario, settings); }
-
+// A folder that does not exist: the file cannot be created, yet the start still asks for a
+// scenario; writing it at the end fails.
+TEST(FinanceDatFile, AMissingFolderAsksToOpenAndCannotBeWritten) {
     TempDir dir;
     Scenario scenario;
     AppSettings settings;
-};
-
-TEST_F(FinanceDatTest, UncreatableFileStillAsksToOpen) {
     EXPECT_TRUE(readFinanceDat(dir / "no-such-folder", scenario, settings));
     EXPECT_FALSE(std::filesystem::exists(dir / "no-such-folder"));
+    EXPECT_FALSE(writeFinanceDat(dir / "missing", scenario, settings));
 }
 
 // The list of a case: entries separated by ';', left-out ones at the end empty.
@@ -52,7 +46,7 @@ std::array<float, 7> reservedOf(const std::string& text) {
 // Counters, stored values, recent lists and written files: tests/data/model/finance_dat.txt.
 TEST(FinanceDatFile, FollowsTheDataFile) {
     const auto cases = test::readCases("model/finance_dat.txt");
-    ASSERT_EQ(cases.size(), 22u);
+    ASSERT_EQ(cases.size(), 25u);
     for (const test::CaseLine& c : cases) {
         SCOPED_TRACE(c.where);
         TempDir dir;
@@ -93,41 +87,6 @@ TEST(FinanceDatFile, FollowsTheDataFile) {
             }
         }
     }
-}
-
-TEST_F(FinanceDatTest, LinesAreReadThroughA264ByteBuffer) {
-    // 268 characters: the first 263 are line 1, the rest is scanned as the counter line and
-    // the real counter line becomes the first recent entry.
-    const std::string longName(263, 'n');
-    const std::string counterLine = "  3.00" + kZeroCounterTail;
-    writeText(file(), longName + " 6.00\n" + counterLine + "r.ret\n");
-
-    EXPECT_TRUE(read());
-
-    EXPECT_EQ(scenario.fileName, longName);
-    EXPECT_EQ(settings.startCounter, 6.0f);
-    EXPECT_EQ(settings.recentFiles[0], counterLine.substr(0, counterLine.size() - 1));
-    EXPECT_EQ(settings.recentFiles[1], "r.ret");
-
-    // 262 characters and the line feed fill the buffer exactly: the line is whole.
-    const std::string fitting(262, 'f');
-    writeText(file(), fitting + "\n" + counterLine);
-    EXPECT_TRUE(read());
-    EXPECT_EQ(scenario.fileName, fitting);
-    EXPECT_EQ(settings.startCounter, 3.0f);
-    EXPECT_EQ(settings.recentFiles[0], "");
-
-    // One more character leaves the line feed to a read of its own.
-    settings.startCounter = 1.0f;
-    writeText(file(), longName + "\n" + counterLine);
-    EXPECT_TRUE(read());
-    EXPECT_EQ(scenario.fileName, longName);
-    EXPECT_EQ(settings.startCounter, 1.0f);
-    EXPECT_EQ(settings.recentFiles[0], counterLine.substr(0, counterLine.size() - 1));
-}
-
-TEST_F(FinanceDatTest, EndWriteFailureIsReported) {
-    EXPECT_FALSE(writeFinanceDat(dir / "missing", scenario, settings));
 }
 
 // Names added to the recent list, and its menu items: tests/data/model/recent_files.txt.
