@@ -89,10 +89,8 @@ TEST(DeleteAccount, RemovesAnAccountOnlyWithdrawalsAndDestinationsUse) {
     // The record past the used ones still holds another slot; the freed record takes 3.
     test::ScriptedDialogs dialogs;
     ASSERT_TRUE(deleteAccount(s, 3, dialogs));
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(s.accounts.accountCount, 3);
-    EXPECT_TRUE(s.modified);
-    EXPECT_TRUE(s.resultsStale);
+    test::expectFields({FIELD_IS(dialogs.shown.empty(), true), FIELD_IS(s.accounts.accountCount, 3),
+                        FIELD_IS(s.modified, true), FIELD_IS(s.resultsStale, true)});
     test::expectFields({FIELD_IS(s.slots.penaltyAge[3], 0.0f),
                         FIELD_IS(s.slots.penaltyRate[3], 0.0f), FIELD_IS(s.slots.rmdTable[3], 0),
                         FIELD_IS(s.slots.inAssetAllocation[3], 0)});

@@ -138,9 +138,8 @@ TEST(GraphViewZoom, ShortRangesAndRangesPastTheEndAreDropped) {
     view.markZoom(70, 1.0f);
     view.markZoom(70, 1.0f);
     view.applyZoom(60, 89.0f);
-    EXPECT_FALSE(view.zoomed());
-    EXPECT_EQ(view.zoomFirstAge(), 0);
-    EXPECT_EQ(view.zoomLastAge(), 0);
+    test::expectFields({FIELD_IS(view.zoomed(), false), FIELD_IS(view.zoomFirstAge(), 0),
+                        FIELD_IS(view.zoomLastAge(), 0)});
 
     view.markZoom(85, 1.0f);
     view.markZoom(90, 1.0f);
