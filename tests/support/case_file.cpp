@@ -20,6 +20,15 @@ const std::string& valueOf(const KeyValues& pairs, const std::string& key,
     throw std::invalid_argument(where + ": no key " + key);
 }
 
+std::string valueOr(const KeyValues& pairs, const std::string& key, const std::string& fallback) {
+    for (const auto& [k, v] : pairs) {
+        if (k == key) {
+            return v;
+        }
+    }
+    return fallback;
+}
+
 // A bare word, or a quoted text in which \t, \n, \xHH, \" and \\ stand for their bytes.
 bool readValue(std::istream& in, std::string& value) {
     if (in.peek() != '"') {
@@ -79,6 +88,14 @@ const std::string& CaseLine::answer(const std::string& key) const {
     return valueOf(expected, key, where);
 }
 
+std::string CaseLine::inputOr(const std::string& key, const std::string& fallback) const {
+    return valueOr(inputs, key, fallback);
+}
+
+std::string CaseLine::answerOr(const std::string& key, const std::string& fallback) const {
+    return valueOr(expected, key, fallback);
+}
+
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -86,6 +103,15 @@ std::vector<std::string> linesOf(const std::string& text) {
         lines.push_back(line);
     }
     return lines;
+}
+
+std::vector<std::string> partsOf(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::istringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        parts.push_back(part);
+    }
+    return parts;
 }
 
 KeyValues settingsOf(const std::string& text) {

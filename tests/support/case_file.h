@@ -25,6 +25,9 @@ struct CaseLine {
     // The value of an input or expected key; a key that is not there is a broken case.
     const std::string& input(const std::string& key) const;
     const std::string& answer(const std::string& key) const;
+    // The value of a key that some cases leave out.
+    std::string inputOr(const std::string& key, const std::string& fallback) const;
+    std::string answerOr(const std::string& key, const std::string& fallback) const;
 };
 
 // A file of tests/data in the source tree named by FINPLAN_SOURCE_DIR.
@@ -32,6 +35,9 @@ std::filesystem::path testData(const std::string& relative);
 
 // The lines of a text, without their line feeds.
 std::vector<std::string> linesOf(const std::string& text);
+
+// The parts of a text between separators: "a,,b" is "a", "" and "b"; "" has no parts.
+std::vector<std::string> partsOf(const std::string& text, char separator);
 
 // "key=text;key=text" as pairs; a part without '=' is left out.
 KeyValues settingsOf(const std::string& text);

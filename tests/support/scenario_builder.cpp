@@ -431,27 +431,19 @@ void ScenarioBuilder::addLine(std::string_view line) {
         return;
     }
     Fields f(line);
+    using Adder = void (*)(Scenario&, Fields&);
+    static const std::map<std::string, Adder> adders = {
+        {"header", addHeader}, {"birthday", addBirthday}, {"group", addGroup},
+        {"random", addRandom}, {"account", addAccount},   {"allocation", addAllocation},
+        {"rmd", addRmd}};
     const std::string& word = f.word();
-    Scenario& s = m_scenario;
-    if (word == "header") {
-        addHeader(s, f);
-    } else if (word == "birthday") {
-        addBirthday(s, f);
-    } else if (word == "group") {
-        addGroup(s, f);
-    } else if (word == "random") {
-        addRandom(s, f);
-    } else if (word == "account") {
-        addAccount(s, f);
+    if (const auto found = adders.find(word); found != adders.end()) {
+        found->second(m_scenario, f);
     } else if (word == "budget") {
-        addBudget(s, f, m_lastBudget);
+        addBudget(m_scenario, f, m_lastBudget);
     } else if (word == "item") {
-        addBudgetItem(s, f, m_lastBudget);
-    } else if (word == "allocation") {
-        addAllocation(s, f);
-    } else if (word == "rmd") {
-        addRmd(s, f);
-    } else if (!addEvent(s, f)) {
+        addBudgetItem(m_scenario, f, m_lastBudget);
+    } else if (!addEvent(m_scenario, f)) {
         f.fail("unknown line word " + word);
     }
     f.finish();

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -51,25 +52,17 @@ protected:
 TEST_F(EventCommands, TheListLinesOpenTheirEventsEditors) {
     // 0 header; 1-2 Salary; 3-4 Rent; 5-6 House (budget); 7-9 Uniform (RMD).
     ASSERT_EQ(lines.size(), 10u);
-    struct Case {
-        int line;
-        std::optional<EditorKind> kind;
-    };
-    const std::vector<Case> cases = {
-        {0, EditorKind::InitialValues},
-        {1, EditorKind::Deposit},
-        {2, EditorKind::Deposit},
-        {3, EditorKind::Withdrawal},
-        {4, EditorKind::Withdrawal},
-        {6, EditorKind::Withdrawal}, // the budget-driven one: its account only
-        {8, std::nullopt},           // RMD: the RMD options
-        {10, std::nullopt},
-    };
-    for (const Case& c : cases) {
-        auto editor = planner.editListLine(c.line);
-        ASSERT_EQ(editor != nullptr, c.kind.has_value()) << c.line;
+    const std::map<std::string, EditorKind> kinds = {{"initial", EditorKind::InitialValues},
+                                                     {"deposit", EditorKind::Deposit},
+                                                     {"withdrawal", EditorKind::Withdrawal}};
+    const auto cases = test::readCases("app/list_lines.txt", "line");
+    ASSERT_EQ(cases.size(), 8u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        auto editor = planner.editListLine(std::stoi(c.input("number")));
+        ASSERT_EQ(editor != nullptr, c.answer("editor") != "none");
         if (editor) {
-            EXPECT_EQ(editor->kind(), *c.kind) << c.line;
+            EXPECT_EQ(editor->kind(), kinds.at(c.answer("editor")));
         }
     }
     // Line 3 belongs to Rent although the line-less allocation event lies before it.

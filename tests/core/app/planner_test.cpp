@@ -3,6 +3,7 @@
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
 #include "model/text_field.h"
+#include "support/field_checks.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -223,10 +224,9 @@ TEST_F(PlannerTest, NewByHandWritesTheShortTemporaryFile) {
     EXPECT_EQ(planner.title(), "Financial Planner - " + temp.string());
     EXPECT_EQ(readAll(temp).size(), ScenarioHeader::kSize + AccountTable::kSize);
     const Scenario& s = planner.scenario();
-    EXPECT_EQ(s.accounts.accountCount, 0);
-    EXPECT_EQ(s.liveEventCount, 0);
-    EXPECT_EQ(s.slots.lifeTable1StartAge, 70);
-    EXPECT_EQ(s.slots.lifeTable3StartAge, 70);
+    test::expectFields({FIELD_IS(s.accounts.accountCount, 0), FIELD_IS(s.liveEventCount, 0),
+                        FIELD_IS(s.slots.lifeTable1StartAge, 70),
+                        FIELD_IS(s.slots.lifeTable3StartAge, 70)});
     EXPECT_EQ(fieldText(s.slots.lifeTable2Name), "IRA 2");
     EXPECT_TRUE(s.modified);
     EXPECT_TRUE(s.resultsStale);
@@ -328,10 +328,8 @@ TEST_F(PlannerTest, FinishWritesTheSettingsAndDeletesOnlyTheTemporaryFiles) {
     const auto prefs = readAll(dir / "prefinf.dat");
     ASSERT_EQ(prefs.size(), PrefInfo::kSize);
     const auto stored = decodeRecord<PrefInfo>(std::span<const Byte>(prefs));
-    EXPECT_EQ(stored.windowX, 12);
-    EXPECT_EQ(stored.windowY, 34);
-    EXPECT_EQ(stored.windowWidth, 640);
-    EXPECT_EQ(stored.windowHeight, 480);
+    test::expectFields({FIELD_IS(stored.windowX, 12), FIELD_IS(stored.windowY, 34),
+                        FIELD_IS(stored.windowWidth, 640), FIELD_IS(stored.windowHeight, 480)});
     EXPECT_TRUE(readText(dir / "finance.dat").starts_with(samplePath() + "\n  0.00 "));
 }
 

@@ -4,6 +4,7 @@
 #include "calculators/refinance_files.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/temp_dir.h"
 
@@ -146,32 +147,26 @@ TEST(RefinanceCreate, TheNewMortgageStartsFromTheValueAndEquityAtTheRefinanceAge
     ASSERT_TRUE(created.scenario);
     const Scenario& s = *created.scenario;
     ASSERT_EQ(s.liveEventCount, 2);
-    EXPECT_TRUE(s.modified);
-    EXPECT_TRUE(s.resultsStale);
     const EventRecord& old = s.events[0];
     const EventRecord& copy = s.events[1];
     EXPECT_EQ(fieldText(old.name), "House");
-    EXPECT_EQ(old.adjustRate, 45.0f);
-    EXPECT_EQ(old.sellingExpenses, 0.0f);
-    EXPECT_EQ(created.savedSellingExpenses, 6.0f);
-
-    // Expected values from a separate year-by-year computation.
     EXPECT_EQ(fieldText(copy.name), "RF-House");
-    EXPECT_EQ(copy.type, static_cast<std::int16_t>(EventType::Mortgage));
-    EXPECT_EQ(copy.startAge, 45.0f);
-    EXPECT_EQ(copy.endAge, 60.0f);
-    EXPECT_EQ(copy.adjustRate, 120.0f);
-    EXPECT_EQ(copy.rate, 4.0f);
-    EXPECT_EQ(copy.years, 20);
-    EXPECT_EQ(copy.accountId, 0);
-    EXPECT_EQ(copy.amount, 173891.109375f);         // 150,000 grown 3 % five times
-    EXPECT_EQ(copy.propertyTax, 2318.54833984375f); // 2,000 grown 3 % five times
-    // Equity 173,891.11 - (150,000 - 39,047.18), less the cash out and the closing costs.
-    EXPECT_EQ(copy.downPayment, 54938.2890625f);
-    EXPECT_EQ(copy.closingCosts, 1189.5281982421875f); // the point only
-    EXPECT_EQ(copy.payment, 720.8310546875f);
-    EXPECT_EQ(copy.appreciationRate, 3.0f);
-    EXPECT_EQ(copy.inflationAdjust, 1);
+    test::expectFields({FIELD_IS(s.modified, true), FIELD_IS(s.resultsStale, true),
+                        FIELD_IS(old.adjustRate, 45), FIELD_IS(old.sellingExpenses, 0),
+                        FIELD_IS(created.savedSellingExpenses, 6)});
+
+    // Expected values from a separate year-by-year computation: the value 150,000 and the
+    // property taxes 2,000 grown 3 % five times; the down payment the equity 173,891.11 -
+    // (150,000 - 39,047.18), less the cash out and the closing costs; of those only the point.
+    test::expectFields({FIELD_IS(copy.type, EventType::Mortgage), FIELD_IS(copy.startAge, 45),
+                        FIELD_IS(copy.endAge, 60), FIELD_IS(copy.adjustRate, 120),
+                        FIELD_IS(copy.rate, 4), FIELD_IS(copy.years, 20),
+                        FIELD_IS(copy.accountId, 0)});
+    test::expectFields(
+        {FIELD_IS(copy.amount, 173891.109375f), FIELD_IS(copy.propertyTax, 2318.54833984375f),
+         FIELD_IS(copy.downPayment, 54938.2890625f),
+         FIELD_IS(copy.closingCosts, 1189.5281982421875f), FIELD_IS(copy.payment, 720.8310546875f),
+         FIELD_IS(copy.appreciationRate, 3), FIELD_IS(copy.inflationAdjust, 1)});
 }
 
 TEST(RefinanceCreate, ValueMovesForwardWithoutInflationTooAndCostsAreThisRefinancesOnly) {
@@ -185,11 +180,11 @@ TEST(RefinanceCreate, ValueMovesForwardWithoutInflationTooAndCostsAreThisRefinan
     const RefinanceCreation created = createRefinanceEvent(before, 0, fields);
     ASSERT_TRUE(created.scenario);
     const EventRecord& copy = created.scenario->events[1];
-    EXPECT_EQ(copy.amount, 173891.109375f);
-    EXPECT_EQ(copy.propertyTax, 2000.0f);
-    EXPECT_EQ(copy.closingCosts, 0.0f); // never the original 4,000 again
-    EXPECT_EQ(copy.endAge, 120.0f);
-    EXPECT_EQ(copy.downPayment, 173891.109375f - (150000.0f - 39047.1796875f) - 5000.0f);
+    // The closing costs are never the original 4,000 again.
+    test::expectFields(
+        {FIELD_IS(copy.amount, 173891.109375f), FIELD_IS(copy.propertyTax, 2000),
+         FIELD_IS(copy.closingCosts, 0), FIELD_IS(copy.endAge, 120),
+         FIELD_IS(copy.downPayment, 173891.109375f - (150000.0f - 39047.1796875f) - 5000.0f)});
 }
 
 TEST(RefinanceCreate, Refusals) {

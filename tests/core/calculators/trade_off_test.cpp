@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <string>
 
 namespace finplan {
@@ -25,36 +27,24 @@ TradeRecord threeOptions() {
     return r;
 }
 
+// End amounts and differences: tests/data/calculators/trade_off_cases.txt.
 TEST(TradeOff, EndAmountsAndDifferences) {
-    struct Case {
-        bool tax;
-        float taxRate;
-        float periods;
-        std::string end1;
-        std::string end3;
-        std::string difference13;
-    };
-    const Case cases[] = {
-        {false, 25, 10, "1000.00   ", "1300.00   ", "300.00    "},
-        {true, 25, 10, "500.00    ", "975.00    ", "475.00    "},
-        // The tax rate is used as it is, not its whole part.
-        {true, 25.5f, 10, "490.00    ", "968.50    ", "478.50    "},
-        {false, 0, 10.9f, "1000.00   ", "1300.00   ", "300.00    "},
-        {false, 0, 0, "-1000.00  ", "800.00    ", "1800.00   "},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("calculators/trade_off_cases.txt", "ends");
+    ASSERT_EQ(cases.size(), 5u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TradeRecord r = threeOptions();
-        r.setUsesTaxRate(c.tax);
-        r.periods() = c.periods;
-        const CalcResult result = calculateTradeOff(r, c.taxRate);
+        r.setUsesTaxRate(c.input("tax") == "1");
+        r.periods() = std::stof(c.input("periods"));
+        const CalcResult result = calculateTradeOff(r, std::stof(c.input("rate")));
         ASSERT_TRUE(result.accepted()) << refusalOf(result);
         ASSERT_EQ(result.outputs.size(), 9u);
         EXPECT_EQ(result.outputs[0].key, "name-1");
         EXPECT_EQ(result.output("name-3"), "Lease");
-        EXPECT_EQ(result.output("end-amount-1"), c.end1);
+        EXPECT_EQ(result.output("end-amount-1"), c.answer("end-1"));
         EXPECT_EQ(result.output("end-amount-2"), "0.00      ");
-        EXPECT_EQ(result.output("end-amount-3"), c.end3);
-        EXPECT_EQ(result.output("difference-1-3"), c.difference13);
+        EXPECT_EQ(result.output("end-amount-3"), c.answer("end-3"));
+        EXPECT_EQ(result.output("difference-1-3"), c.answer("difference-1-3"));
         EXPECT_EQ(result.outputs[8].key, "difference-1-3");
     }
 }
@@ -109,32 +99,22 @@ TEST(TradeOff, FieldsRoundTripAndNamesAreCutToThirty) {
     EXPECT_EQ(read.values[14], 7.0f);
 }
 
+// Trade information files as bytes: tests/data/calculators/trade_off_cases.txt.
 TEST(TradeInfoFile, ReadsLineByLine) {
-    struct Case {
-        std::string bytes;
+    const auto cases = test::readCases("calculators/trade_off_cases.txt", "read");
+    ASSERT_EQ(cases.size(), 6u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         std::array<std::string, 3> names;
-        std::array<float, 15> values;
-    };
-    const std::string forty(40, 'a');
-    const Case cases[] = {
-        {"A\nB\nC\n1.500000\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12\n10\n1\n99.5\n",
-         {"A", "B", "C"},
-         {1.5f, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 10, 1, 99.5f}},
-        // A long name is cut and the rest of its line dropped; the next line is the next name.
-        {forty + "\nB\n\n5\n", {std::string(30, 'a'), "B", ""}, {5}},
-        // Bad, non-finite and too large values read 0; periods are kept within 0 to 100.
-        {"A\nB\nC\nx\ninf\nnan\n1e39\n0x10\n-7\n\n\n\n\n\n\n500\n",
-         {"A", "B", "C"},
-         {0, 0, 0, 0, 0, -7, 0, 0, 0, 0, 0, 0, 100}},
-        {"A\nB\nC\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n-3\n", {"A", "B", "C"}, {}},
-        // Windows line ends and a last line without one.
-        {"A\r\nB\r\nC\r\n4\r\n5", {"A", "B", "C"}, {4, 5}},
-        {"", {"", "", ""}, {}},
-    };
-    for (const Case& c : cases) {
-        const TradeRecord r = readTradeInfo(c.bytes);
-        EXPECT_EQ(r.names, c.names);
-        EXPECT_EQ(r.values, c.values) << c.bytes;
+        const auto namesRead = test::partsOf(c.answer("names"), ';');
+        std::copy(namesRead.begin(), namesRead.end(), names.begin());
+        std::array<float, 15> values{};
+        const auto valuesRead = test::partsOf(c.answer("values"), ',');
+        std::transform(valuesRead.begin(), valuesRead.end(), values.begin(),
+                       [](const std::string& v) { return std::stof(v); });
+        const TradeRecord r = readTradeInfo(c.input("bytes"));
+        EXPECT_EQ(r.names, names);
+        EXPECT_EQ(r.values, values);
     }
 }
 

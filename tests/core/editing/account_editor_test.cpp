@@ -4,6 +4,7 @@
 #include "editing/account_sort_state.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -61,25 +62,16 @@ Scenario eventScenario() {
 }
 
 TEST(DeleteAccount, RefusesAnAccountEventsNeed) {
-    struct Case {
-        int index;
-        std::vector<std::string> texts;
-    };
-    const std::vector<Case> cases = {
-        {0, {"This account is required by the Salary event."}},
-        {1, {"This account is required by the Move event."}},
-        {2, {"This account is required by the Boat loan event."}},
-    };
-    for (const Case& c : cases) {
+    const std::vector<std::pair<int, std::string>> cases = {
+        {0, "Salary"}, {1, "Move"}, {2, "Boat loan"}};
+    for (const auto& [index, event] : cases) {
         Scenario s = eventScenario();
         test::ScriptedDialogs dialogs;
-        EXPECT_FALSE(deleteAccount(s, c.index, dialogs));
-        ASSERT_EQ(dialogs.shown.size(), c.texts.size() + 1);
-        for (std::size_t i = 0; i < c.texts.size(); ++i) {
-            EXPECT_EQ(dialogs.shown[i].text, c.texts[i]);
-            EXPECT_EQ(dialogs.shown[i].title, "Account Deletion Problem!");
-            EXPECT_EQ(dialogs.shown[i].icon, MessageIcon::Exclamation);
-        }
+        EXPECT_FALSE(deleteAccount(s, index, dialogs));
+        ASSERT_EQ(dialogs.shown.size(), 2u);
+        EXPECT_EQ(dialogs.shown[0].text, "This account is required by the " + event + " event.");
+        EXPECT_EQ(dialogs.shown[0].title, "Account Deletion Problem!");
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Exclamation);
         EXPECT_EQ(dialogs.shown.back().text,
                   "Make the necessary changes to your Financial Scenario.");
         EXPECT_EQ(dialogs.shown.back().title, "Cannot delete this account!");
@@ -97,14 +89,11 @@ TEST(DeleteAccount, RemovesAnAccountOnlyWithdrawalsAndDestinationsUse) {
     // The record past the used ones still holds another slot; the freed record takes 3.
     test::ScriptedDialogs dialogs;
     ASSERT_TRUE(deleteAccount(s, 3, dialogs));
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(s.accounts.accountCount, 3);
-    EXPECT_TRUE(s.modified);
-    EXPECT_TRUE(s.resultsStale);
-    EXPECT_EQ(s.slots.penaltyAge[3], 0.0f);
-    EXPECT_EQ(s.slots.penaltyRate[3], 0.0f);
-    EXPECT_EQ(s.slots.rmdTable[3], 0);
-    EXPECT_EQ(s.slots.inAssetAllocation[3], 0);
+    test::expectFields({FIELD_IS(dialogs.shown.empty(), true), FIELD_IS(s.accounts.accountCount, 3),
+                        FIELD_IS(s.modified, true), FIELD_IS(s.resultsStale, true)});
+    test::expectFields({FIELD_IS(s.slots.penaltyAge[3], 0.0f),
+                        FIELD_IS(s.slots.penaltyRate[3], 0.0f), FIELD_IS(s.slots.rmdTable[3], 0),
+                        FIELD_IS(s.slots.inAssetAllocation[3], 0)});
     const AccountRecord& freed = s.accounts.accounts[3];
     EXPECT_EQ(fieldText(freed.name), "");
     EXPECT_EQ(freed.slot, 3);
@@ -187,18 +176,12 @@ TEST(AccountEditor, StoresANewAccount) {
     const AccountRecord& a = s.accounts.accounts[1];
     EXPECT_EQ(fieldText(a.name), "Brokerage account with a long");
     EXPECT_EQ(fieldText(a.accessOrder), "123");
-    EXPECT_EQ(a.initialAmount, 1500.25f);
-    EXPECT_EQ(a.balance, 1500.25f);
-    EXPECT_EQ(a.rate, 7.0f);
-    EXPECT_EQ(a.currentRate, 7.0f);
-    EXPECT_EQ(a.randomMinRate, -2.0f);
-    EXPECT_EQ(a.randomMaxRate, 16.0f);
-    EXPECT_EQ(a.kind, 3);
-    EXPECT_EQ(a.group, 0);
-    EXPECT_EQ(a.penaltyApplies, 1);
-    EXPECT_EQ(a.accountId, 1);
-    EXPECT_EQ(s.slots.penaltyAge[a.slot], 59.0f);
-    EXPECT_EQ(s.slots.penaltyRate[a.slot], 10.0f);
+    test::expectFields({FIELD_IS(a.initialAmount, 1500.25f), FIELD_IS(a.balance, 1500.25f),
+                        FIELD_IS(a.rate, 7.0f), FIELD_IS(a.currentRate, 7.0f),
+                        FIELD_IS(a.randomMinRate, -2.0f), FIELD_IS(a.randomMaxRate, 16.0f),
+                        FIELD_IS(a.kind, 3), FIELD_IS(a.group, 0), FIELD_IS(a.penaltyApplies, 1),
+                        FIELD_IS(a.accountId, 1), FIELD_IS(s.slots.penaltyAge[a.slot], 59.0f),
+                        FIELD_IS(s.slots.penaltyRate[a.slot], 10.0f)});
     EXPECT_TRUE(s.modified);
     EXPECT_TRUE(s.resultsStale);
     EXPECT_EQ(editor.session().label(), "Add Account");
@@ -240,10 +223,10 @@ TEST(AccountEditor, KindChangeClearsThePenaltyAndAnEditLeavesTheAllocation) {
     EXPECT_EQ(fields["early-withdrawals-subject-to-penalty"], "on");
     fields["select-account-type"] = "2";
     ASSERT_TRUE(editor.ok(fields).accepted());
-    EXPECT_EQ(s.accounts.accounts[0].penaltyApplies, 0);
-    EXPECT_EQ(s.accounts.accounts[0].kind, 2);
-    EXPECT_EQ(s.slots.inAssetAllocation[s.accounts.accounts[0].slot], 0);
-    EXPECT_EQ(s.accounts.accountCount, 1);
+    test::expectFields({FIELD_IS(s.accounts.accounts[0].penaltyApplies, 0),
+                        FIELD_IS(s.accounts.accounts[0].kind, 2),
+                        FIELD_IS(s.slots.inAssetAllocation[s.accounts.accounts[0].slot], 0),
+                        FIELD_IS(s.accounts.accountCount, 1)});
     EXPECT_EQ(editor.session().label(), "Edit Account");
 }
 

@@ -3,6 +3,7 @@
 #include "editing/import_line.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace finplan {
@@ -59,22 +61,15 @@ TEST(ImportLine, ReadsWholeLongLinesAndDropsHugeOnes) {
 }
 
 TEST(StatementFiles, ConvertToTheirIntermediateFiles) {
-    struct Case {
-        const char* input;
-        Delimiter delimiter;
-        const char* intermediate;
-        const char* expected;
-    };
-    const std::vector<Case> cases = {
-        {"statement.tvi", Delimiter::Tab, "tabout.tmp", "statement.tabout.tmp"},
-        {"statement.csv", Delimiter::Comma, "csvout.tmp", "statement.csvout.tmp"},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [input, delimiter, intermediate] :
+         {std::tuple{"statement.tvi", Delimiter::Tab, "tabout.tmp"},
+          std::tuple{"statement.csv", Delimiter::Comma, "csvout.tmp"}}) {
         test::TempDir dir;
         test::ScriptedDialogs dialogs;
-        ASSERT_TRUE(convertStatementFile(importFile(c.input), dir.path(), c.delimiter, dialogs));
-        EXPECT_EQ(test::readText(dir / c.intermediate), test::readText(importFile(c.expected)))
-            << c.input;
+        ASSERT_TRUE(convertStatementFile(importFile(input), dir.path(), delimiter, dialogs));
+        // The known intermediate file is named after the statement's.
+        const std::string known = std::string("statement.") + intermediate;
+        EXPECT_EQ(test::readText(dir / intermediate), test::readText(importFile(known))) << input;
         EXPECT_TRUE(dialogs.shown.empty());
     }
     EXPECT_EQ(delimiterForFile("a/b.CSV"), Delimiter::Comma);
@@ -110,9 +105,8 @@ TEST(CreateAccounts, MakesOneAccountPerUsableLine) {
             ++confirmations;
             return acceptImportedAccount(target, dialogs);
         });
-    EXPECT_TRUE(outcome.completed);
-    EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(confirmations, 4);
+    test::expectFields({FIELD_IS(outcome.completed, true), FIELD_IS(dialogs.shown.empty(), true),
+                        FIELD_IS(confirmations, 4)});
     const std::vector<std::pair<std::string, float>> expected = {{"Checking", 1204.33f},
                                                                  {"Savings", -250.0f},
                                                                  {"Balanced Fund", 15000.0f},
@@ -126,9 +120,8 @@ TEST(CreateAccounts, MakesOneAccountPerUsableLine) {
         EXPECT_EQ(a.initialAmount, amount) << name;
         EXPECT_EQ(a.accountId, i);
         EXPECT_EQ(a.kind, static_cast<int>(AccountKind::InvestmentSavings));
-        EXPECT_EQ(a.rate, 10.0f);
-        EXPECT_EQ(a.randomMinRate, 0.0f);
-        EXPECT_EQ(a.randomMaxRate, 20.0f);
+        test::expectFields({FIELD_IS(a.rate, 10.0f), FIELD_IS(a.randomMinRate, 0.0f),
+                            FIELD_IS(a.randomMaxRate, 20.0f)});
         EXPECT_EQ(fieldText(a.accessOrder), std::to_string(i));
         EXPECT_EQ(outcome.accounts[static_cast<std::size_t>(i)].name, name);
         EXPECT_EQ(outcome.accounts[static_cast<std::size_t>(i)].change,
@@ -215,9 +208,8 @@ TEST(UpdateAccounts, NoStopsAndAFileWithoutKnownNamesIsRefused) {
     Scenario s = updateScenario();
     test::ScriptedDialogs dialogs;
     const ImportOutcome declined = update(s, importFile("statement.tvi"), dir, dialogs);
-    EXPECT_FALSE(declined.completed);
-    EXPECT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 1000.0f);
+    test::expectFields({FIELD_IS(declined.completed, false), FIELD_IS(dialogs.shown.size(), 1u),
+                        FIELD_IS(s.accounts.accounts[0].initialAmount, 1000.0f)});
 
     test::ScriptedDialogs refused;
     const auto input = importFile("nomatch.tvi");
@@ -246,9 +238,9 @@ TEST(UpdateAccounts, MatchesExactNamesCutToTheRecordsLength) {
     ASSERT_EQ(dialogs.shown.size(), 2u);
     EXPECT_EQ(dialogs.shown[1].text,
               "Account savings is not an existing account.\nDo you wish to add it?");
-    EXPECT_EQ(s.accounts.accountCount, 2);
-    EXPECT_EQ(s.accounts.accounts[0].initialAmount, 10.0f);
-    EXPECT_EQ(s.accounts.accounts[1].initialAmount, 30.0f);
+    test::expectFields({FIELD_IS(s.accounts.accountCount, 2),
+                        FIELD_IS(s.accounts.accounts[0].initialAmount, 10.0f),
+                        FIELD_IS(s.accounts.accounts[1].initialAmount, 30.0f)});
 }
 
 TEST(UpdateAccounts, RemovesOnlyDuplicatesThisImportAdded) {

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace finplan {
@@ -55,14 +56,15 @@ void expectTexts(const FieldTexts& fields, const std::string& settings) {
 
 // One editor opened on a new event (or the initial values) of a fresh scenario.
 struct Opened {
-    Scenario scenario = editingScenario();
+    Scenario scenario;
     ScriptedDialogs dialogs;
     FixedClock clock{kToday};
     std::vector<Byte> before = encodeScenarioImage(scenario); // as it was before opening
     std::unique_ptr<EventEditor> editor;
     FieldTexts fields;
 
-    explicit Opened(EditorKind kind, EditTarget target = {}) {
+    explicit Opened(EditorKind kind, EditTarget target = {}, Scenario opened = editingScenario())
+        : scenario(std::move(opened)) {
         editor = std::make_unique<EventEditor>(scenario, kind, target, clock, dialogs);
         fields = editor->texts();
         if (target.index == EditTarget::kNewEvent) {
@@ -179,27 +181,20 @@ TEST(EventEditor, ALoanOf20000With5000DownAt6PercentFor5YearsPays289_99) {
     EXPECT_EQ(event.startAge, 59.0f);
 }
 
+// Calculate on a card: tests/data/editing/event_editor_cases.txt.
 TEST(EventEditor, CardPayoffResultsFollowTheMonthByMonthRule) {
-    struct Case {
-        std::string typed;
-        std::string years, months, interest;
-    };
-    // 1000 x 18 / 365 x 30 x 0.01 = 14.7945...; a payment below the month's interest
-    // (5000 x 0.18 x 30 / 365 = 73.97) never pays off: 1200 months.
-    const std::vector<Case> cases = {
-        {"balance=1000;rate=18;monthly-payments=600", "0.08 ", "  1", "        14.79"},
-        {"balance=5000;rate=18;monthly-payments=50", "100.00", "1200", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.typed);
+    const auto cases = test::readCases("editing/event_editor_cases.txt", "card");
+    ASSERT_EQ(cases.size(), 2u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Opened card(EditorKind::CreditCard);
-        typeInto(card.fields, c.typed);
+        typeInto(card.fields, c.input("typed"));
         const CalcResult result = card.editor->calculate(card.fields);
         ASSERT_TRUE(result.accepted());
-        EXPECT_EQ(result.output("years"), c.years);
-        EXPECT_EQ(result.output("months"), c.months);
-        if (!c.interest.empty()) {
-            EXPECT_EQ(result.output("total-interest"), c.interest);
+        EXPECT_EQ(result.output("years"), c.answer("years"));
+        EXPECT_EQ(result.output("months"), c.answer("months"));
+        if (!c.answerOr("total-interest", "").empty()) {
+            EXPECT_EQ(result.output("total-interest"), c.answer("total-interest"));
         }
         // The calculator mode shares the routine.
         const CalcResult calculator = calculateCardPayoffFields(card.fields);
@@ -243,12 +238,9 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
         }
     }
     // Shown again as UTF-8.
-    Scenario scenario = editingScenario();
-    setFieldText(scenario.events[0].name, "Caf\xE9");
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    EventEditor editor(scenario, EditorKind::Deposit, {0}, clock, dialogs);
-    EXPECT_EQ(editor.texts().at("description"), "Caf\xC3\xA9");
+    Scenario named = editingScenario();
+    setFieldText(named.events[0].name, "Caf\xE9");
+    EXPECT_EQ(Opened(EditorKind::Deposit, {0}, named).fields.at("description"), "Caf\xC3\xA9");
 }
 
 TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
@@ -313,36 +305,28 @@ TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
     EXPECT_EQ(rates.editor->storedEvent()->downPayment, 2.0f);
 }
 
+// The part of a year since the birthday: tests/data/editing/event_editor_cases.txt.
 TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
-    struct Case {
-        LocalDateTime today;
-        int month, day;
-        std::string startAge;
-    };
-    // 15 March, today 10 March: (365 - 5) / 365 = 0.98630; today 15 March: 0. A 31 February
-    // birthday is no later than 1 March: 0, not 364 days.
-    const std::vector<Case> cases = {
-        {{2026, 3, 10}, 3, 15, "55.986"},
-        {{2026, 3, 15}, 3, 15, "55.000"},
-        {{2026, 3, 1}, 2, 31, "55.000"},
-        {{2026, 4, 1}, 2, 28, "55.088"}, // 0 + 31 + 1 = 32 days
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("editing/event_editor_cases.txt", "birthday");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto date = test::partsOf(c.input("today"), '-');
         Scenario scenario = editingScenario();
         ScriptedDialogs dialogs;
-        FixedClock clock{c.today};
+        FixedClock clock{LocalDateTime{std::stoi(date[0]), std::stoi(date[1]), std::stoi(date[2])}};
         EventEditor editor(scenario, EditorKind::InitialValues, {}, clock, dialogs);
         FieldTexts fields = editor.texts();
         // Opening keeps the whole years only, the birthday not being in use.
         EXPECT_EQ(fields.at("start-age"), "55.000");
-        typeInto(fields, "birth-month=" + std::to_string(c.month) +
-                             ";birth-day=" + std::to_string(c.day) + ";use-birthday=on");
+        typeInto(fields, "birth-month=" + c.input("month") + ";birth-day=" + c.input("day") +
+                             ";use-birthday=on");
         ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
-        EXPECT_EQ(fields.at("start-age"), c.startAge);
+        EXPECT_EQ(fields.at("start-age"), c.answer("start-age"));
         EXPECT_EQ(fields.at("use-birthday"), "on");
         ASSERT_TRUE(editor.ok(fields).accepted());
         EXPECT_EQ(scenario.header.useBirthday, 1);
-        EXPECT_EQ(scenario.header.birthMonth, c.month);
+        EXPECT_EQ(scenario.header.birthMonth, std::stoi(c.input("month")));
     }
 }
 
@@ -403,29 +387,22 @@ TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
         scenario.events[static_cast<std::size_t>(index)].budgetNumber =
             static_cast<std::int16_t>(number);
         const EventRecord event = scenario.events[static_cast<std::size_t>(index)];
-        ScriptedDialogs dialogs;
-        FixedClock clock{kToday};
-        EventEditor editor(scenario, EditorKind::Withdrawal, {index}, clock, dialogs);
-        EXPECT_EQ(editor.disabledFields(editor.texts()).count("amount"), 1u);
-        FieldTexts fields = editor.texts();
-        typeInto(fields, "withdrawal-account=1;amount=5");
-        ASSERT_TRUE(editor.ok(fields).accepted());
-        EXPECT_EQ(scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
-        EXPECT_EQ(editor.storedEvent()->amount, event.amount);
+        Opened withdrawal(EditorKind::Withdrawal, {index}, scenario);
+        EXPECT_EQ(withdrawal.editor->disabledFields(withdrawal.fields).count("amount"), 1u);
+        typeInto(withdrawal.fields, "withdrawal-account=1;amount=5");
+        ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
+        EXPECT_EQ(withdrawal.scenario.budgets[1].sourceAccountId, number == 2 ? 1 : 4) << number;
+        EXPECT_EQ(withdrawal.editor->storedEvent()->amount, event.amount);
     }
 }
 
 TEST(EventEditor, ANewEventIsRefusedWhenTheTableIsFull) {
-    Scenario scenario = editingScenario();
-    scenario.liveEventCount = kMaxEvents;
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    EventEditor editor(scenario, EditorKind::Deposit, {}, clock, dialogs);
-    FieldTexts fields = editor.texts();
-    typeInto(fields, validFields().at(EditorKind::Deposit));
-    EXPECT_FALSE(editor.ok(fields).accepted());
-    EXPECT_EQ(dialogs.transcript(), "Event Warning|Maximum number of events reached!");
-    EXPECT_EQ(scenario.liveEventCount, kMaxEvents);
+    Scenario full = editingScenario();
+    full.liveEventCount = kMaxEvents;
+    Opened deposit(EditorKind::Deposit, {}, full);
+    EXPECT_FALSE(deposit.editor->ok(deposit.fields).accepted());
+    EXPECT_EQ(deposit.dialogs.transcript(), "Event Warning|Maximum number of events reached!");
+    EXPECT_EQ(deposit.scenario.liveEventCount, kMaxEvents);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "editing/option_editor.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -21,6 +22,11 @@ std::vector<std::string> messages(const ScriptedDialogs& dialogs) {
         texts.push_back(message.title + ": " + message.text);
     }
     return texts;
+}
+
+// A block of tests/data/editing/option_messages.txt.
+std::string shownTexts(const std::string& name) {
+    return test::textBlock("editing/option_messages.txt", name);
 }
 
 Scenario twoAccounts() {
@@ -93,23 +99,21 @@ TEST(AssetAllocationEditor, NewEventChecksAndFullTable) {
     fields["age-to-start-withdrawals"] = "70.8";
     fields["minimum-withdrawal-amount"] = "2500.75";
     ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(scenario.accounts.assetAllocationMode, 2);
-    EXPECT_EQ(scenario.accounts.aaStartAge, 70.0f);
-    EXPECT_EQ(scenario.accounts.aaMinimumWithdrawal, 2500.0f);
     ASSERT_EQ(scenario.liveEventCount, 1);
     const EventRecord& event = scenario.events[0];
-    EXPECT_EQ(event.type, 7);
-    EXPECT_EQ(event.startAge, 70.0f);
-    EXPECT_EQ(event.endAge, 120.0f);
-    EXPECT_FLOAT_EQ(event.amount, 2500.75f);
+    test::expectFields({FIELD_IS(scenario.accounts.assetAllocationMode, 2),
+                        FIELD_IS(scenario.accounts.aaStartAge, 70),
+                        FIELD_IS(scenario.accounts.aaMinimumWithdrawal, 2500),
+                        FIELD_IS(event.type, 7), FIELD_IS(event.startAge, 70),
+                        FIELD_IS(event.endAge, 120), FIELD_IS(event.amount, 2500.75f)});
     EXPECT_EQ(fieldText(event.name), "Asset allocation withdrawal option in effect.");
 
     // Editing keeps the one event; a full table refuses a new one.
     ScriptedDialogs more;
     openAssetAllocationEditor(scenario, more)
         ->ok({{"age-to-start-withdrawals", "66"}, {"minimum-withdrawal-amount", "0"}});
-    EXPECT_EQ(scenario.liveEventCount, 1);
-    EXPECT_EQ(scenario.accounts.assetAllocationMode, 0);
+    test::expectFields(
+        {FIELD_IS(scenario.liveEventCount, 1), FIELD_IS(scenario.accounts.assetAllocationMode, 0)});
     Scenario full = twoAccounts();
     full.liveEventCount = kMaxEvents;
     ScriptedDialogs fullDialogs;
@@ -131,9 +135,7 @@ TEST(RmdOptionsEditor, PenaltyTargetWarningAndEvents) {
     FieldTexts fields = editor->texts();
     fields["penalty-rate"] = "100.5";
     EXPECT_FALSE(editor->ok(fields).accepted());
-    EXPECT_EQ(messages(dialogs),
-              std::vector<std::string>{
-                  "RATE ERROR: This rate must be greater than 0.00 and less than 100.00."});
+    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("rmd penalty refused"));
     dialogs.shown.clear();
     int roth = -1;
     for (const PickerChoice& choice : editor->choices("transfer-funds-to-this-account")) {
@@ -145,21 +147,16 @@ TEST(RmdOptionsEditor, PenaltyTargetWarningAndEvents) {
     editor->click("equal-asset-allocation-withdrawal", fields);
     EXPECT_EQ(fields["account-order-withdrawal"], "");
     ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(messages(dialogs),
-              std::vector<std::string>{"Probable RMD Account Error: You probably cannot transfer "
-                                       "RMD funds to another Tax Free or Retirement account.\n"
-                                       "Please check the RMD regulations."});
-    EXPECT_EQ(scenario.slots.rmdTargetAccountId, roth);
-    EXPECT_EQ(scenario.slots.rmdPenaltyRate, 25.0f);
-    EXPECT_EQ(scenario.accounts.rmdDistribution, 2);
+    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("rmd transfer warning"));
     // Table 1 is used by Cash: one RMD event; confirming again adds no second one.
     ASSERT_EQ(scenario.liveEventCount, 1);
-    EXPECT_EQ(scenario.events[0].type, -1);
-    EXPECT_EQ(scenario.events[0].fromAccountId, 1);
-    EXPECT_EQ(scenario.events[0].startAge, 72.0f);
-    EXPECT_EQ(scenario.events[0].endAge, 120.0f);
-    EXPECT_EQ(fieldText(scenario.events[0].name),
-              "IRA -- RMD withdrawal option in effect using Table 1.");
+    const EventRecord& rmd = scenario.events[0];
+    test::expectFields({FIELD_IS(scenario.slots.rmdTargetAccountId, roth),
+                        FIELD_IS(scenario.slots.rmdPenaltyRate, 25),
+                        FIELD_IS(scenario.accounts.rmdDistribution, 2), FIELD_IS(rmd.type, -1),
+                        FIELD_IS(rmd.fromAccountId, 1), FIELD_IS(rmd.startAge, 72),
+                        FIELD_IS(rmd.endAge, 120)});
+    EXPECT_EQ(fieldText(rmd.name), "IRA -- RMD withdrawal option in effect using Table 1.");
     openRmdOptionsEditor(scenario, dialogs)->ok({{"penalty-rate", "10"}});
     EXPECT_EQ(scenario.liveEventCount, 1);
     // With no account to choose, the stored target stays.
@@ -184,12 +181,7 @@ TEST(LifeTableEditor, ExampleMessagesZeroProblemAndRefusals) {
     fields["withdrawal-start-age"] = "70";
     fields["value-5"] = "55";
     ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(messages(dialogs),
-              (std::vector<std::string>{
-                  "Probable RMD Value Error: The value 55.0 for age 74 seems out of range. Please "
-                  "check your Life Expectancy Tables.",
-                  "Probable RMD Value Error: Possible incorrect value 24.7 at age 73.\nPlease "
-                  "check the IRS RMD Life Expectancy Tables."}));
+    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("life table example"));
     EXPECT_EQ(scenario.slots.lifeTable2[4], 55.0f);
     EXPECT_EQ(scenario.slots.lifeTable2StartAge, 70);
     EXPECT_FALSE(lifeTableHasZeroProblem(*editor));
@@ -201,10 +193,7 @@ TEST(LifeTableEditor, ExampleMessagesZeroProblemAndRefusals) {
     zeroFields["withdrawal-start-age"] = "72";
     zeroFields["value-30"] = "0";
     ASSERT_TRUE(zero->ok(zeroFields).accepted());
-    EXPECT_EQ(messages(zeroDialogs),
-              std::vector<std::string>{"Probable RMD Value Error: Possible incorrect value 0.0 at "
-                                       "age 101.\nPlease check the IRS RMD Life Expectancy "
-                                       "Tables."});
+    EXPECT_EQ(zeroDialogs.transcript() + "\n", shownTexts("life table zero"));
     EXPECT_TRUE(lifeTableHasZeroProblem(*zero));
 }
 
@@ -228,29 +217,21 @@ TEST(PreferencesEditor, BoxesAndFontButtons) {
 }
 
 TEST(FontChoice, RecordLayoutAndClamps) {
-    struct Case {
-        FontRole role;
-        int points;
-        std::int32_t height;
-        float fontScale;
-    };
-    // Heights are -round(pt x 96 / 72): 10 pt is -13, 6 pt -8, 78 pt -104, 14 pt -19.
-    const std::vector<Case> cases = {
-        {FontRole::Report, 10, -13, 0.0f},  {FontRole::Report, 2, -8, 0.0f},
-        {FontRole::Report, 99, -104, 0.0f}, {FontRole::ResultValue, 20, -16, 0.0f},
-        {FontRole::Folder, 30, -19, 2.0f},  {FontRole::Folder, 9, -12, 0.5f},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.points);
+    const auto cases = test::readCases("editing/fonts.txt", "font");
+    ASSERT_EQ(cases.size(), 6u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Scenario scenario = twoAccounts();
-        storeFontChoice(scenario, c.role,
-                        {"A face name far longer than thirty-one bytes", c.points, true, true});
-        const PrintFont& font = scenario.fonts[static_cast<std::size_t>(c.role)];
-        EXPECT_EQ(font.height, c.height);
+        const auto role = static_cast<FontRole>(std::stoi(c.input("role")));
+        storeFontChoice(scenario, role,
+                        {"A face name far longer than thirty-one bytes",
+                         std::stoi(c.input("points")), true, true});
+        const PrintFont& font = scenario.fonts[static_cast<std::size_t>(role)];
+        EXPECT_EQ(font.height, std::stoi(c.answer("height")));
         EXPECT_EQ(font.weight, 700);
         EXPECT_EQ(font.italic, 1);
         EXPECT_EQ(fieldText(font.faceName), "A face name far longer than thi");
-        EXPECT_EQ(scenario.prefs.fontScale, c.fontScale);
+        EXPECT_EQ(scenario.prefs.fontScale, std::stof(c.answer("scale")));
         EXPECT_TRUE(scenario.modified);
         const FontChoice back = fontChoiceOf(font);
         EXPECT_TRUE(back.bold);

@@ -1,5 +1,6 @@
 #include "editing/option_editor.h"
 #include "model/text_field.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -42,45 +43,24 @@ TEST(ReportOptionsEditor, TickedTitlesStoreTheirTextUntickedKeepTheOld) {
     EXPECT_EQ(dialogs.transcript(), "");
 }
 
+// Margins accepted and refused: tests/data/editing/page_setup.txt.
 TEST(PageSetupEditor, MarginsMustLeaveRoomOnTheTurnedSheet) {
-    struct Case {
-        std::array<const char*, 4> margins;
-        bool landscape;
-        std::string refusal; // empty: stored
-    };
-    const std::vector<Case> cases = {
-        {{"1000", "1000", "500", "1000"}, false, ""},
-        {{"0", "0", "0", "0"}, true, ""},
-        {{"4000", "500", "4499", "500"}, false, ""},
-        {{"4000", "500", "4500", "500"},
-         false,
-         "Page Setup|The margins leave no room on the page."},
-        {{"4000", "500", "4500", "500"}, true, ""},
-        {{"500", "4000", "500", "4500"}, true, "Page Setup|The margins leave no room on the page."},
-        {{"500", "5000", "500", "5999"}, false, ""},
-        {{"-1", "0", "0", "0"}, false, "Page Setup|Margins are whole thousandths of an inch."},
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("editing/page_setup.txt");
+    ASSERT_EQ(cases.size(), 8u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         Scenario scenario;
         ScriptedDialogs dialogs;
-        auto editor = openPageSetupEditor(scenario, dialogs);
-        const CalcResult result = editor->ok({{"left-margin", c.margins[0]},
-                                              {"top-margin", c.margins[1]},
-                                              {"right-margin", c.margins[2]},
-                                              {"bottom-margin", c.margins[3]},
-                                              {"landscape", c.landscape ? "on" : ""},
-                                              {"portrait", c.landscape ? "" : "on"}});
-        const std::string where = std::string(c.margins[0]) + "," + c.margins[2];
-        if (c.refusal.empty()) {
-            ASSERT_TRUE(result.accepted()) << where;
-            EXPECT_EQ(scenario.prefs.marginLeft, std::atoi(c.margins[0])) << where;
-            EXPECT_EQ(scenario.prefs.marginBottom, std::atoi(c.margins[3])) << where;
-            EXPECT_EQ(scenario.prefs.printOption, c.landscape ? 2 : 1) << where;
-        } else {
-            ASSERT_FALSE(result.accepted()) << where;
-            EXPECT_EQ(result.refusal->title + "|" + result.refusal->text, c.refusal) << where;
-            EXPECT_EQ(scenario.prefs.printOption, 0) << where;
+        const CalcResult result =
+            openPageSetupEditor(scenario, dialogs)->ok(textsOf<FieldTexts>(c.input("typed")));
+        const std::string& refusal = c.answer("refusal");
+        ASSERT_EQ(result.accepted(), refusal.empty());
+        if (!refusal.empty()) {
+            EXPECT_EQ(result.refusal->title + "|" + result.refusal->text, refusal);
         }
+        EXPECT_EQ(scenario.prefs.printOption, std::stoi(c.answerOr("option", "0")));
+        EXPECT_EQ(scenario.prefs.marginLeft, std::stoi(c.answerOr("left", "0")));
+        EXPECT_EQ(scenario.prefs.marginBottom, std::stoi(c.answerOr("bottom", "0")));
     }
 }
 

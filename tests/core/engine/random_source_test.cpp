@@ -1,10 +1,13 @@
 #include "engine/random_source.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -57,35 +60,51 @@ double sampleStdDev(const std::vector<double>& values) {
     return std::sqrt(squares / static_cast<double>(values.size() - 1));
 }
 
+// ---- Worked values -------------------------------------------------------------------------
+
+// The first values of each procedure for a seed: tests/data/engine/random_draws.txt.
+TEST(RandomSource, FirstValuesMatchWorkedValues) {
+    const auto cases = test::readCases("engine/random_draws.txt");
+    ASSERT_EQ(cases.size(), 25u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        RandomSource source(static_cast<std::uint32_t>(std::stoul(c.input("seed"))));
+        const auto argGroups = test::partsOf(c.input("args"), ';');
+        const auto values = test::partsOf(c.answer("values"), ',');
+        const double within = std::stod(c.answerOr("within", "0"));
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (c.word == "rand15" || c.word == "rand31") {
+                EXPECT_EQ(c.word == "rand15" ? source.rand15() : source.rand31(),
+                          std::stol(values[i]));
+                continue;
+            }
+            std::vector<float> a;
+            for (const std::string& arg :
+                 test::partsOf(argGroups[std::min(i, argGroups.size() - 1)], ',')) {
+                a.push_back(std::stof(arg));
+            }
+            const float value =
+                c.word == "uniform" ? source.uniformRate(a[0], a[1])
+                : c.word == "gaussian"
+                    ? source.gaussianRate(a[0], a[1])
+                    : source.gaussianRangeRate(a[0], a[1], static_cast<int>(a[2]),
+                                               static_cast<int>(a[3]), static_cast<int>(a[4]));
+            if (within > 0.0) {
+                EXPECT_NEAR(value, std::stod(values[i]), within);
+            } else if (c.word == "uniform") {
+                EXPECT_EQ(value, std::stof(values[i]));
+            } else {
+                EXPECT_FLOAT_EQ(value, std::stof(values[i]));
+            }
+        }
+        const std::string state = c.answerOr("state", "");
+        if (!state.empty()) {
+            EXPECT_EQ(source.state(), std::stoull(state, nullptr, 16));
+        }
+    }
+}
+
 // ---- The generator -------------------------------------------------------------------------
-
-TEST(RandomGenerator, SeedingKeepsSeedInLowWordAndDiscardsOneDraw) {
-    // seed * 22695477 + 1 (mod 2^32), high word 0.
-    EXPECT_EQ(RandomSource(12345).state(), 0x3BC559CEu);
-    EXPECT_EQ(RandomSource(0).state(), 0x1u);
-    EXPECT_EQ(RandomSource(0xFFFFFFFFu).state(), 0xFEA5B1CCu);
-}
-
-TEST(RandomGenerator, FirstDrawsMatchWorkedValues) {
-    RandomSource a(12345);
-    for (int expected : {24996, 10921, 23577, 19316, 10386}) {
-        EXPECT_EQ(a.rand15(), expected);
-    }
-    RandomSource b(0);
-    for (int expected : {346, 130, 10982, 1090, 11656}) {
-        EXPECT_EQ(b.rand15(), expected);
-    }
-    RandomSource c(12345);
-    for (int expected : {1220244142, 1374406965, 308141128, 1558318993, 598390725}) {
-        EXPECT_EQ(c.rand31(), expected);
-    }
-    EXPECT_EQ(c.state(), 0xA3AAB7C5F8B281B3u);
-    RandomSource d(0);
-    for (int expected : {346, 13854878, 1621890440, 816282396, 1778554774}) {
-        EXPECT_EQ(d.rand31(), expected);
-    }
-    EXPECT_EQ(d.state(), 0x6A029796C5E29112u);
-}
 
 TEST(RandomGenerator, InterleavedDrawsFollowWordWiseReference) {
     for (std::uint32_t seed : {0u, 1u, 12345u, 1700000000u, 0xFFFFFFFFu}) {
@@ -128,19 +147,6 @@ TEST(RandomUniformRate, OneStepStillDrawsOnce) {
     EXPECT_EQ(source.state(), twin.state());
 }
 
-TEST(RandomUniformRate, FirstValuesForSeedAreSinglePrecisionSums) {
-    // k = 142, 465, 128. For k = 128 a sum formed in double and then rounded would be
-    // 5.28000021, the float nearest 5.28.
-    RandomSource forward(12345);
-    EXPECT_EQ(forward.uniformRate(4.0f, 9.0f), 5.42000008f);
-    EXPECT_EQ(forward.uniformRate(4.0f, 9.0f), 8.64999962f);
-    EXPECT_EQ(forward.uniformRate(4.0f, 9.0f), 5.27999973f);
-    RandomSource reversed(12345);
-    EXPECT_EQ(reversed.uniformRate(9.0f, 4.0f), 10.4200001f);
-    EXPECT_EQ(reversed.uniformRate(9.0f, 4.0f), 13.6499996f);
-    EXPECT_EQ(reversed.uniformRate(9.0f, 4.0f), 10.2799997f);
-}
-
 // Reversed bounds count up from the minimum: 9 to 4 gives 9.00 to 13.99.
 TEST(RandomUniformRate, StaysOnHundredthsFromMinBelowItsEnd) {
     for (const auto& [from, to, seed, highest] :
@@ -177,19 +183,6 @@ TEST(RandomUniformRate, StepCountIsTruncatedInSinglePrecision) {
 
 // ---- Gaussian rates ------------------------------------------------------------------------
 
-TEST(RandomGaussian, FirstDeviatesMatchWorkedValues) {
-    RandomSource accepted(12345);
-    EXPECT_FLOAT_EQ(accepted.gaussianRate(0.0f, 1.0f), 1.16280711f);
-    EXPECT_EQ(accepted.state(), 0xAAA9DB94u); // one pair of 15-bit draws
-    EXPECT_FLOAT_EQ(accepted.gaussianRate(0.0f, 1.0f), -0.737513363f);
-
-    // The first pair of this seed falls outside the unit circle and is drawn again.
-    RandomSource rejected(1);
-    EXPECT_FLOAT_EQ(rejected.gaussianRate(0.0f, 1.0f), -0.291147679f);
-    EXPECT_EQ(rejected.state(), 0xAD889112u); // two pairs
-    EXPECT_FLOAT_EQ(rejected.gaussianRate(0.0f, 1.0f), -0.0899990648f);
-}
-
 TEST(RandomGaussian, SecondOfPairDrawsNothing) {
     RandomSource source(12345);
     const std::uint64_t seeded = source.state();
@@ -215,49 +208,6 @@ TEST(RandomGaussian, ProceduresKeepSeparateCaches) {
     source.gaussianRangeRate(0.0f, 8.0f, 0, 0, 0);
     source.gaussianRate(0.0f, 1.0f);
     EXPECT_EQ(source.state(), afterRate);
-}
-
-TEST(RandomGaussian, DeviateAndScaleKeepDoublePrecision) {
-    // A mean that nearly cancels z * stdDev leaves the double-precision digits of z visible in
-    // the float result: holding u unrounded would give 0.22498, sigma in float -0.40156.
-    RandomSource rate(12345);
-    EXPECT_NEAR(rate.gaussianRate(-1162807.0f, 1e6f), 0.13701807, 1e-6);
-    EXPECT_NEAR(rate.gaussianRate(737513.0f, 1e6f), -0.347360402, 1e-6);
-    RandomSource range(12345);
-    EXPECT_NEAR(range.gaussianRangeRate(-4852539.0f, 2147461.0f, 0, 0, 0), -0.498458475, 1e-6);
-}
-
-TEST(RandomGaussian, RatesScaleTheDeviateWideningByTheirOwnFactor) {
-    // sigma of 0..8 is 4 * 0.997 / 3; a factor of 10 doubles it, 5 makes it 1.5 times.
-    const auto firstDraw = [](int distribution, int rangeFactor, int stdFactor) {
-        RandomSource source(12345);
-        return source.gaussianRangeRate(0.0f, 8.0f, distribution, rangeFactor, stdFactor);
-    };
-    EXPECT_FLOAT_EQ(firstDraw(0, 0, 0), 5.54575825f);
-    EXPECT_FLOAT_EQ(firstDraw(0, 10, 0), 7.09151649f);
-    EXPECT_FLOAT_EQ(firstDraw(0, 0, 10), 5.54575825f);
-    EXPECT_FLOAT_EQ(firstDraw(2, 0, 10), 7.09151649f);
-    EXPECT_FLOAT_EQ(firstDraw(2, 10, 0), 5.54575825f);
-    EXPECT_FLOAT_EQ(firstDraw(1, 10, 10), 5.54575825f);
-    EXPECT_NEAR(firstDraw(0, 5, 0) - 4.0f, 1.5f * (5.54575825f - 4.0f), 1e-5f);
-
-    RandomSource range(12345);
-    range.gaussianRangeRate(0.0f, 8.0f, 0, 0, 0);
-    EXPECT_FLOAT_EQ(range.gaussianRangeRate(0.0f, 8.0f, 0, 0, 0), 3.01959896f);
-    RandomSource rate(12345);
-    EXPECT_FLOAT_EQ(rate.gaussianRate(5.0f, 2.0f), 7.32561445f);
-    EXPECT_FLOAT_EQ(rate.gaussianRate(5.0f, 2.0f), 3.52497339f);
-}
-
-TEST(RandomGaussian, EqualBoundsGiveMidpointButStillDraw) {
-    RandomSource source(12345);
-    const std::uint64_t seeded = source.state();
-    EXPECT_EQ(source.gaussianRangeRate(3.0f, 3.0f, 0, 10, 10), 3.0f);
-    EXPECT_EQ(source.state(), 0xAAA9DB94u);
-    EXPECT_NE(source.state(), seeded);
-    // Its spare is the one the next range draw gets: y of the pair, scaled for 0..8.
-    EXPECT_FLOAT_EQ(source.gaussianRangeRate(0.0f, 8.0f, 0, 0, 0), 3.01959896f);
-    EXPECT_EQ(source.state(), 0xAAA9DB94u);
 }
 
 TEST(RandomGaussian, SpreadOverManyDraws) {

@@ -142,18 +142,15 @@ std::vector<std::string> pageLabels(int accounts) {
     return labels;
 }
 
+// Account pages: tests/data/graphs/account_pages.txt.
 TEST(GraphAccountPages, BlocksOfTenNamedByTheirAccountNumbers) {
-    EXPECT_TRUE(accountPages(0).empty());
-    EXPECT_EQ(pageLabels(1), (std::vector<std::string>{"Account 1 [0,1)"}));
-    EXPECT_EQ(pageLabels(7), (std::vector<std::string>{"Accounts 1-7 [0,7)"}));
-    EXPECT_EQ(pageLabels(10), (std::vector<std::string>{"Accounts 1-10 [0,10)"}));
-    EXPECT_EQ(pageLabels(11),
-              (std::vector<std::string>{"Accounts 1-10 [0,10)", "Account 11 [10,11)"}));
-    EXPECT_EQ(pageLabels(50),
-              (std::vector<std::string>{"Accounts 1-10 [0,10)", "Accounts 11-20 [10,20)",
-                                        "Accounts 21-30 [20,30)", "Accounts 31-40 [30,40)",
-                                        "Accounts 41-50 [40,50)"}));
-    EXPECT_EQ(pageLabels(23).back(), "Accounts 21-23 [20,23)");
+    const auto cases = test::readCases("graphs/account_pages.txt", "pages");
+    ASSERT_EQ(cases.size(), 7u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        EXPECT_EQ(pageLabels(std::stoi(c.input("accounts"))),
+                  test::partsOf(c.answer("labels"), ';'));
+    }
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "graphs/graph_view.h"
+#include "support/case_file.h"
+#include "support/field_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -31,31 +34,28 @@ GraphView fourGraphView() {
     return view;
 }
 
-TEST(GraphHitTest, ColumnEdgesBelongToTheColumnOnTheirRight) {
-    const PlotGeometry plot = tenColumns();
-    EXPECT_EQ(columnAt(plot, 100, 0), 0);
-    EXPECT_EQ(columnAt(plot, 119, 0), 0);
-    EXPECT_EQ(columnAt(plot, 120, 0), 1);
-    EXPECT_EQ(columnAt(plot, 299, 0), 9);
-    EXPECT_EQ(columnAt(plot, 120, 5), 6); // a zoomed view counts from its start year
-    // Left of the plot C's division cuts toward zero: one whole column left is still -1.
-    EXPECT_EQ(columnAt(plot, 61, 0), -1);
-    EXPECT_EQ(columnAt(plot, 60, 0), -2);
-    EXPECT_EQ(columnAt(PlotGeometry{}, 50, 3), 3);
-}
-
-TEST(GraphHitTest, PointsInsideThePlotGiveTheirYearAndValue) {
+// Columns and points under the mouse: tests/data/graphs/hit_tests.txt.
+TEST(GraphHitTest, ColumnsAndPointsOfTheDataFile) {
     const GraphView view = drawnView();
-    const auto inside = view.plotPointAt(120, 250);
-    ASSERT_TRUE(inside);
-    EXPECT_EQ(inside->column, 1);
-    EXPECT_EQ(inside->value, 300.0f);
-    EXPECT_EQ(view.plotPointAt(100, 400)->value, -200.0f);
-    EXPECT_EQ(view.plotPointAt(100, 100)->value, 800.0f);
-    EXPECT_FALSE(view.plotPointAt(300, 250)); // right edge: past the last column
-    EXPECT_FALSE(view.plotPointAt(99, 250));
-    EXPECT_FALSE(view.plotPointAt(120, 401));
-    EXPECT_FALSE(view.plotPointAt(120, 99));
+    const auto cases = test::readCases("graphs/hit_tests.txt");
+    ASSERT_EQ(cases.size(), 15u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const int x = std::stoi(c.input("x"));
+        if (c.word == "column") {
+            const PlotGeometry plot =
+                c.inputOr("plot", "") == "none" ? PlotGeometry{} : tenColumns();
+            EXPECT_EQ(columnAt(plot, x, std::stoi(c.input("start"))),
+                      std::stoi(c.answer("column")));
+            continue;
+        }
+        const auto point = view.plotPointAt(x, std::stoi(c.input("y")));
+        ASSERT_EQ(point.has_value(), c.answerOr("column", "") != "");
+        if (point) {
+            EXPECT_EQ(point->column, std::stoi(c.answer("column")));
+            EXPECT_EQ(point->value, std::stof(c.answer("value")));
+        }
+    }
     const PlotGeometry plot = tenColumns();
     EXPECT_EQ(valueY(plot, 0.0f), 340);
     EXPECT_EQ(valueY(plot, 1.0f), 339); // 339.7 cut toward zero
@@ -93,9 +93,8 @@ TEST(GraphViewStyle, ThreeDimensionalBarsDropTheZoom) {
     view.nextStyle(); // 3-D
     EXPECT_EQ(view.style(), GraphStyle::Bars3D);
     EXPECT_FALSE(view.zoomed());
-    EXPECT_EQ(view.startIndex(), 0);
-    EXPECT_EQ(view.visibleYears(), 30.0f);
-    EXPECT_EQ(view.zoomFirstAge(), 0);
+    test::expectFields({FIELD_IS(view.startIndex(), 0), FIELD_IS(view.visibleYears(), 30.0f),
+                        FIELD_IS(view.zoomFirstAge(), 0)});
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
 }
 
@@ -105,10 +104,8 @@ TEST(GraphViewZoom, TwoMarksThenApplyShowOnlyTheMarkedAges) {
     EXPECT_EQ(view.markZoom(66, 8000.0f), ZoomMark::SecondCorner);
     EXPECT_TRUE(view.applyZoom(60, 89.0f));
     EXPECT_TRUE(view.zoomed());
-    EXPECT_EQ(view.zoomFirstAge(), 66);
-    EXPECT_EQ(view.zoomLastAge(), 70);
-    EXPECT_EQ(view.startIndex(), 6);
-    EXPECT_EQ(view.visibleYears(), 5.0f);
+    test::expectFields({FIELD_IS(view.zoomFirstAge(), 66), FIELD_IS(view.zoomLastAge(), 70),
+                        FIELD_IS(view.startIndex(), 6), FIELD_IS(view.visibleYears(), 5.0f)});
     const AxisScale axis = view.axis({-50000.0f, 90000.0f}); // the second mark's height
     EXPECT_EQ(axis.min, 0.0f);
     EXPECT_EQ(axis.span, 8000.0f);
@@ -131,10 +128,9 @@ TEST(GraphViewZoom, AFirstMarkAloneZoomsFromTheStartAge) {
     view.markZoom(64, 700.0f);
     view.applyZoom(60, 89.0f);
     EXPECT_TRUE(view.zoomed());
-    EXPECT_EQ(view.startIndex(), 0);
-    EXPECT_EQ(view.visibleYears(), 5.0f);
-    EXPECT_EQ(view.plotZoom().firstAge, 64);
-    EXPECT_EQ(view.plotZoom().lastAge, 0);
+    test::expectFields({FIELD_IS(view.startIndex(), 0), FIELD_IS(view.visibleYears(), 5.0f),
+                        FIELD_IS(view.plotZoom().firstAge, 64),
+                        FIELD_IS(view.plotZoom().lastAge, 0)});
 }
 
 TEST(GraphViewZoom, ShortRangesAndRangesPastTheEndAreDropped) {
@@ -142,9 +138,8 @@ TEST(GraphViewZoom, ShortRangesAndRangesPastTheEndAreDropped) {
     view.markZoom(70, 1.0f);
     view.markZoom(70, 1.0f);
     view.applyZoom(60, 89.0f);
-    EXPECT_FALSE(view.zoomed());
-    EXPECT_EQ(view.zoomFirstAge(), 0);
-    EXPECT_EQ(view.zoomLastAge(), 0);
+    test::expectFields({FIELD_IS(view.zoomed(), false), FIELD_IS(view.zoomFirstAge(), 0),
+                        FIELD_IS(view.zoomLastAge(), 0)});
 
     view.markZoom(85, 1.0f);
     view.markZoom(90, 1.0f);
@@ -236,9 +231,8 @@ TEST(GraphViewInput, ArrowsMoveOneColumnThenOntoTheSamePlaceBeside) {
     EXPECT_EQ(view.selectedYear(), 1);
     const auto across = view.moveByColumn(195, 150, 1);
     ASSERT_TRUE(across);
-    EXPECT_EQ(across->x, 595);
-    EXPECT_EQ(across->y, 150);
-    EXPECT_EQ(view.selectedYear(), 9);
+    test::expectFields(
+        {FIELD_IS(across->x, 595), FIELD_IS(across->y, 150), FIELD_IS(view.selectedYear(), 9)});
     EXPECT_FALSE(view.moveByColumn(595, 150, 1));  // nothing right of the top right plot
     EXPECT_FALSE(view.moveByColumn(805, 150, -1)); // beside the bottom right: the panel
     EXPECT_EQ(view.moveByColumn(405, 150, -1)->x, 5);

@@ -145,29 +145,17 @@ TEST_F(SaveGraphs, LinesAreReadIn264CharacterPieces) {
     expectOnlyMessage("Problem saving graphs.\nPlease try again.", "FILE ERROR");
 }
 
+// What a graph file keeps of damaged plot bytes: tests/data/graphs/damaged_plots.txt.
 TEST(GraphFileText, DamagedPlotBytes) {
-    using namespace std::string_literals;
-    struct Case {
-        std::string plot;
-        std::string text;
-        bool complete;
-    };
-    const Case cases[] = {
-        {"", "", false},
-        {"1\na\nb\nc\n", "1\na\nb\nc\n", false},
-        {"1\na\nb\nc\nnan\n2\n", "1\na\nb\nc\nnan\n", false},
-        // A fraction above -1 is cut to no years at all.
-        {"1\na\nb\nc\n-0.5\n0\n", "1\na\nb\nc\n-0.5\n0\nDone\n", true},
-        // A line is a C string: its NUL byte ends it, newline included.
-        {"1\na\0x\nb\nc\n0\n1\ns\n"s, "1\nab\nc\n0\n1\ns\nDone\n", true},
-        // An account count past the file's end copies what is there.
-        {"1\na\nb\nc\n5\n2147483647\ns\n", "1\na\nb\nc\n5\n2147483647\ns\nDone\n", true},
-    };
-    for (const Case& c : cases) {
-        const auto* data = reinterpret_cast<const Byte*>(c.plot.data());
-        const GraphFileText graph = graphFileText(std::span<const Byte>(data, c.plot.size()));
-        EXPECT_EQ(graph.text, c.text) << c.plot;
-        EXPECT_EQ(graph.complete, c.complete) << c.plot;
+    const auto cases = test::readCases("graphs/damaged_plots.txt");
+    ASSERT_EQ(cases.size(), 6u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const std::string& plot = c.input("bytes");
+        const auto* data = reinterpret_cast<const Byte*>(plot.data());
+        const GraphFileText graph = graphFileText(std::span<const Byte>(data, plot.size()));
+        EXPECT_EQ(graph.text, c.answer("text"));
+        EXPECT_EQ(graph.complete, c.answer("complete") == "1");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "graphs/summary_panel.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 
 #include <gtest/gtest.h>
 
@@ -34,12 +35,9 @@ void setAgeTotals(ResultTables& tables, int age, std::array<float, kAgeTotalCoun
 }
 
 TEST(SummaryRoundDollars, HalvesGoUpAndNegativesAreCutTowardZero) {
-    EXPECT_EQ(roundDollars(2.5f), 3);
-    EXPECT_EQ(roundDollars(2.49f), 2);
-    EXPECT_EQ(roundDollars(0.0f), 0);
-    EXPECT_EQ(roundDollars(-2.5f), -2);
-    EXPECT_EQ(roundDollars(-2.7f), -2);
-    EXPECT_EQ(roundDollars(-0.6f), 0);
+    test::expectFields({FIELD_IS(roundDollars(2.5f), 3), FIELD_IS(roundDollars(2.49f), 2),
+                        FIELD_IS(roundDollars(0.0f), 0), FIELD_IS(roundDollars(-2.5f), -2),
+                        FIELD_IS(roundDollars(-2.7f), -2), FIELD_IS(roundDollars(-0.6f), 0)});
     // Above 2^24 every float is whole: no dollar may be added.
     EXPECT_EQ(roundDollars(20000000.0f), 20000000);
     EXPECT_EQ(roundDollars(std::numeric_limits<float>::quiet_NaN()), 0);

@@ -2,6 +2,7 @@
 #include "model/pref_file.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -68,14 +69,10 @@ TEST_F(PrefFileTest, MissingFileLeavesTheDefaults) {
 
     read();
 
-    EXPECT_EQ(settings.windowX, 100);
-    EXPECT_EQ(settings.windowY, 100);
-    EXPECT_EQ(settings.windowWidth, 600);
-    EXPECT_EQ(settings.windowHeight, 500);
-    EXPECT_EQ(settings.reportBanding, 0);
-    EXPECT_EQ(settings.reportBoxing, 0);
-    EXPECT_EQ(settings.hideInfoFolder, 0);
-    EXPECT_EQ(settings.screenBanding, 1);
+    test::expectFields({FIELD_IS(settings.windowX, 100), FIELD_IS(settings.windowY, 100),
+                        FIELD_IS(settings.windowWidth, 600), FIELD_IS(settings.windowHeight, 500),
+                        FIELD_IS(settings.reportBanding, 0), FIELD_IS(settings.reportBoxing, 0),
+                        FIELD_IS(settings.hideInfoFolder, 0), FIELD_IS(settings.screenBanding, 1)});
     EXPECT_TRUE(settings.toolbarShown);
     PrintFonts expectedFonts{};
     setFieldText(expectedFonts[0].faceName, "Lucida");
@@ -93,14 +90,10 @@ TEST_F(PrefFileTest, StoredPlacementAndSwitchesComeIntoForce) {
     read();
 
     EXPECT_EQ(bytesOf(scenario.prefs), bytesOf(stored));
-    EXPECT_EQ(settings.windowX, 120);
-    EXPECT_EQ(settings.windowY, 40);
-    EXPECT_EQ(settings.windowWidth, 800);
-    EXPECT_EQ(settings.windowHeight, 450);
-    EXPECT_EQ(settings.reportColumns, 1);
-    EXPECT_EQ(settings.reportBanding, 1);
-    EXPECT_EQ(settings.hideInfoFolder, 1);
-    EXPECT_EQ(settings.reportBoxing, 1);
+    test::expectFields({FIELD_IS(settings.windowX, 120), FIELD_IS(settings.windowY, 40),
+                        FIELD_IS(settings.windowWidth, 800), FIELD_IS(settings.windowHeight, 450),
+                        FIELD_IS(settings.reportColumns, 1), FIELD_IS(settings.reportBanding, 1),
+                        FIELD_IS(settings.hideInfoFolder, 1), FIELD_IS(settings.reportBoxing, 1)});
     // Screen banding is on whatever the file says.
     EXPECT_EQ(settings.screenBanding, 1);
     // Margins and print option stay in the record; they come into force from a scenario.
@@ -109,30 +102,24 @@ TEST_F(PrefFileTest, StoredPlacementAndSwitchesComeIntoForce) {
 }
 
 TEST_F(PrefFileTest, OffScreenCornersAndNarrowWidthsAreCorrected) {
-    struct Case {
-        int x, y, width, height;
-        int expectedX, expectedY, expectedWidth;
-    };
-    const Case cases[] = {
-        {400, 50, 500, 200, 0, 50, 600}, {-1, 301, 599, 500, 0, 0, 600},
-        {300, 0, 600, 500, 300, 0, 600}, {0, 300, 601, 10, 0, 300, 601},
-        {50, -40, -10, 700, 50, 0, 600},
-    };
-    for (const Case& c : cases) {
+    const auto cases = test::readCases("model/window_placement.txt", "place");
+    ASSERT_EQ(cases.size(), 5u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         PrefInfo stored;
-        stored.windowX = c.x;
-        stored.windowY = c.y;
-        stored.windowWidth = c.width;
-        stored.windowHeight = c.height;
+        stored.windowX = std::stoi(c.input("x"));
+        stored.windowY = std::stoi(c.input("y"));
+        stored.windowWidth = std::stoi(c.input("width"));
+        stored.windowHeight = std::stoi(c.input("height"));
         writeAll(file(), bytesOf(stored));
 
         read();
 
-        EXPECT_EQ(settings.windowX, c.expectedX) << c.x;
-        EXPECT_EQ(settings.windowY, c.expectedY) << c.y;
-        EXPECT_EQ(settings.windowWidth, c.expectedWidth) << c.width;
-        EXPECT_EQ(settings.windowHeight, c.height);
-        EXPECT_EQ(scenario.prefs.windowX, c.x);
+        EXPECT_EQ(settings.windowX, std::stoi(c.answer("x")));
+        EXPECT_EQ(settings.windowY, std::stoi(c.answer("y")));
+        EXPECT_EQ(settings.windowWidth, std::stoi(c.answer("width")));
+        EXPECT_EQ(settings.windowHeight, stored.windowHeight);
+        EXPECT_EQ(scenario.prefs.windowX, stored.windowX);
     }
 }
 
@@ -148,14 +135,11 @@ TEST_F(PrefFileTest, ShortFileOverlaysOnlyTheBytesItHolds) {
     writeAll(file(), bytes);
     read();
 
-    EXPECT_EQ(scenario.prefs.windowX, 20);
-    EXPECT_EQ(scenario.prefs.windowY, 30);
-    EXPECT_EQ(scenario.prefs.reportColumns, 0);
-    EXPECT_EQ(scenario.prefs.marginLeft, 750);
-    EXPECT_EQ(settings.windowX, 20);
-    EXPECT_EQ(settings.windowY, 30);
-    EXPECT_EQ(settings.windowWidth, 800);
-    EXPECT_EQ(settings.reportBanding, 1);
+    test::expectFields({FIELD_IS(scenario.prefs.windowX, 20), FIELD_IS(scenario.prefs.windowY, 30),
+                        FIELD_IS(scenario.prefs.reportColumns, 0),
+                        FIELD_IS(scenario.prefs.marginLeft, 750), FIELD_IS(settings.windowX, 20),
+                        FIELD_IS(settings.windowY, 30), FIELD_IS(settings.windowWidth, 800),
+                        FIELD_IS(settings.reportBanding, 1)});
 
     // An empty file is a file: the held record comes into force unchanged.
     scenario.prefs = storedPrefs();

@@ -46,10 +46,8 @@ std::size_t filesIn(const fs::path& folder) {
 
 TEST(SafeWrite, AnyFailedStepLeavesTheOldFileAndNoOtherFile) {
     using Step = FailingCalls::Step;
-    for (const auto& [step, cause] : {std::pair{Step::SecondWrite, "No space left on device"},
-                                      {Step::Fsync, "No space left on device"},
-                                      {Step::Close, "No space left on device"},
-                                      {Step::Rename, "No space left on device"}}) {
+    const std::string cause = "No space left on device";
+    for (const Step step : {Step::SecondWrite, Step::Fsync, Step::Close, Step::Rename}) {
         test::TempDir dir;
         const fs::path target = dir / "plan.csv";
         test::writeText(target, "old contents");

@@ -3,6 +3,7 @@
 #include "model/scenario_image.h"
 #include "model/scenario_reset.h"
 #include "model/text_field.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
@@ -94,15 +95,8 @@ TEST_F(ScenarioFileRead, CompleteFilesRoundTripByteForByte) {
 }
 
 TEST_F(ScenarioFileRead, ShortFormLoadsWithTheFallbacks) {
-    Scenario written;
-    resetScenario(written);
-    written.header.eventCount = 1;
-    written.header.defaultPenaltyAge = 55.0f;
-    written.header.defaultPenaltyRate = 25.0f;
-    written.events[0].type = 2;
-    setFieldText(written.events[0].name, "Pay");
-    written.accounts.accountCount = 1;
-    written.accounts.accounts[0].slot = 7;
+    const Scenario written = test::makeScenario("header penalty-age=55 penalty-rate=25\n"
+                                                "deposit name=Pay\naccount slot=7");
     test::writeAll(path("short.RET"), encodeShortScenarioImage(written));
 
     settings.margins = {1, 2, 3, 4};
@@ -169,10 +163,8 @@ TEST_F(ScenarioFileRead, FullPrefsPutTheirMarginsAndSwitchesInForce) {
     settings.toolbarShown = false;
     ASSERT_TRUE(read(path("p.RET")));
     EXPECT_EQ(settings.margins, (PageMargins{750, 0, 0, 250}));
-    EXPECT_EQ(settings.printOption, 0);
-    EXPECT_EQ(settings.reportBoxing, 1);
-    EXPECT_EQ(settings.reportColumns, 1);
-    EXPECT_EQ(settings.screenBanding, 1);
+    test::expectFields({FIELD_IS(settings.printOption, 0), FIELD_IS(settings.reportBoxing, 1),
+                        FIELD_IS(settings.reportColumns, 1), FIELD_IS(settings.screenBanding, 1)});
     EXPECT_TRUE(settings.toolbarShown);
 }
 
@@ -281,11 +273,9 @@ TEST_F(ScenarioFileWrite, SaveCopiesLiveStateAndReplacesLongerFilesWhole) {
     EXPECT_EQ(bytes[0], 2);
     const std::size_t prefsAt = 80 + 320 + 4124 + 740 + 246 + 1938 + 180;
     const auto prefs = decodeRecord<PrefInfo>(std::span<const Byte>(bytes).subspan(prefsAt));
-    EXPECT_EQ(prefs.windowWidth, 1024);
-    EXPECT_EQ(prefs.marginLeft, 900);
-    EXPECT_EQ(prefs.marginBottom, 600);
-    EXPECT_EQ(prefs.printOption, 0);
-    EXPECT_EQ(prefs.reportBanding, 1);
+    test::expectFields({FIELD_IS(prefs.windowWidth, 1024), FIELD_IS(prefs.marginLeft, 900),
+                        FIELD_IS(prefs.marginBottom, 600), FIELD_IS(prefs.printOption, 0),
+                        FIELD_IS(prefs.reportBanding, 1)});
 
     ASSERT_TRUE(read(path("s.RET")));
     EXPECT_EQ(scenario.liveEventCount, 2);

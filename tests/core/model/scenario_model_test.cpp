@@ -6,6 +6,7 @@
 #include "model/slot_repair.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 
 #include <gtest/gtest.h>
@@ -59,31 +60,24 @@ TEST(ResetScenario, GivesNewScenarioValuesAndKeepsTheBirthDate) {
 
     resetScenario(s);
 
-    EXPECT_EQ(s.header.birthMonth, 5);
-    EXPECT_EQ(s.header.birthDay, 17);
-    EXPECT_EQ(s.header.useBirthday, 1);
-    EXPECT_EQ(s.header.taxRate, 15.0f);
-    EXPECT_EQ(s.header.startAge, 30.0f);
-    EXPECT_EQ(s.header.endAge, 84.0f);
-    EXPECT_EQ(s.header.avgInvestmentRate, 9.0f);
-    EXPECT_EQ(s.accounts.accountCount, 0);
-    EXPECT_EQ(s.accounts.assetAllocationMode, 0);
-    EXPECT_EQ(s.accounts.accounts[4].slot, 4);
     EXPECT_EQ(fieldText(s.accounts.accounts[4].accessOrder), " ");
-    EXPECT_EQ(s.slots.penaltyAge[49], 59.0f);
-    EXPECT_EQ(s.slots.penaltyRate[0], 10.0f);
-    EXPECT_EQ(s.slots.rmdTable[2], 0);
     EXPECT_EQ(fieldText(s.groups.groupNames[0]), "");
-    EXPECT_EQ(s.events[0].type, 99);
-    EXPECT_EQ(s.events[149].type, 99);
-    EXPECT_EQ(s.titles.useTitle2, 0);
     EXPECT_EQ(fieldText(s.budgets[0].name), "Budget 1");
     EXPECT_EQ(fieldText(s.budgets[4].name), "Budget 5");
-    EXPECT_EQ(s.budgets[2].itemCount, 0);
-    EXPECT_EQ(s.budgets[3].sourceAccountId, -1);
-    EXPECT_EQ(s.prefs.useDefaultFonts, 1);
-    EXPECT_EQ(s.prefs.scheduleDefaultFonts, 1);
-    EXPECT_EQ(s.prefs.windowWidth, 777); // preferences are not part of a new scenario
+    // Preferences, such as the window's width, are not part of a new scenario.
+    test::expectFields(
+        {FIELD_IS(s.header.birthMonth, 5), FIELD_IS(s.header.birthDay, 17),
+         FIELD_IS(s.header.useBirthday, 1), FIELD_IS(s.header.taxRate, 15),
+         FIELD_IS(s.header.startAge, 30), FIELD_IS(s.header.endAge, 84),
+         FIELD_IS(s.header.avgInvestmentRate, 9), FIELD_IS(s.accounts.accountCount, 0),
+         FIELD_IS(s.accounts.assetAllocationMode, 0), FIELD_IS(s.accounts.accounts[4].slot, 4),
+         FIELD_IS(s.slots.penaltyAge[49], 59)});
+    test::expectFields(
+        {FIELD_IS(s.slots.penaltyRate[0], 10), FIELD_IS(s.slots.rmdTable[2], 0),
+         FIELD_IS(s.events[0].type, 99), FIELD_IS(s.events[149].type, 99),
+         FIELD_IS(s.titles.useTitle2, 0), FIELD_IS(s.budgets[2].itemCount, 0),
+         FIELD_IS(s.budgets[3].sourceAccountId, -1), FIELD_IS(s.prefs.useDefaultFonts, 1),
+         FIELD_IS(s.prefs.scheduleDefaultFonts, 1), FIELD_IS(s.prefs.windowWidth, 777)});
 }
 
 TEST(ClearEvent, EmptiesTheRecordButKeepsListLineAndSold) {
@@ -93,12 +87,10 @@ TEST(ClearEvent, EmptiesTheRecordButKeepsListLineAndSold) {
     s.events[3].sold = 1;
     s.events[3].amount = 200000.0f;
     clearEvent(s, 3);
-    EXPECT_EQ(s.events[3].type, 99);
     EXPECT_EQ(fieldText(s.events[3].name), "");
-    EXPECT_EQ(s.events[3].amount, 0.0f);
-    EXPECT_EQ(s.events[3].startAge, 0.0f);
-    EXPECT_EQ(s.events[3].listLine, 12);
-    EXPECT_EQ(s.events[3].sold, 1);
+    test::expectFields({FIELD_IS(s.events[3].type, 99), FIELD_IS(s.events[3].amount, 0),
+                        FIELD_IS(s.events[3].startAge, 0), FIELD_IS(s.events[3].listLine, 12),
+                        FIELD_IS(s.events[3].sold, 1)});
     clearEvent(s, 150); // outside the table: nothing happens
     clearEvent(s, -1);
 }
@@ -213,20 +205,18 @@ TEST(DeriveTotals, SumsAndAveragesByKindWithZeroForMissingKinds) {
     s.accounts.accounts[0].currentRate = 0.0f;
     s.header.reserved2 = 5;
     deriveTotals(s);
-    EXPECT_EQ(s.header.initialInvestmentSavings, 1500.0f);
-    EXPECT_EQ(s.header.initialRetirementSavings, 2500.5f);
-    EXPECT_EQ(s.header.initialEquity, 100000.0f);
-    EXPECT_EQ(s.header.initialTaxFreeSavings, 0.0f);
-    EXPECT_EQ(s.header.initialAssets, 0.0f);
-    EXPECT_EQ(s.header.avgInvestmentRate, 6.5f);
-    EXPECT_EQ(s.header.avgRetirementRate, 7.0f);
-    EXPECT_EQ(s.header.avgEquityRate, 3.0f);
-    EXPECT_EQ(s.header.avgTaxFreeRate, 0.0f); // default 6 replaced: no such account
-    EXPECT_EQ(s.header.avgAssetRate, 0.0f);
-    EXPECT_EQ(s.header.reserved2, 0.0f);
-    EXPECT_EQ(s.header.reserved52, 0.0f);
-    EXPECT_EQ(s.accounts.accounts[0].balance, 1000.0f);
-    EXPECT_EQ(s.accounts.accounts[0].currentRate, 5.0f);
+    // The tax-free rate's default of 6 is replaced: there is no such account.
+    test::expectFields(
+        {FIELD_IS(s.header.initialInvestmentSavings, 1500),
+         FIELD_IS(s.header.initialRetirementSavings, 2500.5f),
+         FIELD_IS(s.header.initialEquity, 100000), FIELD_IS(s.header.initialTaxFreeSavings, 0),
+         FIELD_IS(s.header.initialAssets, 0), FIELD_IS(s.header.avgInvestmentRate, 6.5f),
+         FIELD_IS(s.header.avgRetirementRate, 7)});
+    test::expectFields({FIELD_IS(s.header.avgEquityRate, 3), FIELD_IS(s.header.avgTaxFreeRate, 0),
+                        FIELD_IS(s.header.avgAssetRate, 0), FIELD_IS(s.header.reserved2, 0),
+                        FIELD_IS(s.header.reserved52, 0),
+                        FIELD_IS(s.accounts.accounts[0].balance, 1000),
+                        FIELD_IS(s.accounts.accounts[0].currentRate, 5)});
 }
 
 TEST(ResetRunFields, ClearsRunStateByEventType) {
@@ -250,22 +240,21 @@ TEST(ResetRunFields, ClearsRunStateByEventType) {
     }
     s.liveEventCount = 5;
     resetRunFields(s);
-    EXPECT_EQ(s.accounts.accounts[0].balance, 1000.0f);
-    EXPECT_EQ(s.slots.firstWithdrawalAge[12], 0);
     for (int i = 0; i < 5; ++i) {
         const EventRecord& e = s.events[static_cast<std::size_t>(i)];
-        EXPECT_EQ(e.currentAmount, 0.0f);
-        EXPECT_EQ(e.equityValue, 0.0f);
-        EXPECT_EQ(e.state, 0);
+        SCOPED_TRACE(i);
+        test::expectFields(
+            {FIELD_IS(e.currentAmount, 0), FIELD_IS(e.equityValue, 0), FIELD_IS(e.state, 0)});
     }
-    EXPECT_EQ(s.events[0].principalPaid, 3.0f); // Fundamentals keep these
-    EXPECT_EQ(s.events[0].totalInterestPaid, 4.0f);
-    EXPECT_EQ(s.events[1].principalPaid, 0.0f);
-    EXPECT_EQ(s.events[1].allFunds, 1); // a transfer's "all funds" is its setting
-    EXPECT_EQ(s.events[2].allFunds, 0);
-    EXPECT_EQ(s.events[2].oneTime, 0); // paid-off flag of debts
-    EXPECT_EQ(s.events[3].oneTime, 0);
-    EXPECT_EQ(s.events[4].oneTime, 1); // a deposit's "one time" is its setting
+    // Fundamentals keep their paid totals; a transfer's "all funds" and a deposit's "one time"
+    // are their settings, but the debts' paid-off flags go.
+    test::expectFields({FIELD_IS(s.accounts.accounts[0].balance, 1000),
+                        FIELD_IS(s.slots.firstWithdrawalAge[12], 0),
+                        FIELD_IS(s.events[0].principalPaid, 3),
+                        FIELD_IS(s.events[0].totalInterestPaid, 4),
+                        FIELD_IS(s.events[1].principalPaid, 0), FIELD_IS(s.events[1].allFunds, 1),
+                        FIELD_IS(s.events[2].allFunds, 0), FIELD_IS(s.events[2].oneTime, 0),
+                        FIELD_IS(s.events[3].oneTime, 0), FIELD_IS(s.events[4].oneTime, 1)});
 }
 
 TEST(AccountSort, ByNameIgnoresCaseAndMovesSlotsWithRecords) {

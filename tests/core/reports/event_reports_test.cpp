@@ -72,38 +72,29 @@ std::string workText(int ages, int names) {
     return eventWorkText(log);
 }
 
+// Rows and event columns of each page: tests/data/reports/report_cases.txt.
 TEST(EventsReports, PagesHoldFiftyTwoRowsThenFortyNineAndSectionsSevenEvents) {
-    struct Case {
-        int ages;
-        int names;
-        bool screen;
-        std::vector<int> rows;    // rows of each page
-        std::vector<int> columns; // event columns of each page
-    };
-    const std::vector<Case> cases = {
-        {53, 1, false, {52}, {2}},               // the last age is never a row
-        {54, 1, false, {52, 1}, {2, 2}},         //
-        {103, 1, false, {52, 49, 1}, {2, 2, 2}}, //
-        {3, 13, false, {2, 2}, {7, 7}},          // 14 columns: no empty third section
-        {3, 14, false, {2, 2, 2}, {7, 7, 1}},    //
-        {3, 14, true, {2}, {15}},                // the screen has one section
-        {3, 60, true, {2}, {49}},                // 50 names at most, the outgoing total one
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/report_cases.txt", "events");
+    ASSERT_EQ(cases.size(), 7u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
+        const std::string text = workText(std::stoi(c.input("ages")), std::stoi(c.input("names")));
         const PagesWritten pages =
-            writeEventsReportFrom(workText(c.ages, c.names), true, {dir.path(), dialogs, c.screen});
-        ASSERT_EQ(pages.count(), static_cast<int>(c.rows.size())) << c.ages << " " << c.names;
-        for (std::size_t p = 0; p < c.rows.size(); ++p) {
-            const std::string text = readText(dir / pages.files[p]);
-            const std::string header = text.substr(0, text.find('\n'));
-            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), c.columns[p] + 1) << p;
-            int rows = 0;
-            for (std::size_t at = 0; (at = text.find(".0\t", at)) != std::string::npos; ++at) {
-                ++rows;
+            writeEventsReportFrom(text, true, {dir.path(), dialogs, c.input("screen") == "1"});
+        const auto rows = partsOf(c.answer("rows"), ',');
+        const auto columns = partsOf(c.answer("columns"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(rows.size()));
+        for (std::size_t p = 0; p < rows.size(); ++p) {
+            const std::string page = readText(dir / pages.files[p]);
+            const std::string header = page.substr(0, page.find('\n'));
+            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), std::stoi(columns[p]) + 1);
+            int found = 0;
+            for (std::size_t at = 0; (at = page.find(".0\t", at)) != std::string::npos; ++at) {
+                ++found;
             }
-            EXPECT_EQ(rows, c.rows[p]) << c.ages << " ages, page " << p + 1;
+            EXPECT_EQ(found, std::stoi(rows[p])) << "page " << p + 1;
         }
     }
 }

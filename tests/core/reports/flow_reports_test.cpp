@@ -70,46 +70,38 @@ TEST(AccountFlowReport, GivesEachAgeAnIncomingAndAnOutgoingRowWithTheirTotals) {
 }
 
 TEST(AccountFlowReport, PagesHoldTwentyFourAgesAndSectionsTenAccounts) {
-    struct Case {
-        int accounts;
-        int ages;
-        std::vector<int> rows;
-    };
-    for (const Case& c : {Case{3, 24, {48}}, Case{3, 25, {48, 2}}, Case{12, 30, {48, 12, 48, 12}},
-                          Case{20, 1, {2, 2}}, Case{10, 1, {2}}}) {
+    const auto cases = readCases("reports/report_cases.txt", "flows");
+    ASSERT_EQ(cases.size(), 5u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         auto flows = std::make_unique<AccountFlows>();
-        for (int a = 0; a < c.accounts; ++a) {
+        for (int a = 0; a < std::stoi(c.input("accounts")); ++a) {
             flows->names.push_back("A" + std::to_string(a));
         }
         flows->add(true, 50.0f, 0, 1.0f);
-        flows->add(true, static_cast<float>(49 + c.ages), 0, 1.0f);
+        flows->add(true, static_cast<float>(49 + std::stoi(c.input("ages"))), 0, 1.0f);
         const PagesWritten pages = writeAccountFlowReport(*flows, {dir.path(), dialogs, false});
-        ASSERT_EQ(pages.count(), static_cast<int>(c.rows.size())) << c.accounts << " " << c.ages;
-        for (std::size_t p = 0; p < c.rows.size(); ++p) {
+        const auto rows = partsOf(c.answer("rows"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(rows.size()));
+        for (std::size_t p = 0; p < rows.size(); ++p) {
             const std::string text = readText(dir / pages.files[p]);
-            EXPECT_EQ(std::count(text.begin(), text.end(), '-') - 27, c.rows[p]) << p;
+            EXPECT_EQ(std::count(text.begin(), text.end(), '-') - 27, std::stoi(rows[p])) << p;
         }
     }
 }
 
 TEST(SelectedAgeReport, TheRowLabelGivesTheAgeAndTheDirection) {
-    struct Case {
-        const char* label;
-        std::optional<int> age;
-        bool incoming;
-    };
-    for (const Case& c :
-         {Case{" 45.0-I", 45, true}, Case{" 45.0-O", 45, false}, Case{"7.0-O", 7, false},
-          Case{"45I", 45, true}, Case{"119.0-I", 119, true}, Case{"Age", std::nullopt, true},
-          Case{"", std::nullopt, true}, Case{"-5.0-I", std::nullopt, true},
-          Case{"1234.0-I", std::nullopt, true}}) {
-        const auto row = parseSelectedRow(c.label);
-        ASSERT_EQ(row.has_value(), c.age.has_value()) << c.label;
+    const auto cases = readCases("reports/report_cases.txt", "label");
+    ASSERT_EQ(cases.size(), 9u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto row = parseSelectedRow(c.input("text"));
+        ASSERT_EQ(row.has_value(), c.answer("age") != "none");
         if (row) {
-            EXPECT_EQ(row->age, *c.age) << c.label;
-            EXPECT_EQ(row->incoming, c.incoming) << c.label;
+            EXPECT_EQ(row->age, std::stoi(c.answer("age")));
+            EXPECT_EQ(row->incoming, c.answer("incoming") == "1");
         }
     }
 }

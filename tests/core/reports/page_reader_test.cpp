@@ -1,26 +1,23 @@
 #include "reports/page_reader.h"
 #include "reports/report_lines.h"
+#include "support/case_file.h"
 
 #include <gtest/gtest.h>
 
 namespace finplan::test {
 namespace {
 
-TEST(PageReader, EndMarkersAndRulesCountOnlyAsWholeLines) {
-    struct Case {
-        const char* line;
-        bool end;
-        bool rule;
-    };
-    for (const Case c :
-         {Case{"Dooooone", true, false}, Case{"Dooone", true, false}, Case{"Dooone\r", true, false},
-          Case{"  Dooone", true, false}, Case{"Dooooone Savings", false, false},
-          Case{"Doooone", false, false}, Case{" 45.0\tDooone Fund\t2\t1.00", false, false},
-          Case{"---------------------------", false, true}, Case{"-", false, true},
-          Case{"Sale ----- 2030", false, false}, Case{"------ x", false, false},
-          Case{"", false, false}}) {
-        EXPECT_EQ(isEndMarker(c.line), c.end) << c.line;
-        EXPECT_EQ(isRuleLine(c.line), c.rule) << c.line;
+// End markers, rules and data rows: tests/data/reports/report_cases.txt.
+TEST(PageReader, EndMarkersRulesAndDataRowsAreTold) {
+    for (const CaseLine& c : readCases("reports/report_cases.txt")) {
+        SCOPED_TRACE(c.where);
+        const std::string text = c.inputOr("text", "");
+        if (c.word == "line") {
+            EXPECT_EQ(isEndMarker(text), c.answer("end") == "1");
+            EXPECT_EQ(isRuleLine(text), c.answer("rule") == "1");
+        } else if (c.word == "row") {
+            EXPECT_EQ(parsePage(text).lines.at(0).dataRow, c.answer("data") == "1");
+        }
     }
 }
 
@@ -55,17 +52,6 @@ TEST(PageReader, KeepsTwelveColumnsAndReadsAnyBytes) {
     const PageText bytes = parsePage(odd);
     EXPECT_EQ(bytes.lines.size(), 3u);
     EXPECT_TRUE(parsePage("").lines.empty());
-}
-
-TEST(PageReader, DataRowsHaveADigitOneToNineInTheirFirstFourCharacters) {
-    struct Case {
-        const char* line;
-        bool data;
-    };
-    for (const Case c : {Case{" 45.0\t1", true}, Case{"  0.0\t1", false}, Case{"Age\t", false},
-                         Case{"   9", true}, Case{"    9", false}, Case{"\tSub Total", false}}) {
-        EXPECT_EQ(parsePage(c.line).lines.at(0).dataRow, c.data) << c.line;
-    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "app/temporary_files.h"
 #include "reports/page_cleanup.h"
 #include "reports/page_writer.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -28,39 +29,27 @@ int rowCount(const std::string& page) {
     return rows;
 }
 
+// The rows of each page: tests/data/reports/page_rows.txt.
 TEST(PageWriter, PagesHoldThePageLengthLessTheStartAndNeverEndEmpty) {
-    struct Case {
-        int pageLength, firstStart, laterStart, rows;
-        std::vector<int> rowsPerPage;
-    };
-    const std::vector<Case> cases = {
-        {56, 8, 8, 47, {47}},          // the sample's net worth report
-        {56, 8, 8, 48, {48}},          // a page filled exactly: no empty page after it
-        {56, 8, 8, 49, {48, 1}},       //
-        {56, 8, 8, 96, {48, 48}},      //
-        {56, 7, 7, 50, {49, 1}},       // incoming, outgoing and groups
-        {56, 6, 6, 101, {50, 50, 1}},  // accounts
-        {56, 4, 7, 52, {52}},          // events: 52 on the first page,
-        {56, 4, 7, 102, {52, 49, 1}},  // then 49
-        {55, 7, 7, 50, {48, 2}},       // account flows: 24 ages a page
-        {60, 4, 4, 57, {56, 1}},       // tables
-        {3000, 8, 8, 2993, {2992, 1}}, // a screen page
-        {56, 8, 8, 0, {0}},            // a section shows its head without rows
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/page_rows.txt", "pages");
+    ASSERT_EQ(cases.size(), 12u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         PageLayout layout;
-        layout.pageLength = c.pageLength;
-        layout.firstStart = c.firstStart;
-        layout.laterStart = c.laterStart;
-        const PagesWritten pages = writeRows(dir.path(), dialogs, layout, c.rows);
-        ASSERT_EQ(pages.count(), static_cast<int>(c.rowsPerPage.size())) << c.rows;
-        for (std::size_t p = 0; p < c.rowsPerPage.size(); ++p) {
+        layout.pageLength = std::stoi(c.input("length"));
+        layout.firstStart = std::stoi(c.input("first"));
+        layout.laterStart = std::stoi(c.input("later"));
+        const PagesWritten pages =
+            writeRows(dir.path(), dialogs, layout, std::stoi(c.input("rows")));
+        const auto perPage = partsOf(c.answer("per-page"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(perPage.size()));
+        for (std::size_t p = 0; p < perPage.size(); ++p) {
             const std::string text = readText(dir / ("rpage" + std::to_string(p + 1)));
             EXPECT_TRUE(text.starts_with("H\n")) << p;
             EXPECT_TRUE(text.ends_with("Dooooone")) << p;
-            EXPECT_EQ(rowCount(text), c.rowsPerPage[p]) << c.rows << " rows, page " << p + 1;
+            EXPECT_EQ(rowCount(text), std::stoi(perPage[p])) << "page " << p + 1;
         }
         EXPECT_TRUE(dialogs.shown.empty());
     }
@@ -92,36 +81,26 @@ TEST(PageWriter, WritesTheHeadOnEveryPageAndTheEndMarkerAfterTheRows) {
 }
 
 TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
-    struct Case {
-        std::string firstFailure, laterFailure;
-        bool blockFirst;
-        std::string expected;
-    };
-    const std::vector<Case> cases = {
-        {"", "", true, "rpage1\n"},
-        {"", "", false, "rpage2\n"},
-        {"Cannot temporary print file - rpage", "Cannot open file rpage%d.", true,
-         "Cannot temporary print file - rpage\n"},
-        {"Cannot temporary print file - rpage", "Cannot open file rpage%d.", false,
-         "Cannot open file rpage2.\n"},
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/page_rows.txt", "blocked");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         // A folder where a page would go: the safe writer replaces regular files only.
-        std::filesystem::create_directory(dir / (c.blockFirst ? "rpage1" : "rpage2"));
+        std::filesystem::create_directory(dir / ("rpage" + c.input("page")));
         PageLayout layout;
         layout.pageLength = 6;
         layout.firstStart = 4;
         layout.laterStart = 4;
-        layout.firstFailure = c.firstFailure;
-        layout.laterFailure = c.laterFailure;
+        layout.firstFailure = c.input("first");
+        layout.laterFailure = c.input("later");
         const PagesWritten pages = writeRows(dir.path(), dialogs, layout, 5);
         EXPECT_TRUE(pages.failed);
         EXPECT_EQ(pages.count(), 0);
         EXPECT_TRUE(pages.files.empty());
-        ASSERT_EQ(dialogs.shown.size(), 1u) << c.expected;
-        EXPECT_TRUE(dialogs.shown[0].text.starts_with(c.expected)) << dialogs.shown[0].text;
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_TRUE(dialogs.shown[0].text.starts_with(c.answer("text"))) << dialogs.shown[0].text;
         EXPECT_EQ(dialogs.shown[0].title, "FILE OPEN ERROR");
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         // Nothing is written after the failure.
@@ -130,15 +109,12 @@ TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
 }
 
 TEST(PageCleanup, EveryPageFileWithADigitSuffixGoes) {
-    struct Case {
-        const char* name;
-        bool page;
-    };
-    for (const Case c : {Case{"rpage1", true}, Case{"rpage25", true}, Case{"SPAGE300", true},
-                         Case{"page50", true}, Case{"Page7", true}, Case{"rpage", false},
-                         Case{"page", false}, Case{"rpage1.bak", false}, Case{"page-1", false},
-                         Case{"mypage1", false}, Case{"rpage1a", false}, Case{"pages1", false}}) {
-        EXPECT_EQ(isPageFileName(c.name), c.page) << c.name;
+    for (const char* name : {"rpage1", "rpage25", "SPAGE300", "page50", "Page7"}) {
+        EXPECT_TRUE(isPageFileName(name)) << name;
+    }
+    for (const char* name :
+         {"rpage", "page", "rpage1.bak", "page-1", "mypage1", "rpage1a", "pages1"}) {
+        EXPECT_FALSE(isPageFileName(name)) << name;
     }
     TempDir dir;
     for (const char* name : {"rpage25", "spage99", "page50", "page1", "rpage2x", "notes.txt"}) {

@@ -40,28 +40,27 @@ TEST(PrintLayout, GeometryOfEveryKindMatchesTheHandComputedTable) {
     }
 }
 
-TEST(PrintLayout, PagesGoOutInRangeCopyAndCollateOrder) {
-    struct Case {
-        int pages;
-        PrintChoice choice;
-        std::vector<int> order;
-    };
-    const std::vector<Case> cases = {
-        {5, {2, 3, 1, false}, {0, 2, 3}},
-        {3, {0, 3, 1, false}, {0, 1, 2, 3}},
-        {3, {1, 3, 2, false}, {0, 1, 2, 3, 0, 1, 2, 3}},
-        {3, {0, 3, 2, false}, {0, 1, 2, 3, 0, 1, 2, 3}},
-        {3, {1, 3, 2, true}, {1, 1, 2, 2, 3, 3}},
-        {3, {0, 1, 2, true}, {0, 0, 1, 1}},
-        {5, {4, 9, 1, false}, {0, 4, 5}},
-        {2, {0, 0, 1, false}, {0}},
-        {0, {0, 0, 1, false}, {0}},
-        {2, {1, 2, 0, false}, {0, 1, 2}}, // no copies asked: one
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(printOrder(c.pages, c.choice), c.order)
-            << c.pages << " pages " << c.choice.from << "-" << c.choice.to << " x"
-            << c.choice.copies << (c.choice.collate ? " collate" : "");
+// The pages a print job sends and the names reports go by: tests/data/reports/print_cases.txt.
+TEST(PrintLayout, PageOrderAndReportNamesFollowTheDataFile) {
+    const auto cases = readCases("reports/print_cases.txt");
+    ASSERT_EQ(cases.size(), 17u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto number = [&](const std::string& key) { return std::stoi(c.input(key)); };
+        if (c.word == "order") {
+            const PrintChoice choice{number("from"), number("to"), number("copies"),
+                                     number("collate") == 1};
+            std::vector<int> order;
+            for (const std::string& page : partsOf(c.answer("order"), ',')) {
+                order.push_back(std::stoi(page));
+            }
+            EXPECT_EQ(printOrder(number("pages"), choice), order);
+            continue;
+        }
+        const PrintName name{printKindFromNumber(number("kind")), c.input("title"), number("age")};
+        EXPECT_EQ(titlePageName(name), c.answer("title-page"));
+        EXPECT_EQ(pageBlockName(name, 1), c.answer("first"));
+        EXPECT_EQ(pageBlockName(name, 2), c.answer("later"));
     }
 }
 
@@ -81,33 +80,6 @@ TEST(PrintLayout, TitlesStandInForTheFileDateAndTimeOnlyWhenTicked) {
     const PrintCaptions own = printCaptions("sample.RET", now, titles);
     EXPECT_EQ(titlePageCaptions(own), (Three{"Smith Family", "Plan B", "Draft"}));
     EXPECT_EQ(blockCaptions(own), (Three{" Smith Family", "               Plan B", " Draft"}));
-}
-
-TEST(PrintLayout, ReportNamesOnTheTitlePageTheFirstAndLaterPages) {
-    struct Case {
-        PrintName name;
-        std::string title, first, later;
-    };
-    const std::vector<Case> cases = {
-        {{PrintKind::NetWorth, "", 0}, "Net Worth Report", "Net Worth Report", " Net Worth Report"},
-        {{PrintKind::Outgoing, "", 0}, "Outgoing Report", "Outgoing Report", " Outgoing Report"},
-        {{PrintKind::Accounts, "", 0}, "Account Report", " Accounts", " Accounts"},
-        {{PrintKind::Groups, "", 0}, "Group Report", " Groups", " Groups"},
-        {{PrintKind::AgeOutgoing, "", 67},
-         "Accounts Outgoing Report -- Age 67",
-         "Accounts Outgoing Report -- Age 67",
-         "Accounts Outgoing Report -- Age 67"},
-        {{PrintKind::Mortgage, "House 6.5%", 0}, "House 6.5%", "House 6.5%", "House 6.5%"},
-        {{PrintKind::Schedule, "", 0},
-         "Financial Schedule",
-         "Financial Schedule",
-         " Financial Schedule"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(titlePageName(c.name), c.title);
-        EXPECT_EQ(pageBlockName(c.name, 1), c.first);
-        EXPECT_EQ(pageBlockName(c.name, 2), c.later);
-    }
 }
 
 } // namespace

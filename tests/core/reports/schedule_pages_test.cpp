@@ -1,4 +1,5 @@
 #include "reports/schedule_pages.h"
+#include "support/case_file.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -56,38 +57,30 @@ TEST(SchedulePages, TheDescriptionComesFirstThenEveryPageOpensWithTheHeaderBlock
 }
 
 TEST(SchedulePages, ANewPageStartsAtAYearsRuleWhenThePageIsNearlyFull) {
-    struct Case {
-        int descriptionLines;
-        int yearCount;
-        std::vector<int> descriptionPerPage;
-        std::vector<int> yearsPerPage;
-    };
-    // A page of years starts at 6 and counts 3 lines a year; a rule breaks it from 56 on.
-    const std::vector<Case> cases = {
-        {2, 17, {3}, {17}},    {2, 18, {3}, {17, 1}}, {2, 40, {3}, {17, 17, 6}},
-        {54, 1, {55}, {1}},    // "Financial Scenario:" and 54 lines fill the first page
-        {60, 1, {55, 6}, {1}}, // the description breaks without a header
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/report_cases.txt", "schedule");
+    ASSERT_EQ(cases.size(), 5u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
         std::string text;
-        for (int i = 0; i < c.descriptionLines; ++i) {
+        for (int i = 0; i < std::stoi(c.input("description")); ++i) {
             text += "description " + std::to_string(i) + "\n";
         }
-        text += years(1, c.yearCount);
+        text += years(1, std::stoi(c.input("years")));
         const PagesWritten pages = writeSchedulePages(text, {dir.path(), dialogs, false});
-        ASSERT_EQ(pages.count(),
-                  static_cast<int>(c.descriptionPerPage.size() + c.yearsPerPage.size()));
-        for (std::size_t p = 0; p < c.descriptionPerPage.size(); ++p) {
+        const auto descriptionPages = partsOf(c.answer("description-pages"), ',');
+        const auto yearPages = partsOf(c.answer("year-pages"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(descriptionPages.size() + yearPages.size()));
+        for (std::size_t p = 0; p < descriptionPages.size(); ++p) {
             const std::string page = readText(dir / pages.files[p]);
-            EXPECT_EQ(count(page, "\n"), c.descriptionPerPage[p] + 1) << p;
+            EXPECT_EQ(count(page, "\n"), std::stoi(descriptionPages[p]) + 1) << p;
             EXPECT_EQ(count(page, "?BO"), 0);
         }
-        for (std::size_t p = 0; p < c.yearsPerPage.size(); ++p) {
-            const std::string page = readText(dir / pages.files[p + c.descriptionPerPage.size()]);
+        for (std::size_t p = 0; p < yearPages.size(); ++p) {
+            const std::string page = readText(dir / pages.files[p + descriptionPages.size()]);
             EXPECT_TRUE(page.starts_with(scheduleHeaderBlock()));
-            EXPECT_EQ(count(page, "Financial Events:"), c.yearsPerPage[p]) << p;
+            EXPECT_EQ(count(page, "Financial Events:"), std::stoi(yearPages[p])) << p;
             EXPECT_EQ(count(page, std::string(100, '-')), 2) << "only the header's rules";
         }
     }

@@ -28,37 +28,30 @@ TEST(TablePages, ABudgetRowShowsEachItemsYearlyAmountAndTheTotal) {
     EXPECT_EQ(readText(dir / "rpage1"), textBlock("reports/table_pages_texts.txt", "budget page"));
 }
 
+// The item columns and age rows of budget pages: tests/data/reports/budget_tables.txt.
 TEST(TablePages, ABudgetOfOneToThirtyItemsPrintsInSectionsOfEight) {
-    struct Case {
-        int count, items, start, end;
-        std::vector<int> columns; // item columns of each page
-        int rows;                 // rows of each page
-    };
-    const std::vector<Case> cases = {
-        {30, 30, 60, 61, {8, 8, 8, 6}, 2}, // a full budget prints
-        {8, 8, 60, 60, {8}, 1},
-        {9, 9, 60, 60, {8, 1}, 1},
-        {3, 2, 60, 60, {2}, 1},   // fewer item lines than the count says
-        {2, 2, 118, 130, {2}, 2}, // ages end at 119
-        {31, 31, 60, 61, {}, 0},  // too many items
-        {0, 2, 60, 61, {}, 0},    //
-        {2, 2, 62, 61, {2}, 0},   // no ages: the header alone
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/budget_tables.txt");
+    ASSERT_EQ(cases.size(), 8u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const auto number = [&](const std::string& key) { return std::stoi(c.input(key)); };
         TempDir dir;
         ScriptedDialogs dialogs;
-        const PagesWritten pages =
-            writeTablePages(TableKind::Budget, budgetFile(c.count, c.items, c.start, c.end),
-                            {dir.path(), dialogs, false});
-        ASSERT_EQ(pages.count(), static_cast<int>(c.columns.size())) << c.count;
-        for (std::size_t p = 0; p < c.columns.size(); ++p) {
+        const PagesWritten pages = writeTablePages(
+            TableKind::Budget,
+            budgetFile(number("count"), number("items"), number("start"), number("end")),
+            {dir.path(), dialogs, false});
+        const auto columns = partsOf(c.answer("columns"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(columns.size()));
+        for (std::size_t p = 0; p < columns.size(); ++p) {
             const std::string text = readText(dir / pages.files[p]);
             const std::string header = text.substr(0, text.find('\n'));
-            const bool last = p + 1 == c.columns.size();
+            const bool last = p + 1 == columns.size();
             EXPECT_EQ(std::count(header.begin(), header.end(), '\t'),
-                      c.columns[p] + (last ? 2 : 1));
+                      std::stoi(columns[p]) + (last ? 2 : 1));
             EXPECT_EQ(header.ends_with("Total\t"), last);
-            EXPECT_EQ(std::count(text.begin(), text.end(), '\n') - 3, c.rows) << text;
+            EXPECT_EQ(std::count(text.begin(), text.end(), '\n') - 3, std::stoi(c.answer("rows")))
+                << text;
         }
     }
 }

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <bit>
 #include <memory>
 
 namespace finplan::test {
@@ -23,26 +25,11 @@ std::unique_ptr<ResultTables> numberedTables(int shownYears, int accounts) {
     for (int y = 0; y < shownYears; ++y) {
         YearResult& r = tables->years[static_cast<std::size_t>(y)];
         const float b = 100.0f * static_cast<float>(y);
-        r = {60.0f + static_cast<float>(y),
-             b + 1,
-             b + 2,
-             b + 3,
-             b + 4,
-             b + 5,
-             b + 6,
-             b + 7,
-             b + 8,
-             b + 9,
-             b + 10,
-             b + 11,
-             b + 12,
-             b + 13,
-             b + 14,
-             b + 15,
-             b + 16,
-             b + 17,
-             b + 18,
-             b + 19};
+        std::array<float, kYearResultFields> fields{60.0f + static_cast<float>(y)};
+        for (int field = 1; field < kYearResultFields; ++field) {
+            fields[static_cast<std::size_t>(field)] = b + static_cast<float>(field);
+        }
+        r = std::bit_cast<YearResult>(fields);
         tables->ageTotals[5][static_cast<std::size_t>(60 + y)] = 7.25f + static_cast<float>(y);
         for (int a = 0; a < accounts; ++a) {
             tables->accountValues[static_cast<std::size_t>(y)][static_cast<std::size_t>(a)] =
@@ -97,30 +84,24 @@ TEST(YearReports, ARunOfOneYearHasNothingToReport) {
 }
 
 TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
-    struct Case {
-        int accounts;
-        bool screen;
-        std::vector<std::string> firstColumns; // first account of each page
-        std::vector<int> columns;              // accounts on each page
-    };
-    const std::vector<Case> cases = {
-        {25, false, {"A0", "A10", "A20"}, {10, 10, 5}},
-        {20, false, {"A0", "A10"}, {10, 10}},
-        {9, false, {"A0"}, {9}},
-        {25, true, {"A0"}, {25}},
-    };
-    for (const Case& c : cases) {
+    const auto cases = readCases("reports/report_cases.txt", "accounts");
+    ASSERT_EQ(cases.size(), 4u);
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
         TempDir dir;
         ScriptedDialogs dialogs;
-        const auto tables = numberedTables(3, c.accounts);
-        const PagesWritten pages =
-            writeAccountsReport(sourceOf(*tables, c.accounts), {dir.path(), dialogs, c.screen});
-        ASSERT_EQ(pages.count(), static_cast<int>(c.columns.size())) << c.accounts;
+        const int accounts = std::stoi(c.input("count"));
+        const auto tables = numberedTables(3, accounts);
+        const PagesWritten pages = writeAccountsReport(
+            sourceOf(*tables, accounts), {dir.path(), dialogs, c.input("screen") == "1"});
+        const auto firsts = partsOf(c.answer("first"), ',');
+        const auto columns = partsOf(c.answer("columns"), ',');
+        ASSERT_EQ(pages.count(), static_cast<int>(columns.size()));
         for (std::size_t p = 0; p < pages.files.size(); ++p) {
             const std::string text = readText(dir / pages.files[p]);
-            EXPECT_TRUE(text.starts_with(" Age\t" + c.firstColumns[p] + "\t")) << text;
+            EXPECT_TRUE(text.starts_with(" Age\t" + firsts[p] + "\t")) << text;
             const std::string header = text.substr(0, text.find('\n'));
-            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), c.columns[p] + 1);
+            EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), std::stoi(columns[p]) + 1);
             EXPECT_TRUE(text.ends_with("\nDooooone"));
         }
     }

@@ -119,39 +119,37 @@ TEST(PlotCaptions, EachLineIsReplacedOnlyByItsOwnSwitchedOnTitle) {
               (std::array<std::string, 3>{"Retirement at 62", "", "Time: 09:05:00"}));
 }
 
-TEST(PlottedYears, CountsFromTheWholeStartAgeToTheLastAgeInclusive) {
-    EXPECT_EQ(plottedYears(85.0f, 30.0f), 56.0f);
-    EXPECT_EQ(plottedYears(85.0f, 30.9f), 56.0f);
-    EXPECT_EQ(plottedYears(30.0f, 30.2493f), 1.0f);
-}
-
-TEST(PlotZoomYears, MarkedRangesShorterThanFourYearsGainOneAtTheEnd) {
-    const PlotZoom off{};
-    EXPECT_EQ(plottedYears(89.0f, 60.4f, off), 30.0f);
-    EXPECT_EQ(zoomedPlotAges(off, 60.0f), std::nullopt);
-
-    const PlotZoom fiveYears{true, 66, 70};
-    EXPECT_EQ(plottedYears(89.0f, 60.0f, fiveYears), 5.0f);
-    const PlotZoom fourYears{true, 66, 69};
-    EXPECT_EQ(plottedYears(89.0f, 60.0f, fourYears), 4.0f);
-    const PlotZoom threeYears{true, 66, 68}; // 68 - 66 < 3: widened to 69
-    EXPECT_EQ(plottedYears(89.0f, 60.0f, threeYears), 4.0f);
-    EXPECT_EQ(zoomedPlotAges(threeYears, 60.0f)->last, 69);
-    const PlotZoom twoYears{true, 66, 67};
-    EXPECT_EQ(plottedYears(89.0f, 60.0f, twoYears), 3.0f);
-    const PlotZoom reversed{true, 70, 66};
-    EXPECT_EQ(zoomedPlotAges(reversed, 60.0f)->first, 66);
-    // Zoom on with its marks cleared writes the whole run.
-    EXPECT_EQ(plottedYears(89.0f, 60.0f, PlotZoom{true, 0, 0}), 30.0f);
-}
-
-TEST(PlotZoomYears, AFirstAgeAloneCountsFromTheWholeStartAge) {
-    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 64, 0}), 5.0f);
-    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 62, 0}), 3.0f);
-    // Two years from the start age are below three: widened by one.
-    EXPECT_EQ(plottedYears(89.0f, 60.7f, PlotZoom{true, 61, 0}), 3.0f);
-    EXPECT_EQ(zoomedPlotAges(PlotZoom{true, 61, 0}, 60.7f)->first, 60);
-    EXPECT_EQ(zoomedPlotAges(PlotZoom{true, 61, 0}, 60.7f)->last, 62);
+// Plotted years and zoomed ages: tests/data/results/plot_zoom.txt.
+TEST(PlottedYears, CountFromTheWholeStartAgeOrTheZoomMarks) {
+    const auto cases = test::readCases("results/plot_zoom.txt");
+    ASSERT_EQ(cases.size(), 13u);
+    for (const test::CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        const float last = std::stof(c.input("last"));
+        const float start = std::stof(c.input("start"));
+        const std::string marks = c.inputOr("zoom", "");
+        const std::string years = c.answerOr("years", "");
+        if (marks.empty()) {
+            EXPECT_EQ(plottedYears(last, start), std::stof(years));
+            continue;
+        }
+        const auto ages = test::partsOf(marks, ',');
+        const PlotZoom zoom =
+            marks == "off" ? PlotZoom{} : PlotZoom{true, std::stoi(ages[0]), std::stoi(ages[1])};
+        if (!years.empty()) {
+            EXPECT_EQ(plottedYears(last, start, zoom), std::stof(years));
+        }
+        const auto zoomed = zoomedPlotAges(zoom, start);
+        if (marks == "off") {
+            EXPECT_EQ(zoomed, std::nullopt);
+        }
+        for (const std::string key : {"first", "last"}) {
+            if (!c.answerOr(key, "").empty()) {
+                ASSERT_TRUE(zoomed);
+                EXPECT_EQ(key == "first" ? zoomed->first : zoomed->last, std::stoi(c.answer(key)));
+            }
+        }
+    }
 }
 
 TEST(PlotZoomYears, OnlyTheZoomedAgesAreWritten) {

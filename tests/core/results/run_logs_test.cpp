@@ -23,20 +23,20 @@ struct RunLogsFiles : ::testing::Test {
     std::string bigfile() const { return readText(dir / "bigfile.tmp"); }
     std::string infile() const { return readText(dir / "infile.tmp"); }
     std::string outfile() const { return readText(dir / "outfile.tmp"); }
+};
 
-    // The three files as tests/data/results/run_logs/<known>_<file>.txt hold them; `skipped`
-    // is not checked.
-    void expectKnownFiles(const std::string& known, const std::string& skipped = "") const {
-        for (const std::string name : {"bigfile", "infile", "outfile"}) {
-            if (name + ".tmp" != skipped) {
-                EXPECT_EQ(
-                    readText(dir / (name + ".tmp")),
-                    readText(test::testData("results/run_logs/" + known + "_" + name + ".txt")))
-                    << name;
-            }
+// The three files in `dir` as tests/data/results/run_logs/<known>_<file>.txt hold them;
+// `skipped` is not checked.
+void expectKnownFiles(const TempDir& dir, const std::string& known,
+                      const std::string& skipped = "") {
+    for (const std::string name : {"bigfile", "infile", "outfile"}) {
+        if (name + ".tmp" != skipped) {
+            EXPECT_EQ(readText(dir / (name + ".tmp")),
+                      readText(test::testData("results/run_logs/" + known + "_" + name + ".txt")))
+                << name;
         }
     }
-};
+}
 
 AccountTable logAccounts() {
     AccountTable table;
@@ -74,7 +74,7 @@ TEST_F(RunLogsFiles, TwoAccountsOverTwoYearsGiveExactFiles) {
         logs.finish();
     }
     EXPECT_TRUE(dialogs.shown.empty());
-    expectKnownFiles("two_years");
+    expectKnownFiles(dir, "two_years");
 }
 
 TEST_F(RunLogsFiles, FieldWidthsAreMinimumsAndNegativesKeepTheirSign) {
@@ -122,41 +122,31 @@ TEST_F(RunLogsFiles, FilesAreCreatedAnewForEveryRun) {
     EXPECT_EQ(bigfile(), "Dooone\n");
 }
 
-struct UncreatableLog {
-    const char* fileName;
-    const char* message;
-};
-
-class RunLogsUncreatable : public RunLogsFiles,
-                           public ::testing::WithParamInterface<UncreatableLog> {};
-
-TEST_P(RunLogsUncreatable, ReportsTheFileAndWritesTheOthers) {
-    std::filesystem::create_directory(dir / GetParam().fileName);
-    {
-        RunLogs logs(dir.path(), dialogs);
-        logs.accountList(logAccounts());
-        logs.eventLine(65.0f, "Salary", 0, 10.0f);
-        logs.incomingLine(65.0f, "Savings", 20.0f);
-        logs.outgoingLine(65.0f, "Savings", 30.0f);
-        logs.categoryLines(65.0f, YearFlows{});
-        logs.finish();
+// A folder in the place of one file: that file is reported, the others are written.
+TEST(RunLogsUncreatable, ReportsTheFileAndWritesTheOthers) {
+    for (const auto& [fileName, shownName] :
+         {std::pair{"bigfile.tmp", "bigfile.tmp"}, std::pair{"outfile.tmp", "iofile.tmp"},
+          std::pair{"infile.tmp", "infile.tmp"}}) {
+        SCOPED_TRACE(fileName);
+        TempDir dir;
+        ScriptedDialogs dialogs;
+        std::filesystem::create_directory(dir / fileName);
+        {
+            RunLogs logs(dir.path(), dialogs);
+            logs.accountList(logAccounts());
+            logs.eventLine(65.0f, "Salary", 0, 10.0f);
+            logs.incomingLine(65.0f, "Savings", 20.0f);
+            logs.outgoingLine(65.0f, "Savings", 30.0f);
+            logs.categoryLines(65.0f, YearFlows{});
+            logs.finish();
+        }
+        ASSERT_EQ(dialogs.transcript(), "FILE ERROR|Cannot open temporary print file -- " +
+                                            std::string(shownName) + "\n" +
+                                            (dir / fileName).string() + ": Is a directory");
+        EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
+        expectKnownFiles(dir, "one_year", fileName);
     }
-    ASSERT_EQ(dialogs.transcript(), "FILE ERROR|" + std::string(GetParam().message) + "\n" +
-                                        (dir / GetParam().fileName).string() + ": Is a directory");
-    EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
-    expectKnownFiles("one_year", GetParam().fileName);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    EachFile, RunLogsUncreatable,
-    ::testing::Values(
-        UncreatableLog{"bigfile.tmp", "Cannot open temporary print file -- bigfile.tmp"},
-        UncreatableLog{"outfile.tmp", "Cannot open temporary print file -- iofile.tmp"},
-        UncreatableLog{"infile.tmp", "Cannot open temporary print file -- infile.tmp"}),
-    [](const ::testing::TestParamInfo<UncreatableLog>& param) {
-        const std::string name = param.param.fileName;
-        return name.substr(0, name.find('.'));
-    });
 
 TEST(RunLogsMissingDirectory, ReportsAllThreeInCreationOrderAndWritesNothing) {
     ScriptedDialogs dialogs;
