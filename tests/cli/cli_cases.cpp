@@ -79,6 +79,8 @@ void checkFile(const std::string& key, const std::string& want, const fs::path& 
         EXPECT_EQ(got.substr(0, want.size()), want) << file;
     } else if (key == "text$") {
         EXPECT_TRUE(got.ends_with(want)) << file << " ends with\n" << want << "\nnot\n" << got;
+    } else if (key == "same") {
+        EXPECT_TRUE(got == readText(want)) << file << " differs from " << want;
     } else if (key == "text~") {
         EXPECT_NE(got.find(want), std::string::npos) << file << " holds\n"
                                                      << want << "\nnot\n"
@@ -101,7 +103,7 @@ void runCliCases(const std::string& relative, const std::string& word, const fs:
         for (const auto& [key, want] : c.expected) {
             if (key == "file") {
                 file = expanded(want, dir);
-            } else if (key.starts_with("text")) {
+            } else if (key.starts_with("text") || key == "same") {
                 checkFile(key, expanded(want, dir), file);
             } else {
                 check(key, expanded(want, dir), run);

@@ -15,7 +15,7 @@ namespace finplan::test {
 // Answers: code (always), out and err exactly, out^ and err^ their start, out~ and err~ a part
 // they hold, out!~ a part out lacks, out-lines the lines of out, out-line a whole line of out,
 // absent a file that must not exist afterwards; file names a file that the following text
-// (exactly), text^, text$ (its end) and text~ check.
+// (exactly), text^, text$ (its end), text~ and same (another file's bytes) check.
 void runCliCases(const std::string& relative, const std::string& word,
                  const std::filesystem::path& dir);
 

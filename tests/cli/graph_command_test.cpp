@@ -71,8 +71,9 @@ TEST_F(GraphCommandTest, WritesAPdfPage) {
     EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
 }
 
-TEST_F(GraphCommandTest, RefusesBadRequestsWithUsageStatus) {
+TEST_F(GraphCommandTest, RefusesBadRequestsWithUsageStatusAndHelpNamesTheGraphCommand) {
     runCliCases("cli/graph_runs.txt", "bad", dir.path());
+    runCliCases("cli/graph_runs.txt", "help", dir.path());
 }
 
 TEST_F(GraphCommandTest, UnreadableScenarioAndUnwritableOutputHaveTheirStatuses) {
@@ -101,10 +102,6 @@ TEST_F(GraphCommandTest, AFailedWriteKeepsTheOldPicture) {
     // Without the limit the same picture replaces it.
     ASSERT_EQ(graph({"--summary", "--size", "2000x1500", "--png", target}).code, 0);
     EXPECT_EQ(QImage(QString::fromStdString(target)).size(), QSize(2000, 1500));
-}
-
-TEST_F(GraphCommandTest, HelpNamesTheGraphCommand) {
-    runCliCases("cli/graph_runs.txt", "help", dir.path());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "cli_cases.h"
 #include "cli_test_support.h"
+#include "support/case_file.h"
 #include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 
@@ -8,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 
 namespace finplan::test {
@@ -17,8 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string sample() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return (fs::path(source != nullptr ? source : ".") / "examples" / "sample.RET").string();
+    return testData("../../examples/sample.RET").string();
 }
 
 int pageNames(const CliRun& run) {

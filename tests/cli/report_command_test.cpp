@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -23,13 +22,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kToday = "2026-12-06";
 
-fs::path sourceDir() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return fs::path(source != nullptr ? source : ".");
-}
-
 std::string samplePath() {
-    return (sourceDir() / "examples" / "sample.RET").string();
+    return testData("../../examples/sample.RET").string();
 }
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
@@ -50,7 +44,7 @@ std::string withTabs(std::string text) {
 
 // The data lines of a known-answer file, split at "|".
 std::vector<std::vector<std::string>> knownRows(const std::string& name) {
-    std::ifstream in(sourceDir() / "tests" / "data" / "reports" / "sample" / name);
+    std::ifstream in(testData("reports/sample/" + name));
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.front() != '#') {
@@ -165,12 +159,6 @@ TEST(CliReport, TheSelectedAgeAndTheScreenPage) {
     EXPECT_EQ(fileLines(dir / "spage1")[1].substr(0, 5), " 45.0");
 }
 
-TEST(CliReport, ExitStatusesOfBadWordsMissingFilesAndNothingToReport) {
-    TempDir dir;
-    writeText(dir / "plain", "a file, not a folder");
-    run("status", dir);
-}
-
 TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     TempDir dir;
     Scenario scenario = makeScenario(
@@ -249,15 +237,16 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     EXPECT_TRUE(readText(dir / "page1").starts_with("          Financial Scenario:\n"));
 }
 
-TEST(CliPrintSchedule, WritesThePrintWorkFileAndItsPages) {
-    run("schedule", TempDir());
-}
-
-TEST(CliPrintTable, WritesTheTablesPagesOrSaysWhyNot) {
-    TempDir dir;
-    writeText(dir / "budget.txt", "1\nFood\n 60\n 62\nFood\t100.0\t1\t0\t0.0\nDooone");
-    writeText(dir / "empty.txt", "31\nFood\n 60\n 62\nDooone");
-    run("table", dir);
+// Each word in a fresh directory that holds a plain file and two budget sheets, one with an
+// item and one without.
+TEST(CliReport, ExitStatusesThePrintedScheduleAndTables) {
+    for (const char* word : {"status", "schedule", "table"}) {
+        TempDir dir;
+        writeText(dir / "plain", "a file, not a folder");
+        writeText(dir / "budget.txt", "1\nFood\n 60\n 62\nFood\t100.0\t1\t0\t0.0\nDooone");
+        writeText(dir / "empty.txt", "31\nFood\n 60\n 62\nDooone");
+        run(word, dir);
+    }
 }
 
 } // namespace

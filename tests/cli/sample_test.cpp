@@ -1,9 +1,9 @@
 #include "cli_test_support.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
@@ -15,9 +15,7 @@ namespace fs = std::filesystem;
 // The checked-in example must be exactly what the sample command writes today, so a change to
 // the sample or to the file writer cannot slip by without regenerating it.
 TEST(CheckedInSample, MatchesAFreshSampleRunByteForByte) {
-    const char* sourceDir = std::getenv("FINPLAN_SOURCE_DIR");
-    ASSERT_NE(sourceDir, nullptr) << "FINPLAN_SOURCE_DIR must name the source tree";
-    const fs::path checkedIn = fs::path(sourceDir) / "examples" / "sample.RET";
+    const fs::path checkedIn = testData("../../examples/sample.RET");
     ASSERT_TRUE(fs::is_regular_file(checkedIn)) << checkedIn << " is missing";
 
     TempDir dir;
