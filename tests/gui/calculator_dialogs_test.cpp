@@ -5,7 +5,6 @@
 #include "editor_script.h"
 #include "gui/calculators/text_table_model.h"
 #include "gui/commands/command_areas.h"
-#include "gui/printing/printer_chooser.h"
 #include "gui/shell/command_ids.h"
 #include "gui_fixture.h"
 #include "model/text_field.h"
@@ -186,25 +185,12 @@ TEST_F(CalculatorDialogsTest, CreateThisRefinanceEventReplacesTheMortgage) {
     EXPECT_EQ(refinanced, 1);
 }
 
-// Counts the print dialogs asked for and cancels them.
-class CountedPrint : public gui::PrinterChooser {
-public:
-    explicit CountedPrint(int& asked)
-        : m_asked(asked) {}
-    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
-        ++m_asked;
-        return false;
-    }
-
-private:
-    int& m_asked;
-};
-
 // The schedule of the mortgage being edited, its banded table and the print file; Print asks
 // the printer chooser.
 TEST_F(CalculatorDialogsTest, ScheduleFromTheMortgageEditor) {
     int printDialogs = 0;
-    window->commands().reports().setPrinterChooser(std::make_unique<CountedPrint>(printDialogs));
+    window->commands().reports().setPrinterChooser(
+        std::make_unique<CancelledPrint>([&printDialogs] { ++printDialogs; }));
     const std::vector<Byte> before = encodeScenarioImage(planner.scenario());
     scriptSession(script, "gui/sessions.txt", "schedule", dialogs);
     script.on("moschedule", [this](QDialog& dialog) {

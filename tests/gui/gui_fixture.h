@@ -2,22 +2,27 @@
 
 #include "app/planner.h"
 #include "gui/platform/file_chooser.h"
+#include "gui/printing/printer_chooser.h"
 #include "gui/shell/main_window.h"
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Readable QStrings in test failures.
@@ -46,6 +51,20 @@ public:
     bool isOpen() const override { return false; }
 };
 
+// Cancels every print dialog, telling `asked` first.
+class CancelledPrint : public gui::PrinterChooser {
+public:
+    explicit CancelledPrint(std::function<void()> asked)
+        : m_asked(std::move(asked)) {}
+    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
+        m_asked();
+        return false;
+    }
+
+private:
+    std::function<void()> m_asked;
+};
+
 inline constexpr LocalDateTime kGuiToday{2026, 12, 6, 10, 11, 12};
 inline constexpr const char* kGuiTodayText = "2026-12-06T10:11:12";
 
@@ -71,6 +90,15 @@ protected:
     static void settle() {
         QApplication::processEvents();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A double-click on an item is a click and then a second press, as the mouse gives them.
+    static void doubleClick(QAbstractItemView* view, const QModelIndex& index) {
+        view->scrollTo(index);
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        settle();
     }
 
     // Chooses a folder tab as a click on it does.

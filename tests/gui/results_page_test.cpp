@@ -197,13 +197,7 @@ TEST_F(ResultsPageTest, RandomRatesLastOneRunAndRunAgainComesBackToTheFixedRates
 
 TEST_F(ResultsPageTest, DoubleClickOnATotalsLineChoosesItsAge) {
     const int row = rowStartingWith("50.0 ");
-    const QModelIndex index = page->model()->index(row, 2);
-    page->view()->scrollTo(index);
-    const QRect cell = page->view()->visualRect(index);
-    // A double-click is a click and then a second press.
-    QTest::mouseClick(page->view()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(page->view()->viewport(), Qt::LeftButton, {}, cell.center());
-    settle();
+    doubleClick(page->view(), page->model()->index(row, 2));
     EXPECT_EQ(child<QLineEdit>("ageField")->text(), QStringLiteral(" 50"));
     EXPECT_EQ(planner.chosenAge(), 50);
     EXPECT_EQ(topRow(), row);
