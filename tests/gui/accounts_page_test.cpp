@@ -144,8 +144,7 @@ TEST_F(AccountsPageTest, ColumnsTakeTheirShareOfTheWidth) {
               view->fontMetrics().horizontalAdvance(QStringLiteral("Min Random Rate")));
 }
 
-TEST_F(GuiTest, TheScenarioPageListsTheDescription) {
-    openSample();
+TEST_F(SampleWindowTest, TheScenarioPageListsTheDescription) {
     auto* page = chooseFolder<gui::ScenarioPage>(2);
     ASSERT_NE(page, nullptr);
     QAbstractItemModelTester tester(page->model(),

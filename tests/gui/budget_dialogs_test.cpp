@@ -101,11 +101,8 @@ TEST(OptionDialogs, GroupsRmdAndPreferences) {
     EXPECT_EQ(scenario.prefs.scheduleDefaultFonts, 0);
 }
 
-class BudgetCommands : public GuiTest {};
-
 // A life table confirmed from the RMD options stays when the options are cancelled.
-TEST_F(BudgetCommands, LifeTableKeptWhenRmdOptionsAreCancelled) {
-    openSample();
+TEST_F(SampleWindowTest, LifeTableKeptWhenRmdOptionsAreCancelled) {
     EditorScript script;
     window->commands().options().setDialogRunner(script.runner());
     scriptSession(script, "gui/sessions.txt", "rmd-cancelled", dialogs);
@@ -117,8 +114,7 @@ TEST_F(BudgetCommands, LifeTableKeptWhenRmdOptionsAreCancelled) {
     EXPECT_TRUE(planner.scenario().modified);
 }
 
-TEST_F(BudgetCommands, BudgetsMenuNamesChecksAndCommands) {
-    openSample();
+TEST_F(SampleWindowTest, BudgetsMenuNamesChecksAndCommands) {
     QMenu* budgets = window->menuBar()->findChild<QMenu*>(QStringLiteral("BudgetsMenu"));
     ASSERT_NE(budgets, nullptr);
     Q_EMIT budgets->aboutToShow();

@@ -48,24 +48,14 @@ protected:
         window->commands().events().setDialogRunner(script.runner());
     }
 
-    // The event named `name`; fails the test when there is none.
+    // The first event named `name`; fails the test when there is none.
     const EventRecord* event(const std::string& name) const {
-        const Scenario& s = planner.scenario();
-        for (int i = 0; i < s.usedEventCount(); ++i) {
-            if (fieldText(s.events[static_cast<std::size_t>(i)].name) == name) {
-                return &s.events[static_cast<std::size_t>(i)];
-            }
-        }
-        ADD_FAILURE() << "no event " << name;
-        return nullptr;
+        const auto found = eventsNamed(planner.scenario(), name);
+        EXPECT_FALSE(found.empty()) << "no event " << name;
+        return found.empty() ? nullptr : found[0];
     }
     int count(const std::string& name) const {
-        int found = 0;
-        const Scenario& s = planner.scenario();
-        for (int i = 0; i < s.usedEventCount(); ++i) {
-            found += fieldText(s.events[static_cast<std::size_t>(i)].name) == name ? 1 : 0;
-        }
-        return found;
+        return static_cast<int>(eventsNamed(planner.scenario(), name).size());
     }
     int accountId(const std::string& name) const {
         for (const AccountRecord& a : planner.scenario().accounts.accounts) {

@@ -20,6 +20,8 @@ namespace {
 
 class GraphWidgetTest : public ::testing::Test {
 protected:
+    void SetUp() override { open(); }
+
     // Twenty years from age 60: net worth rising from 100,000 by 10,000 a year.
     void open(int years = 20, bool fourGraph = false) {
         data.years(years, 60.0f, [](int i, YearResult& y) {
@@ -73,7 +75,6 @@ protected:
 };
 
 TEST_F(GraphWidgetTest, RightDoubleClicksCycleLinesFlatAnd3DBars) {
-    open();
     EXPECT_EQ(view.styleCounter(), -1);
     const QPoint where = at(5, 50000.0f);
     rightDoubleClick(where);
@@ -93,7 +94,6 @@ TEST_F(GraphWidgetTest, RightDoubleClicksCycleLinesFlatAnd3DBars) {
 }
 
 TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
-    open();
     leftDoubleClick(at(7, 50000.0f));
     EXPECT_EQ(view.kind(), GraphKind::Breakdown);
     EXPECT_EQ(view.previousKind(), GraphKind::NetWorth);
@@ -104,7 +104,6 @@ TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
 }
 
 TEST_F(GraphWidgetTest, DoubleClickOutsideThePlotKeepsTheGraph) {
-    open();
     view.showGraph(GraphKind::Incoming);
     widget->refresh();
     draw();
@@ -113,7 +112,6 @@ TEST_F(GraphWidgetTest, DoubleClickOutsideThePlotKeepsTheGraph) {
 }
 
 TEST_F(GraphWidgetTest, ShiftClicksMarkTheZoomAndShiftRightClickAppliesIt) {
-    open();
     QSignalSpy rerun(widget.get(), &gui::GraphWidget::rerunNeeded);
     const int columnBefore = plot().columnWidth;
     const QPoint first = at(3, 250000.0f);
@@ -149,7 +147,6 @@ TEST_F(GraphWidgetTest, ShiftClicksMarkTheZoomAndShiftRightClickAppliesIt) {
 }
 
 TEST_F(GraphWidgetTest, ReadoutShowsTheValueAndRestoresOnlyTheAreaUnderIt) {
-    open();
     const QImage before = widget->canvas().copy();
     const QPoint where = at(16, 180000.0f);
     QTest::mousePress(widget.get(), Qt::LeftButton, {}, where);
@@ -177,7 +174,6 @@ TEST_F(GraphWidgetTest, ReadoutShowsTheValueAndRestoresOnlyTheAreaUnderIt) {
 }
 
 TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
-    open();
     leftDoubleClick(at(5, 50000.0f));
     ASSERT_EQ(view.kind(), GraphKind::Breakdown);
     ASSERT_TRUE(widget->drawn().pies[0]);
@@ -195,7 +191,6 @@ TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
 }
 
 TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
-    open();
     QTest::mouseMove(widget.get(), at(6, 50000.0f));
     EXPECT_EQ(widget->cursor().shape(), Qt::CrossCursor);
     QTest::mouseMove(widget.get(), QPoint(3, 3));
@@ -209,7 +204,6 @@ TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
 }
 
 TEST_F(GraphWidgetTest, KeysLAndNMoveAndHideTheLegend) {
-    open();
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
     QTest::keyClick(widget.get(), Qt::Key_L);
     EXPECT_EQ(view.legend(), LegendMode::AfterSeries);
@@ -256,7 +250,6 @@ TEST_F(GraphWidgetTest, ClickInAQuadrantShowsItsYearInTheSummaryPanel) {
 }
 
 TEST_F(GraphWidgetTest, NothingActsWhileBusy) {
-    open();
     widget->setBusy(true);
     rightDoubleClick(at(5, 50000.0f));
     EXPECT_EQ(view.styleCounter(), -1);

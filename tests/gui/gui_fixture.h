@@ -6,6 +6,7 @@
 #include "gui/shell/main_window.h"
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
+#include "model/text_field.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
@@ -118,6 +119,23 @@ protected:
     Planner planner{dir.path(), dialogs, clock};
     std::unique_ptr<gui::MainWindow> window;
 };
+
+// The window over the sample scenario.
+class SampleWindowTest : public GuiTest {
+protected:
+    void SetUp() override { openSample(); }
+};
+
+// The used events of a scenario that carry a name, in table order.
+inline std::vector<const EventRecord*> eventsNamed(const Scenario& s, const std::string& name) {
+    std::vector<const EventRecord*> found;
+    for (int i = 0; i < s.usedEventCount(); ++i) {
+        if (fieldText(s.events[static_cast<std::size_t>(i)].name) == name) {
+            found.push_back(&s.events[static_cast<std::size_t>(i)]);
+        }
+    }
+    return found;
+}
 
 inline QString qs(const std::string& text) {
     return QString::fromStdString(text);

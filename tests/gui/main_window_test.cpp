@@ -63,8 +63,7 @@ TEST_F(GuiTest, AFirstStartOpensNothingAndShowsTheTitlePage) {
     EXPECT_EQ(page->heading(), QStringLiteral("Financial Planner"));
 }
 
-TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
-    openSample();
+TEST_F(SampleWindowTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
     EXPECT_EQ(tabTexts(window->folders()), readCases("gui/menu.txt", "tabs").at(0).answer("texts"));
 
     EXPECT_NE(chooseFolder<gui::AccountsPage>(1), nullptr);
@@ -88,8 +87,7 @@ TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
     EXPECT_EQ(window->findChildren<gui::GraphWidget*>().size(), 1);
 }
 
-TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
-    openSample();
+TEST_F(SampleWindowTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
     EXPECT_EQ(menuTitles(window->menuBar()),
               readCases("gui/menu.txt", "menus").at(0).answer("texts"));
     std::set<int> built;
@@ -114,8 +112,7 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
     EXPECT_TRUE(window->actions().contains(window->commandAction(cmd::PrintWindow)));
 }
 
-TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
-    openSample();
+TEST_F(SampleWindowTest, TheToolbarCarriesTheListedTooltips) {
     const auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("toolbar"));
     ASSERT_NE(toolbar, nullptr);
     std::map<int, std::string> tooltips;
@@ -131,15 +128,13 @@ TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
     EXPECT_EQ(tooltips, expected);
 }
 
-TEST_F(GuiTest, TheWindowKeepsItsMinimumSize) {
-    openSample();
+TEST_F(SampleWindowTest, TheWindowKeepsItsMinimumSize) {
     window->resize(400, 200);
     EXPECT_EQ(window->width(), 600);
     EXPECT_EQ(window->height(), 300);
 }
 
-TEST_F(GuiTest, AnOpenEditorHoldsCommandsAndFolderChangesBack) {
-    openSample();
+TEST_F(SampleWindowTest, AnOpenEditorHoldsCommandsAndFolderChangesBack) {
     chooseFolder<gui::ScenarioPage>(2);
     QDialog editor(window.get());
     editor.show();
@@ -293,15 +288,13 @@ TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(GuiTest, AMissingCalculatorIsReported) {
-    openSample();
+TEST_F(SampleWindowTest, AMissingCalculatorIsReported) {
     window->handleCommand(cmd::PlatformCalculator);
     EXPECT_EQ(dialogs.transcript(),
               "Execution Error|The Window's Calculator could not be found in the path.");
 }
 
-TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
-    openSample();
+TEST_F(SampleWindowTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
     auto* page = chooseFolder<gui::GraphWidget>(4);
     ASSERT_NE(page, nullptr);
     page->view().markZoom(50, 0.0f);
@@ -323,9 +316,8 @@ TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
 
 // The window as a person first meets it: a size that shows the whole toolbar and every tab on
 // the test's 1600x1000 screen, the program's own title, and Save Graphs from the Graphs menu.
-TEST_F(GuiTest, AFirstStartShowsEveryTabAndTheWholeToolbarCentred) {
+TEST_F(SampleWindowTest, AFirstStartShowsEveryTabAndTheWholeToolbarCentred) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1600, 1000));
-    openSample();
     // Neither the toolbar nor the tabs need more than 1280x800, the least a first start shows.
     EXPECT_EQ(window->size(), QSize(1280, 800));
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(160, 100));
@@ -357,8 +349,7 @@ TEST_F(GuiTest, TheTitleIsTheProgramsOwnWithNothingAppended) {
     EXPECT_EQ(title(), qs("Financial Planner - " + samplePath()));
 }
 
-TEST_F(GuiTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
-    openSample();
+TEST_F(SampleWindowTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
     const std::string target = (dir / "graphs.tvp").string();
     files.answers = {target};
     window->commandAction(cmd::SaveGraphs)->trigger();

@@ -184,15 +184,13 @@ TEST_F(ResultsPageTest, CheckBoxesSwitchTheDetailsAndRunAgain) {
 
 TEST_F(ResultsPageTest, RandomRatesLastOneRunAndRunAgainComesBackToTheFixedRates) {
     const auto fixed = listed();
-    child<QPushButton>("randomGroupRatesButton")->click();
-    EXPECT_NE(listed(), fixed);
-    EXPECT_FALSE(planner.switches().randomGroupRates);
-    child<QPushButton>("runAgainButton")->click();
-    EXPECT_EQ(listed(), fixed);
-    child<QPushButton>("randomAccountRatesButton")->click();
-    EXPECT_NE(listed(), fixed);
-    child<QPushButton>("runAgainButton")->click();
-    EXPECT_EQ(listed(), fixed);
+    for (const char* button : {"randomGroupRatesButton", "randomAccountRatesButton"}) {
+        child<QPushButton>(button)->click();
+        EXPECT_NE(listed(), fixed) << button;
+        EXPECT_FALSE(planner.switches().randomGroupRates || planner.switches().randomAccountRates);
+        child<QPushButton>("runAgainButton")->click();
+        EXPECT_EQ(listed(), fixed) << button;
+    }
 }
 
 TEST_F(ResultsPageTest, DoubleClickOnATotalsLineChoosesItsAge) {
@@ -253,7 +251,8 @@ protected:
         model.reload();
     }
 
-    QImage paint(int row, int column, bool selected) {
+    QImage paint(int row, int column, bool selected,
+                 const gui::ScheduleDelegate& by = gui::ScheduleDelegate{std::nullopt}) {
         QImage image(200, 20, QImage::Format_RGB32);
         image.fill(Qt::green);
         QPainter painter(&image);
@@ -263,13 +262,12 @@ protected:
         if (selected) {
             option.state |= QStyle::State_Selected;
         }
-        delegate.paint(&painter, option, model.index(row, column));
+        by.paint(&painter, option, model.index(row, column));
         return image;
     }
 
     ScheduleList schedule;
     gui::ScheduleModel model{schedule};
-    gui::ScheduleDelegate delegate{std::nullopt};
 };
 
 TEST_F(DelegatePaint, RedLinesAreRedAndSelectedLinesWhiteOnTheHighlight) {
@@ -294,15 +292,9 @@ TEST_F(DelegatePaint, RedLinesAreRedAndSelectedLinesWhiteOnTheHighlight) {
 }
 
 TEST_F(DelegatePaint, BandingFillsEverySecondLine) {
-    gui::ScheduleDelegate banded{gui::bandColor(BandingVariant::Gray)};
-    QImage image(100, 20, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QStyleOptionViewItem option;
-    option.rect = image.rect();
-    banded.paint(&painter, option, model.index(1, 0));
-    EXPECT_EQ(image.pixelColor(99, 1), gui::bandColor(BandingVariant::Gray));
-    banded.paint(&painter, option, model.index(0, 0));
-    EXPECT_NE(image.pixelColor(99, 1), gui::bandColor(BandingVariant::Gray));
+    const gui::ScheduleDelegate banded{gui::bandColor(BandingVariant::Gray)};
+    EXPECT_EQ(paint(1, 0, false, banded).pixelColor(199, 1), gui::bandColor(BandingVariant::Gray));
+    EXPECT_NE(paint(0, 0, false, banded).pixelColor(199, 1), gui::bandColor(BandingVariant::Gray));
 }
 
 } // namespace
