@@ -1,10 +1,8 @@
 #include "cli_cases.h"
 #include "cli_test_support.h"
-#include "model/app_settings.h"
-#include "model/scenario_file.h"
+#include "model/scenario_image.h"
 #include "support/case_file.h"
 #include "support/scenario_builder.h"
-#include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -161,13 +159,10 @@ TEST(CliReport, TheSelectedAgeAndTheScreenPage) {
 
 TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     TempDir dir;
-    Scenario scenario = makeScenario(
+    const Scenario scenario = makeScenario(
         test::textBlock("cli/report_command_scenarios.txt", "AccountsOfOneNameKeepTheirOwnFlows"));
     const std::string path = (dir / "twins.RET").string();
-    writeText(path, "");
-    scenario.saveName = path;
-    ScriptedDialogs dialogs;
-    ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
+    writeAll(path, encodeScenarioImage(scenario));
     const CliRun flow = report(dir.path(), path, {"account-flow"});
     ASSERT_EQ(flow.code, 0) << flow.err;
     const auto lines = fileLines(dir / "rpage1");
@@ -202,14 +197,11 @@ Scenario largeScenario() {
 
 TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     TempDir dir;
-    Scenario scenario = largeScenario();
+    const Scenario scenario = largeScenario();
     ASSERT_EQ(scenario.usedEventCount(), 149);
     ASSERT_EQ(scenario.accounts.usedCount(), 50);
     const std::string path = (dir / "large.RET").string();
-    writeText(path, "");
-    scenario.saveName = path;
-    ScriptedDialogs dialogs;
-    ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
+    writeAll(path, encodeScenarioImage(scenario));
     run("large", dir);
     // The events reports: sections of seven of the columns the work file names, two pages
     // each; the columns counted here from the run's event log as written.

@@ -1,3 +1,4 @@
+#include "editor_script.h"
 #include "gui/commands/command_areas.h"
 #include "gui/editors/new_accounts_dialog.h"
 #include "gui/graphs/graph_widget.h"
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
@@ -269,18 +269,7 @@ TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
 
 TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     gui::NewAccountsDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New Accounts"));
-    const auto* tab = dialog.findChild<QRadioButton*>(QStringLiteral("fromTabFileButton"));
-    const auto* comma = dialog.findChild<QRadioButton*>(QStringLiteral("fromCommaFileButton"));
-    const auto* byHand = dialog.findChild<QRadioButton*>(QStringLiteral("byHandButton"));
-    ASSERT_TRUE(tab && comma && byHand);
-    EXPECT_EQ(tab->text(), QStringLiteral("Create New Accounts From a Tab-delimited File (*.TVI)"));
-    EXPECT_EQ(comma->text(),
-              QStringLiteral("Create New Accounts From a Comma-delimited File (*.CSV)"));
-    EXPECT_EQ(byHand->text(), QStringLiteral("Create New Accounts By Hand"));
-    EXPECT_TRUE(tab->isEnabled());
-    EXPECT_TRUE(comma->isEnabled());
-    EXPECT_TRUE(tab->isChecked());
+    play(dialog, readCases("gui/sessions.txt", "new-accounts").at(0).inputs);
     EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::FromTabFile);
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("newAccountsButtons"));
     ASSERT_NE(buttons, nullptr);

@@ -90,15 +90,13 @@ TEST_F(ResultsPageTest, TheListModelsPassTheModelTester) {
 
 TEST_F(ResultsPageTest, ColumnsAreHeadedAndTotalsLinesSplitIntoThem) {
     const auto* model = page->model();
-    std::vector<QString> headers;
+    QStringList headers;
     for (int column = 0; column < model->columnCount(); ++column) {
-        headers.push_back(model->headerData(column, Qt::Horizontal).toString());
+        headers << model->headerData(column, Qt::Horizontal).toString();
     }
-    EXPECT_EQ(headers,
-              (std::vector<QString>{QStringLiteral("Age"), QStringLiteral("Investment"),
-                                    QStringLiteral("Tax-Free"), QStringLiteral("Retirement"),
-                                    QStringLiteral("Asset"), QStringLiteral("Equity"),
-                                    QStringLiteral("Liabilities"), QStringLiteral("Net Worth")}));
+    EXPECT_EQ(
+        headers.join(u'|'),
+        QStringLiteral("Age|Investment|Tax-Free|Retirement|Asset|Equity|Liabilities|Net Worth"));
     const int totals = rowStartingWith("45.0 ");
     ASSERT_EQ(totals, 0);
     const std::string line = listed()[0];
