@@ -60,6 +60,8 @@ void check(const std::string& key, const std::string& want, const CliRun& run) {
         EXPECT_NE(got.find(want), std::string::npos) << key << " " << want << " in\n" << got;
     } else if (key == "out!~") {
         EXPECT_EQ(run.out.find(want), std::string::npos) << key << " " << want;
+    } else if (key == "out$") {
+        EXPECT_TRUE(run.out.ends_with(want)) << key << " " << want << " in\n" << run.out;
     } else if (key == "out-lines") {
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), std::stoi(want)) << run.out;
     } else if (key == "out-line") {
