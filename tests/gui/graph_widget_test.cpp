@@ -93,7 +93,7 @@ TEST_F(GraphWidgetTest, RightDoubleClicksCycleLinesFlatAnd3DBars) {
     EXPECT_EQ(view.styleCounter(), 0);
 }
 
-TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
+TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownUnderItAndOutsideThePlotKeepsTheGraph) {
     leftDoubleClick(at(7, 50000.0f));
     EXPECT_EQ(view.kind(), GraphKind::Breakdown);
     EXPECT_EQ(view.previousKind(), GraphKind::NetWorth);
@@ -101,9 +101,7 @@ TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
     // Anywhere on the chart goes back to the graph.
     leftDoubleClick(QPoint(20, 20));
     EXPECT_EQ(view.kind(), GraphKind::NetWorth);
-}
-
-TEST_F(GraphWidgetTest, DoubleClickOutsideThePlotKeepsTheGraph) {
+    // Outside the plot a double-click keeps the graph.
     view.showGraph(GraphKind::Incoming);
     widget->refresh();
     draw();
@@ -205,15 +203,14 @@ TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
 
 TEST_F(GraphWidgetTest, KeysLAndNMoveAndHideTheLegend) {
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::AfterSeries);
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
-    QTest::keyClick(widget.get(), Qt::Key_N);
-    EXPECT_EQ(view.legend(), LegendMode::Hidden);
-    draw();
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
+    for (const auto& [key, legend] :
+         {std::pair{Qt::Key_L, LegendMode::AfterSeries},
+          std::pair{Qt::Key_L, LegendMode::BeforeSeries}, std::pair{Qt::Key_N, LegendMode::Hidden},
+          std::pair{Qt::Key_L, LegendMode::BeforeSeries}}) {
+        QTest::keyClick(widget.get(), key);
+        draw();
+        EXPECT_EQ(view.legend(), legend);
+    }
 }
 
 TEST_F(GraphWidgetTest, ArrowKeysStepTheCursorByColumnsAcrossTheQuadrants) {
