@@ -171,33 +171,11 @@ TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     run("twins", dir);
 }
 
-// 50 accounts in 10 named groups and 149 events: deposits into and withdrawals from each.
-Scenario largeScenario() {
-    std::string lines = "header start=40 end=95 tax=20 inflation=2\n";
-    for (int g = 0; g < 10; ++g) {
-        lines += "group index=" + std::to_string(g) + " name=Group" + std::to_string(g) + "\n";
-    }
-    const char* kinds[] = {"investment", "taxfree", "retirement", "asset", "equity"};
-    for (int a = 0; a < 50; ++a) {
-        lines += "account name=Account" + std::to_string(a) + " kind=" + kinds[a % 5] +
-                 " amount=" + std::to_string(10000 + 100 * a) +
-                 " rate=4 order=" + std::to_string(10 + a) + " group=" + std::to_string(a % 10) +
-                 "\n";
-    }
-    for (int e = 0; e < 149; ++e) {
-        const std::string account = "Account" + std::to_string((e * 7) % 50);
-        const std::string start = std::to_string(40 + e % 50);
-        lines += e % 2 == 0 ? "deposit name=Deposit" + std::to_string(e) + " start=" + start +
-                                  " end=90 amount=1000 to=" + account + "\n"
-                            : "withdrawal name=Withdrawal" + std::to_string(e) + " start=" + start +
-                                  " end=90 amount=500 from=" + account + "\n";
-    }
-    return makeScenario(lines);
-}
-
 TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     TempDir dir;
-    const Scenario scenario = largeScenario();
+    // 50 accounts in 10 named groups and 149 events: deposits into and withdrawals from each.
+    const Scenario scenario = makeScenario(
+        test::textBlock("cli/report_command_scenarios.txt", "AFiftyAccountPlanWritesEveryReport"));
     ASSERT_EQ(scenario.usedEventCount(), 149);
     ASSERT_EQ(scenario.accounts.usedCount(), 50);
     const std::string path = (dir / "large.RET").string();
