@@ -70,9 +70,8 @@ TEST_F(SampleWindowTest, ACancelledOpenStillRunsAndAnInvalidFileShowsTheSummary)
     chooseFolder<QWidget>(3);
     window->handleCommand(cmd::Open);
     EXPECT_EQ(title(), QStringLiteral("Financial Planner - tmp01.ret"));
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text,
-              bad + " doesn't seem to be a valid Tarvel Financial Planner file.");
+    EXPECT_EQ(dialogs.transcript(),
+              "FILE WARNING|" + bad + " doesn't seem to be a valid Tarvel Financial Planner file.");
     EXPECT_EQ(window->folders()->currentIndex(), 0);
     // The reset scenario has no accounts, so no account folders.
     EXPECT_EQ(window->folders()->count(), 10);

@@ -349,10 +349,8 @@ TEST_F(SampleWindowTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself)
     writeText(system, "mine\n");
     files.answers = {system};
     window->commandAction(cmd::SaveGraphs)->trigger();
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().title, "FILE WARNING");
-    EXPECT_EQ(dialogs.shown.back().text,
-              "Cannot overwrite the system file plotinf. \nChoose another file name.");
+    EXPECT_EQ(dialogs.transcript(),
+              "FILE WARNING|Cannot overwrite the system file plotinf. \nChoose another file name.");
     EXPECT_EQ(readText(system), "mine\n");
 }
 
