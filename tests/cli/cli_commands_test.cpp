@@ -36,14 +36,14 @@ protected:
     std::string m_sample;
 };
 
-TEST_F(CliCommands, MisuseHelpInfoRefusedUnopenableUnwritableAndResave) {
+TEST_F(CliCommands, MisuseHelpInfoRefusedUnopenableUnwritableResaveAndTheCheckedInSample) {
     std::vector<Byte> bytes = readAll(m_sample);
     bytes.resize(80 + 9 * 160 + 100); // the account table cut short
     writeAll(path("short.RET"), bytes);
     fs::create_directory(path("folder.RET"));
     writeAll(path("longer.RET"), std::vector<Byte>(40000, 0xAB));
     for (const char* word :
-         {"usage", "help", "info", "refused", "unopenable", "unwritable", "resave"}) {
+         {"usage", "help", "info", "refused", "unopenable", "unwritable", "resave", "sample"}) {
         run(word);
     }
 #ifndef FINPLAN_CLI_GRAPHS

