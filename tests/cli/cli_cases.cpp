@@ -60,6 +60,8 @@ void check(const std::string& key, const std::string& want, const CliRun& run) {
         EXPECT_NE(got.find(want), std::string::npos) << key << " " << want << " in\n" << got;
     } else if (key == "out!~") {
         EXPECT_EQ(run.out.find(want), std::string::npos) << key << " " << want;
+    } else if (key == "out$") {
+        EXPECT_TRUE(run.out.ends_with(want)) << key << " " << want << " in\n" << run.out;
     } else if (key == "out-lines") {
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), std::stoi(want)) << run.out;
     } else if (key == "out-line") {
@@ -79,6 +81,8 @@ void checkFile(const std::string& key, const std::string& want, const fs::path& 
         EXPECT_EQ(got.substr(0, want.size()), want) << file;
     } else if (key == "text$") {
         EXPECT_TRUE(got.ends_with(want)) << file << " ends with\n" << want << "\nnot\n" << got;
+    } else if (key == "same") {
+        EXPECT_TRUE(got == readText(want)) << file << " differs from " << want;
     } else if (key == "text~") {
         EXPECT_NE(got.find(want), std::string::npos) << file << " holds\n"
                                                      << want << "\nnot\n"
@@ -101,7 +105,7 @@ void runCliCases(const std::string& relative, const std::string& word, const fs:
         for (const auto& [key, want] : c.expected) {
             if (key == "file") {
                 file = expanded(want, dir);
-            } else if (key.starts_with("text")) {
+            } else if (key.starts_with("text") || key == "same") {
                 checkFile(key, expanded(want, dir), file);
             } else {
                 check(key, expanded(want, dir), run);

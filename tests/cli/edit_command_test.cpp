@@ -1,5 +1,4 @@
 #include "cli_cases.h"
-#include "cli_test_support.h"
 #include "model/scenario_image.h"
 #include "support/case_file.h"
 #include "support/scenario_builder.h"
@@ -12,54 +11,19 @@
 namespace finplan::test {
 namespace {
 
-// A small plan on disk; the runs and their answers are in tests/data/cli/edit_runs.txt.
-class EditCommand : public ::testing::Test {
-protected:
-    void SetUp() override {
-        writeAll(m_dir / "plan.RET", encodeScenarioImage(makeScenario(test::textBlock(
-                                         "cli/edit_command_scenarios.txt", "scenario"))));
+// A small plan on disk and a copy of it; the runs and their answers are in
+// tests/data/cli/edit_runs.txt.
+TEST(EditCommand, ListEditsRefusalsBirthdaysCalculateSampleAndMisuse) {
+    for (const char* word :
+         {"list", "edited", "refused", "birthday", "calculate", "sample", "misuse"}) {
+        const TempDir dir;
+        const auto plan = encodeScenarioImage(
+            makeScenario(test::textBlock("cli/edit_command_scenarios.txt", "scenario")));
+        writeAll(dir / "plan.RET", plan);
+        writeAll(dir / "before.RET", plan);
+        writeText(dir / "taken.RET", "keep");
+        runCliCases("cli/edit_runs.txt", word, dir.path());
     }
-
-    void run(const std::string& word) const {
-        runCliCases("cli/edit_runs.txt", word, m_dir.path());
-    }
-
-    TempDir m_dir;
-};
-
-TEST_F(EditCommand, ListPrintsTheDescriptionLines) {
-    run("list");
-}
-
-TEST_F(EditCommand, SuccessfulEditsPrintTheEventsLinesAndComputedValues) {
-    run("edited");
-}
-
-TEST_F(EditCommand, RefusalsPrintTitleAndTextWriteNothingAndExitFour) {
-    run("refused");
-}
-
-TEST_F(EditCommand, BirthdayStartAgesFollowToday) {
-    run("birthday");
-}
-
-TEST_F(EditCommand, CalculateAndDryRunWriteNothing) {
-    const auto before = readAll(m_dir / "plan.RET");
-    const CliRun dry =
-        runCliWith({"edit", (m_dir / "plan.RET").string(), "--delete-event", "1", "--dry-run"});
-    EXPECT_EQ(dry.code, 0) << dry.err;
-    EXPECT_EQ(readAll(m_dir / "plan.RET"), before);
-    run("calculate");
-}
-
-TEST_F(EditCommand, MisuseExitsOne) {
-    writeText(m_dir / "taken.RET", "keep");
-    run("misuse");
-    EXPECT_EQ(readText(m_dir / "taken.RET"), "keep");
-}
-
-TEST_F(EditCommand, LinesOfTheSamplesOptionEventsNameTheirEditor) {
-    run("sample");
 }
 
 } // namespace

@@ -63,16 +63,10 @@ TEST_F(GraphCommandTest, DrawsTheBreakdownOfAChosenYearAndTheFourGraphView) {
     EXPECT_NE(pie, four);
 }
 
-TEST_F(GraphCommandTest, WritesAPdfPage) {
-    const CliRun run = graph({"--summary", "--pdf", file("four.pdf")});
-    ASSERT_EQ(run.code, 0) << run.err;
-    const std::string pdf = readText(dir / "four.pdf");
-    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-    EXPECT_NE(pdf.find("/Count 1"), std::string::npos);
-}
-
-TEST_F(GraphCommandTest, RefusesBadRequestsWithUsageStatus) {
-    runCliCases("cli/graph_runs.txt", "bad", dir.path());
+TEST_F(GraphCommandTest, WritesAPdfPageRefusesBadRequestsAndHelpNamesTheGraphCommand) {
+    for (const char* word : {"pdf", "bad", "help"}) {
+        runCliCases("cli/graph_runs.txt", word, dir.path());
+    }
 }
 
 TEST_F(GraphCommandTest, UnreadableScenarioAndUnwritableOutputHaveTheirStatuses) {
@@ -101,10 +95,6 @@ TEST_F(GraphCommandTest, AFailedWriteKeepsTheOldPicture) {
     // Without the limit the same picture replaces it.
     ASSERT_EQ(graph({"--summary", "--size", "2000x1500", "--png", target}).code, 0);
     EXPECT_EQ(QImage(QString::fromStdString(target)).size(), QSize(2000, 1500));
-}
-
-TEST_F(GraphCommandTest, HelpNamesTheGraphCommand) {
-    runCliCases("cli/graph_runs.txt", "help", dir.path());
 }
 
 } // namespace

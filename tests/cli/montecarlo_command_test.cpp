@@ -1,4 +1,5 @@
 #include "app/planner.h"
+#include "cli_cases.h"
 #include "cli_test_support.h"
 #include "support/case_file.h"
 #include "support/scripted_dialogs.h"
@@ -91,15 +92,7 @@ TEST_F(CliMonteCarloTest, WritesTheBandsAndTheChartAndRefusesScenariosWithoutRan
     EXPECT_TRUE(rows[0].starts_with("Age,Net worth P5,")) << rows[0];
     EXPECT_TRUE(rows[48].starts_with("92.0,")) << rows[48];
     EXPECT_EQ(readText(png).substr(1, 3), "PNG");
-    EXPECT_EQ(monteCarlo({"--csv", csv, "--trials", "2"}).code, 1);
-
-    for (const auto& bad :
-         std::vector<std::vector<std::string>>{{"--trials", "0"},
-                                               {"--trials", "100001"},
-                                               {"--threads", "x"},
-                                               {"--random-accounts", "--random-groups"}}) {
-        EXPECT_EQ(monteCarlo(bad).code, 1) << bad[0];
-    }
+    runCliCases("cli/montecarlo_runs.txt", "bad", dir.path());
 
     ScriptedDialogs dialogs;
     const FixedClock clock({2026, 12, 6, 0, 0, 0});
@@ -111,10 +104,7 @@ TEST_F(CliMonteCarloTest, WritesTheBandsAndTheChartAndRefusesScenariosWithoutRan
         account.randomMaxRate = account.randomMinRate;
     }
     ASSERT_TRUE(planner.saveTo(sample));
-    const CliRun refused = monteCarlo({});
-    EXPECT_EQ(refused.code, 4);
-    EXPECT_EQ(refused.out, "");
-    EXPECT_NE(refused.err.find("This scenario has no random rates to draw"), std::string::npos);
+    runCliCases("cli/montecarlo_runs.txt", "fixed", dir.path());
 }
 
 } // namespace

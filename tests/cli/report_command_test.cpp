@@ -1,17 +1,14 @@
 #include "cli_cases.h"
 #include "cli_test_support.h"
-#include "model/app_settings.h"
-#include "model/scenario_file.h"
+#include "model/scenario_image.h"
 #include "support/case_file.h"
 #include "support/scenario_builder.h"
-#include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -23,13 +20,8 @@ namespace fs = std::filesystem;
 
 constexpr const char* kToday = "2026-12-06";
 
-fs::path sourceDir() {
-    const char* source = std::getenv("FINPLAN_SOURCE_DIR");
-    return fs::path(source != nullptr ? source : ".");
-}
-
 std::string samplePath() {
-    return (sourceDir() / "examples" / "sample.RET").string();
+    return testData("../../examples/sample.RET").string();
 }
 
 std::vector<std::string> splitAt(const std::string& text, char separator) {
@@ -50,7 +42,7 @@ std::string withTabs(std::string text) {
 
 // The data lines of a known-answer file, split at "|".
 std::vector<std::vector<std::string>> knownRows(const std::string& name) {
-    std::ifstream in(sourceDir() / "tests" / "data" / "reports" / "sample" / name);
+    std::ifstream in(testData("reports/sample/" + name));
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.front() != '#') {
@@ -165,21 +157,12 @@ TEST(CliReport, TheSelectedAgeAndTheScreenPage) {
     EXPECT_EQ(fileLines(dir / "spage1")[1].substr(0, 5), " 45.0");
 }
 
-TEST(CliReport, ExitStatusesOfBadWordsMissingFilesAndNothingToReport) {
-    TempDir dir;
-    writeText(dir / "plain", "a file, not a folder");
-    run("status", dir);
-}
-
 TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     TempDir dir;
-    Scenario scenario = makeScenario(
+    const Scenario scenario = makeScenario(
         test::textBlock("cli/report_command_scenarios.txt", "AccountsOfOneNameKeepTheirOwnFlows"));
     const std::string path = (dir / "twins.RET").string();
-    writeText(path, "");
-    scenario.saveName = path;
-    ScriptedDialogs dialogs;
-    ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
+    writeAll(path, encodeScenarioImage(scenario));
     const CliRun flow = report(dir.path(), path, {"account-flow"});
     ASSERT_EQ(flow.code, 0) << flow.err;
     const auto lines = fileLines(dir / "rpage1");
@@ -188,40 +171,15 @@ TEST(CliReport, AccountsOfOneNameKeepTheirOwnFlows) {
     run("twins", dir);
 }
 
-// 50 accounts in 10 named groups and 149 events: deposits into and withdrawals from each.
-Scenario largeScenario() {
-    std::string lines = "header start=40 end=95 tax=20 inflation=2\n";
-    for (int g = 0; g < 10; ++g) {
-        lines += "group index=" + std::to_string(g) + " name=Group" + std::to_string(g) + "\n";
-    }
-    const char* kinds[] = {"investment", "taxfree", "retirement", "asset", "equity"};
-    for (int a = 0; a < 50; ++a) {
-        lines += "account name=Account" + std::to_string(a) + " kind=" + kinds[a % 5] +
-                 " amount=" + std::to_string(10000 + 100 * a) +
-                 " rate=4 order=" + std::to_string(10 + a) + " group=" + std::to_string(a % 10) +
-                 "\n";
-    }
-    for (int e = 0; e < 149; ++e) {
-        const std::string account = "Account" + std::to_string((e * 7) % 50);
-        const std::string start = std::to_string(40 + e % 50);
-        lines += e % 2 == 0 ? "deposit name=Deposit" + std::to_string(e) + " start=" + start +
-                                  " end=90 amount=1000 to=" + account + "\n"
-                            : "withdrawal name=Withdrawal" + std::to_string(e) + " start=" + start +
-                                  " end=90 amount=500 from=" + account + "\n";
-    }
-    return makeScenario(lines);
-}
-
 TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     TempDir dir;
-    Scenario scenario = largeScenario();
+    // 50 accounts in 10 named groups and 149 events: deposits into and withdrawals from each.
+    const Scenario scenario = makeScenario(
+        test::textBlock("cli/report_command_scenarios.txt", "AFiftyAccountPlanWritesEveryReport"));
     ASSERT_EQ(scenario.usedEventCount(), 149);
     ASSERT_EQ(scenario.accounts.usedCount(), 50);
     const std::string path = (dir / "large.RET").string();
-    writeText(path, "");
-    scenario.saveName = path;
-    ScriptedDialogs dialogs;
-    ASSERT_TRUE(writeScenario(scenario, AppSettings{}, dialogs));
+    writeAll(path, encodeScenarioImage(scenario));
     run("large", dir);
     // The events reports: sections of seven of the columns the work file names, two pages
     // each; the columns counted here from the run's event log as written.
@@ -249,15 +207,16 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
     EXPECT_TRUE(readText(dir / "page1").starts_with("          Financial Scenario:\n"));
 }
 
-TEST(CliPrintSchedule, WritesThePrintWorkFileAndItsPages) {
-    run("schedule", TempDir());
-}
-
-TEST(CliPrintTable, WritesTheTablesPagesOrSaysWhyNot) {
-    TempDir dir;
-    writeText(dir / "budget.txt", "1\nFood\n 60\n 62\nFood\t100.0\t1\t0\t0.0\nDooone");
-    writeText(dir / "empty.txt", "31\nFood\n 60\n 62\nDooone");
-    run("table", dir);
+// Each word in a fresh directory that holds a plain file and two budget sheets, one with an
+// item and one without.
+TEST(CliReport, ExitStatusesThePrintedScheduleAndTables) {
+    for (const char* word : {"status", "schedule", "table"}) {
+        TempDir dir;
+        writeText(dir / "plain", "a file, not a folder");
+        writeText(dir / "budget.txt", "1\nFood\n 60\n 62\nFood\t100.0\t1\t0\t0.0\nDooone");
+        writeText(dir / "empty.txt", "31\nFood\n 60\n 62\nDooone");
+        run(word, dir);
+    }
 }
 
 } // namespace

@@ -98,10 +98,9 @@ TEST_F(AccountEditorGuiTest, EditRefusesAnAmountOutOfRangeThenStoresAndCancelKee
 TEST_F(AccountEditorGuiTest, DeleteRefusesAnAccountAnEventNeedsAndRemovesAnother) {
     selectRow(0);
     clickButton("deleteButton");
-    ASSERT_EQ(dialogs.shown.size(), 2u);
-    EXPECT_EQ(dialogs.shown[0].text, "This account is required by the Salary event.");
-    EXPECT_EQ(dialogs.shown[0].title, "Account Deletion Problem!");
-    EXPECT_EQ(dialogs.shown[1].title, "Cannot delete this account!");
+    EXPECT_EQ(dialogs.transcript(),
+              "Account Deletion Problem!|This account is required by the Salary event.\n"
+              "Cannot delete this account!|Make the necessary changes to your Financial Scenario.");
     EXPECT_EQ(planner.scenario().accounts.accountCount, 3);
 
     selectRow(2);
@@ -148,9 +147,7 @@ TEST_F(AccountEditorGuiTest, AddAccountCommandAtFiftyAccountsWarns) {
     window->handleCommand(gui::command::AddAccount);
     settle();
     EXPECT_TRUE(script.opened.empty());
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].text, "Maximum number of accounts reached!");
-    EXPECT_EQ(dialogs.shown[0].title, "Account Warning");
+    EXPECT_EQ(dialogs.transcript(), "Account Warning|Maximum number of accounts reached!");
 }
 
 } // namespace

@@ -47,14 +47,13 @@ TEST_F(AccountsPageTest, ListsEveryAccountInItsFormatsSortedByName) {
     showPage();
     QAbstractItemModelTester tester(page->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    std::vector<std::string> headers;
+    QStringList headers;
     for (int section = 0; section < page->model()->columnCount(); ++section) {
-        headers.push_back(
-            page->model()->headerData(section, Qt::Horizontal).toString().toStdString());
+        headers << page->model()->headerData(section, Qt::Horizontal).toString();
     }
-    EXPECT_EQ(headers, (std::vector<std::string>{"Account", "Group", "P", "Account Type", "Rate",
-                                                 "Amount", "Order", "Penalty Age", "Penalty Rate",
-                                                 "Min Random Rate", "Max Random Rate"}));
+    EXPECT_EQ(headers.join(u'|'), QStringLiteral("Account|Group|P|Account Type|Rate|Amount|Order|"
+                                                 "Penalty Age|Penalty Rate|Min Random Rate|"
+                                                 "Max Random Rate"));
     EXPECT_EQ(column(0), (std::vector<std::string>{"Brokerage Account", "Car", "Employer 401(k)",
                                                    "Family Home", "Roth IRA", "Traditional IRA"}));
     std::vector<std::string> ira;
@@ -144,8 +143,7 @@ TEST_F(AccountsPageTest, ColumnsTakeTheirShareOfTheWidth) {
               view->fontMetrics().horizontalAdvance(QStringLiteral("Min Random Rate")));
 }
 
-TEST_F(GuiTest, TheScenarioPageListsTheDescription) {
-    openSample();
+TEST_F(SampleWindowTest, TheScenarioPageListsTheDescription) {
     auto* page = chooseFolder<gui::ScenarioPage>(2);
     ASSERT_NE(page, nullptr);
     QAbstractItemModelTester tester(page->model(),

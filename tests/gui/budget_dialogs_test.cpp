@@ -23,12 +23,6 @@
 namespace finplan::test {
 namespace {
 
-void click(QDialog& dialog, const char* key) {
-    auto* button = control<QAbstractButton>(dialog, key);
-    ASSERT_NE(button, nullptr);
-    button->click();
-}
-
 QString cell(const QStandardItemModel& model, int row, int column) {
     return model.item(row, column)->text().trimmed();
 }
@@ -71,100 +65,56 @@ TEST(BudgetDialog, RefusalsStayOpenAndCancelRestores) {
         dialog.show();
         type(dialog, "name", "Yacht");
         type(dialog, "amount", "1e9");
-        click(dialog, "enter");
+        press(dialog, "enter");
         ASSERT_EQ(dialogs.shown.size(), 1u);
         EXPECT_EQ(dialogs.shown[0].title, "AMOUNT ERROR");
         EXPECT_EQ(dialog.itemModel()->rowCount(), 0);
         type(dialog, "amount", "10");
-        click(dialog, "enter");
+        press(dialog, "enter");
         EXPECT_EQ(dialog.itemModel()->rowCount(), 1);
-        click(dialog, "cancelButton");
+        press(dialog, "cancelButton");
         EXPECT_EQ(dialog.result(), QDialog::Rejected);
     }
     EXPECT_EQ(encodeScenarioImage(scenario), encodeScenarioImage(before));
 }
 
+// The groups, RMD options and preferences dialogs as the sessions of sessions.txt fill them in.
 TEST(OptionDialogs, GroupsRmdAndPreferences) {
     Scenario scenario = household();
     ScriptedDialogs dialogs;
-    {
-        auto groups = openGroupsEditor(scenario, dialogs);
-        gui::OptionDialog dialog(*groups, {});
-        dialog.show();
-        type(dialog, "group-name-1", "Wild");
-        type(dialog, "random-minimum-rate-1", "-150");
-        type(dialog, "random-maximum-rate-1", "20");
-        click(dialog, "okButton");
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].text, "The rate must be between -50.00% and 100.00%.");
-        EXPECT_TRUE(dialog.isVisible());
-        type(dialog, "random-minimum-rate-1", "-50");
-        click(dialog, "okButton");
-        EXPECT_EQ(dialog.result(), QDialog::Accepted);
-        EXPECT_EQ(scenario.groups.groupRandomMin[0], -50.0f);
-    }
-    {
-        auto rmd = openRmdOptionsEditor(scenario, dialogs);
-        std::vector<std::string> pressed;
-        gui::OptionDialog dialog(*rmd, [&pressed](gui::OptionDialog&, const std::string& key) {
+    std::vector<std::string> pressed;
+    const auto fill = [&](std::unique_ptr<OptionEditor> editor, const std::string& session) {
+        gui::OptionDialog dialog(*editor, [&pressed](gui::OptionDialog&, const std::string& key) {
             pressed.push_back(key);
         });
         dialog.show();
-        EXPECT_TRUE(
-            dialog.findChild<QCheckBox*>(QStringLiteral("account-order-withdrawal"))->isChecked());
-        click(dialog, "equal-asset-allocation-withdrawal");
-        EXPECT_FALSE(
-            dialog.findChild<QCheckBox*>(QStringLiteral("account-order-withdrawal"))->isChecked());
-        click(dialog, "edit-table-2-life-expectancy-values");
-        EXPECT_EQ(pressed, std::vector<std::string>{"edit-table-2-life-expectancy-values"});
-        click(dialog, "okButton");
-        EXPECT_EQ(scenario.accounts.rmdDistribution, 2);
-    }
-    {
-        auto prefs = openPreferencesEditor(scenario, dialogs);
-        gui::OptionDialog dialog(*prefs, {});
-        dialog.show();
-        auto* folderFonts =
-            dialog.findChild<QPushButton*>(QStringLiteral("select-scenario-results-folder-fonts"));
-        ASSERT_NE(folderFonts, nullptr);
-        // A new scenario uses the default fonts: nothing to choose until the box is cleared.
-        EXPECT_FALSE(folderFonts->isEnabled());
-        click(dialog, "use-default-fonts");
-        EXPECT_TRUE(folderFonts->isEnabled());
-        click(dialog, "okButton");
-        EXPECT_EQ(scenario.prefs.useDefaultFonts, 0);
-        EXPECT_EQ(scenario.prefs.scheduleDefaultFonts, 0);
-    }
+        play(dialog, readCases("gui/sessions.txt", session).at(0).inputs, &dialogs);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << session;
+    };
+    fill(openGroupsEditor(scenario, dialogs), "groups-options");
+    EXPECT_EQ(scenario.groups.groupRandomMin[0], -50.0f);
+    fill(openRmdOptionsEditor(scenario, dialogs), "rmd-options");
+    EXPECT_EQ(pressed, std::vector<std::string>{"edit-table-2-life-expectancy-values"});
+    EXPECT_EQ(scenario.accounts.rmdDistribution, 2);
+    fill(openPreferencesEditor(scenario, dialogs), "preferences");
+    EXPECT_EQ(scenario.prefs.useDefaultFonts, 0);
+    EXPECT_EQ(scenario.prefs.scheduleDefaultFonts, 0);
 }
 
-class BudgetCommands : public GuiTest {};
-
 // A life table confirmed from the RMD options stays when the options are cancelled.
-TEST_F(BudgetCommands, LifeTableKeptWhenRmdOptionsAreCancelled) {
-    openSample();
-    std::vector<std::string> opened;
-    window->commands().options().setDialogRunner([&opened](QDialog& dialog) {
-        opened.push_back(dialog.objectName().toStdString());
-        dialog.show();
-        if (opened.back() == "mrwDialog") {
-            click(dialog, "equal-asset-allocation-withdrawal");
-            click(dialog, "edit-table-1-life-expectancy-values");
-            click(dialog, "cancelButton");
-        } else if (opened.back() == "mrdtableDialog") {
-            type(dialog, "value-1", "30.5");
-            click(dialog, "okButton");
-        }
-    });
+TEST_F(SampleWindowTest, LifeTableKeptWhenRmdOptionsAreCancelled) {
+    EditorScript script;
+    window->commands().options().setDialogRunner(script.runner());
+    scriptSession(script, "gui/sessions.txt", "rmd-cancelled", dialogs);
     const int distribution = planner.scenario().accounts.rmdDistribution;
     window->handleCommand(gui::command::RmdOptions);
-    EXPECT_EQ(opened, (std::vector<std::string>{"mrwDialog", "mrdtableDialog"}));
+    EXPECT_EQ(script.opened, (std::vector<std::string>{"mrwDialog", "mrdtableDialog"}));
     EXPECT_EQ(planner.scenario().slots.lifeTable1[0], 30.5f);
     EXPECT_EQ(planner.scenario().accounts.rmdDistribution, distribution);
     EXPECT_TRUE(planner.scenario().modified);
 }
 
-TEST_F(BudgetCommands, BudgetsMenuNamesChecksAndCommands) {
-    openSample();
+TEST_F(SampleWindowTest, BudgetsMenuNamesChecksAndCommands) {
     QMenu* budgets = window->menuBar()->findChild<QMenu*>(QStringLiteral("BudgetsMenu"));
     ASSERT_NE(budgets, nullptr);
     Q_EMIT budgets->aboutToShow();
@@ -178,13 +128,10 @@ TEST_F(BudgetCommands, BudgetsMenuNamesChecksAndCommands) {
     }
     // Budget 3 opened and closed without OK changes nothing.
     const auto before = encodeScenarioImage(planner.scenario());
-    bool opened = false;
-    window->commands().options().setDialogRunner([&opened](QDialog& dialog) {
-        opened = dialog.objectName() == QStringLiteral("budgetDialog");
-        dialog.reject();
-    });
+    EditorScript script;
+    window->commands().options().setDialogRunner(script.runner());
     window->handleCommand(463);
-    EXPECT_TRUE(opened);
+    EXPECT_EQ(script.opened, std::vector<std::string>{"budgetDialog"});
     EXPECT_EQ(encodeScenarioImage(planner.scenario()), before);
 }
 

@@ -5,7 +5,6 @@
 #include "editor_script.h"
 #include "gui/calculators/text_table_model.h"
 #include "gui/commands/command_areas.h"
-#include "gui/printing/printer_chooser.h"
 #include "gui/shell/command_ids.h"
 #include "gui_fixture.h"
 #include "model/text_field.h"
@@ -138,11 +137,8 @@ TEST_F(CalculatorDialogsTest, UseThisMortgageInPlanEndsInAMortgageEvent) {
     EXPECT_EQ(script.opened, (std::vector<std::string>{"mortgagecDialog", "mortgageDialog"}));
     const Scenario& s = planner.scenario();
     ASSERT_EQ(s.usedEventCount(), before + 1);
-    const EventRecord* added = nullptr;
-    for (const EventRecord& e : s.events) {
-        added = fieldText(e.name) == "Lake house" ? &e : added;
-    }
-    ASSERT_NE(added, nullptr);
+    ASSERT_EQ(eventsNamed(s, "Lake house").size(), 1u);
+    const EventRecord* added = eventsNamed(s, "Lake house")[0];
     EXPECT_TRUE(added->is(EventType::Mortgage));
     EXPECT_EQ(added->amount, 100000.0f);
     EXPECT_EQ(added->downPayment, 20000.0f);
@@ -167,44 +163,23 @@ TEST_F(CalculatorDialogsTest, CreateThisRefinanceEventReplacesTheMortgage) {
     const Scenario& s = planner.scenario();
     ASSERT_EQ(s.usedEventCount(), before + 1);
     EXPECT_TRUE(s.modified);
-    int sold = 0;
-    int refinanced = 0;
-    for (int i = 0; i < s.usedEventCount(); ++i) {
-        const EventRecord& e = s.events[static_cast<std::size_t>(i)];
-        if (fieldText(e.name) == name) {
-            ++sold;
-            EXPECT_EQ(e.adjustRate, 50.0f);
-            EXPECT_EQ(e.sellingExpenses, 0.0f);
-        } else if (fieldText(e.name) == "RF-" + name) {
-            ++refinanced;
-            EXPECT_EQ(e.startAge, 50.0f);
-            EXPECT_EQ(e.rate, 3.0f);
-            EXPECT_EQ(e.years, 15);
-        }
-    }
-    EXPECT_EQ(sold, 1);
-    EXPECT_EQ(refinanced, 1);
+    const auto sold = eventsNamed(s, name);
+    const auto refinanced = eventsNamed(s, "RF-" + name);
+    ASSERT_EQ(sold.size(), 1u);
+    ASSERT_EQ(refinanced.size(), 1u);
+    EXPECT_EQ(sold[0]->adjustRate, 50.0f);
+    EXPECT_EQ(sold[0]->sellingExpenses, 0.0f);
+    EXPECT_EQ(refinanced[0]->startAge, 50.0f);
+    EXPECT_EQ(refinanced[0]->rate, 3.0f);
+    EXPECT_EQ(refinanced[0]->years, 15);
 }
-
-// Counts the print dialogs asked for and cancels them.
-class CountedPrint : public gui::PrinterChooser {
-public:
-    explicit CountedPrint(int& asked)
-        : m_asked(asked) {}
-    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
-        ++m_asked;
-        return false;
-    }
-
-private:
-    int& m_asked;
-};
 
 // The schedule of the mortgage being edited, its banded table and the print file; Print asks
 // the printer chooser.
 TEST_F(CalculatorDialogsTest, ScheduleFromTheMortgageEditor) {
     int printDialogs = 0;
-    window->commands().reports().setPrinterChooser(std::make_unique<CountedPrint>(printDialogs));
+    window->commands().reports().setPrinterChooser(
+        std::make_unique<CancelledPrint>([&printDialogs] { ++printDialogs; }));
     const std::vector<Byte> before = encodeScenarioImage(planner.scenario());
     scriptSession(script, "gui/sessions.txt", "schedule", dialogs);
     script.on("moschedule", [this](QDialog& dialog) {

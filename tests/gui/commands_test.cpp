@@ -19,20 +19,6 @@ namespace {
 
 namespace cmd = gui::command;
 
-// Notes the print dialog and cancels it.
-class CancelledPrint : public gui::PrinterChooser {
-public:
-    explicit CancelledPrint(std::vector<std::string>& events)
-        : m_events(events) {}
-    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
-        m_events.push_back("print dialog");
-        return false;
-    }
-
-private:
-    std::vector<std::string>& m_events;
-};
-
 // The real window, active, on the Summary page, with an account file to read.
 class CommandTest : public GuiTest {
 protected:
@@ -45,7 +31,8 @@ protected:
         window->commands().accounts().setDialogRunner([this](QDialog& dialog) {
             events.push_back("dialog '" + dialog.windowTitle().toStdString() + "'");
         });
-        window->commands().reports().setPrinterChooser(std::make_unique<CancelledPrint>(events));
+        window->commands().reports().setPrinterChooser(
+            std::make_unique<CancelledPrint>([this] { events.push_back("print dialog"); }));
         QPrinter& printer = window->commands().reports().printer();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString((dir / "window.pdf").string()));
@@ -215,43 +202,23 @@ TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
 // A run happens when the results are stale, when the Results page opens, and never else for
 // the commands built so far. Every run that is shown writes the plot file.
 TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) {
-    // Each step chooses a folder or fires a command (by its key where it has one).
-    struct Step {
-        int folder;
-        int command;
-        const char* fileAnswer;
-        Answer answer;
-        bool runs;
-    };
-    const Step steps[] = {
-        {1, 0, nullptr, Answer::No, false},                      // Accounts
-        {4, 0, nullptr, Answer::No, false},                      // Net Worth
-        {3, 0, nullptr, Answer::No, true},                       // Results
-        {-1, cmd::Save, nullptr, Answer::No, false},             // Save
-        {-1, cmd::ReadAccounts, "mine.ACC", Answer::No, false},  // shows Accounts
-        {0, 0, nullptr, Answer::No, true},                       // Summary, stale
-        {4, 0, nullptr, Answer::No, false},                      // Net Worth
-        {-1, cmd::Open, nullptr, Answer::No, false},             // cancelled
-        {-1, cmd::Open, "sample.RET", Answer::No, true},         // shows Scenario
-        {-1, cmd::SaveAs, "copy.RET", Answer::No, true},         // new captions
-        {-1, cmd::SummarySwitch, nullptr, Answer::No, false},    // next run
-        {-1, cmd::ReindexAccounts, nullptr, Answer::Yes, false}, // shows Scenario
-        {8, 0, nullptr, Answer::No, true},                       // Groups, stale
-    };
     const std::filesystem::path plot = dir / "plotinf01.tmp";
-    for (std::size_t i = 0; i < std::size(steps); ++i) {
-        const Step& step = steps[i];
+    for (const CaseLine& c : readCases("gui/command_effects.txt", "run")) {
+        SCOPED_TRACE(c.where);
         std::filesystem::remove(plot);
-        if (step.fileAnswer != nullptr) {
-            files.answers = {(dir / step.fileAnswer).string()};
+        dialogs.answers = {Answer::No};
+        for (const auto& [key, value] : c.inputs) {
+            if (key == "file") {
+                files.answers = {(dir / value).string()};
+            } else if (key == "answer") {
+                dialogs.answers = {value == "Yes" ? Answer::Yes : Answer::No};
+            } else if (key == "folder") {
+                chooseFolder<QWidget>(std::stoi(value));
+            } else if (key == "command") {
+                fire(std::stoi(value), !gui::findCommand(std::stoi(value))->key.empty());
+            }
         }
-        dialogs.answers = {step.answer};
-        if (step.folder >= 0) {
-            chooseFolder<QWidget>(step.folder);
-        } else {
-            fire(step.command, !gui::findCommand(step.command)->key.empty());
-        }
-        EXPECT_EQ(std::filesystem::exists(plot), step.runs) << "step " << i;
+        EXPECT_EQ(std::filesystem::exists(plot) ? "yes" : "no", c.answer("runs"));
     }
 }
 

@@ -105,9 +105,9 @@ inline std::string tableCell(QDialog& dialog, const std::string& at) {
 // chooses, "tick:key" clicks a check box, "set:key=yes|no" sets one, "radio:key" checks a radio
 // button, "spin:key=n" sets an up-down control, "press:key" presses a button, "accept" accepts.
 // Checks: "shown:key=text" (trimmed), "raw:key=text", "enabled:key=yes|no", "checked:key=yes|no",
-// "title=text", "open=yes|no", "focus=key", "boxes=TITLE|text" (the message boxes so far, one a
-// line), and of the dialog's table "cell:row,column=text", "rows=n", "min-rows=n". "command" and
-// "dialog" name what opens it.
+// "text:key=label" of a button, "title=text", "open=yes|no", "focus=key", "boxes=TITLE|text" (the
+// message boxes so far, one a line), and of the dialog's table "cell:row,column=text", "rows=n",
+// "min-rows=n". "command" and "dialog" name what opens it.
 inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs* boxes = nullptr) {
     for (const auto& [key, value] : steps) {
         SCOPED_TRACE(key);
@@ -138,6 +138,8 @@ inline void play(QDialog& dialog, const KeyValues& steps, const ScriptedDialogs*
                 << rows;
         } else if (verb == "enabled") {
             EXPECT_EQ(control<QWidget>(dialog, name)->isEnabled() ? "yes" : "no", value);
+        } else if (verb == "text") {
+            EXPECT_EQ(control<QAbstractButton>(dialog, name)->text().toStdString(), value);
         } else if (verb == "checked") {
             EXPECT_EQ(control<QAbstractButton>(dialog, name)->isChecked() ? "yes" : "no", value);
         } else if (key == "title") {

@@ -48,24 +48,14 @@ protected:
         window->commands().events().setDialogRunner(script.runner());
     }
 
-    // The event named `name`; fails the test when there is none.
+    // The first event named `name`; fails the test when there is none.
     const EventRecord* event(const std::string& name) const {
-        const Scenario& s = planner.scenario();
-        for (int i = 0; i < s.usedEventCount(); ++i) {
-            if (fieldText(s.events[static_cast<std::size_t>(i)].name) == name) {
-                return &s.events[static_cast<std::size_t>(i)];
-            }
-        }
-        ADD_FAILURE() << "no event " << name;
-        return nullptr;
+        const auto found = eventsNamed(planner.scenario(), name);
+        EXPECT_FALSE(found.empty()) << "no event " << name;
+        return found.empty() ? nullptr : found[0];
     }
     int count(const std::string& name) const {
-        int found = 0;
-        const Scenario& s = planner.scenario();
-        for (int i = 0; i < s.usedEventCount(); ++i) {
-            found += fieldText(s.events[static_cast<std::size_t>(i)].name) == name ? 1 : 0;
-        }
-        return found;
+        return static_cast<int>(eventsNamed(planner.scenario(), name).size());
     }
     int accountId(const std::string& name) const {
         for (const AccountRecord& a : planner.scenario().accounts.accounts) {
@@ -86,6 +76,20 @@ protected:
         }
         ADD_FAILURE() << "no line with " << text;
         return -1;
+    }
+
+    gui::ScenarioPage* scenarioPage() const {
+        return qobject_cast<gui::ScenarioPage*>(window->currentPage());
+    }
+    QListView* select(int line) const {
+        auto* list = scenarioPage()->findChild<QListView*>(QStringLiteral("scenarioList"));
+        list->setCurrentIndex(list->model()->index(line, 0));
+        return list;
+    }
+    // Presses a button of the Scenario page; an edit makes the page anew.
+    void click(const char* button) const {
+        scenarioPage()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        settle();
     }
 
     EditorScript script;
@@ -161,9 +165,7 @@ TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
             }
         });
         window->handleCommand(std::stoi(c.input("command")));
-        ASSERT_EQ(dialogs.shown.size(), 1u);
-        EXPECT_EQ(dialogs.shown[0].title, c.answer("title"));
-        EXPECT_EQ(dialogs.shown[0].text, c.answer("text"));
+        ASSERT_EQ(dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_EQ(focused, c.answer("focus"));
         EXPECT_TRUE(Snapshot(planner.scenario()) == before);
@@ -237,13 +239,8 @@ TEST_F(EventEditorsTest, TheScenarioListOpensBudgetAndRmdWindows) {
     ASSERT_NE(chooseFolder<gui::ScenarioPage>(static_cast<int>(Page::Scenario)), nullptr);
     const Snapshot before(planner.scenario());
     for (const char* text : {"Budget - Retirement Living", "IRS Uniform"}) {
-        // An edit makes the page anew.
-        auto* page = qobject_cast<gui::ScenarioPage*>(window->currentPage());
-        ASSERT_NE(page, nullptr);
-        auto* list = page->findChild<QListView*>(QStringLiteral("scenarioList"));
-        list->setCurrentIndex(list->model()->index(lineOf(text), 0));
-        page->findChild<QPushButton*>(QStringLiteral("editButton"))->click();
-        settle();
+        select(lineOf(text));
+        click("editButton");
     }
     window->commands().events().editEvent(
         planner.eventForLine(lineOf("Budget - Retirement Living")));
@@ -259,31 +256,16 @@ TEST_F(EventEditorsTest, TheScenarioPageEditsCopiesAndDeletes) {
     EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("scenarioHint"))->text(),
               QStringLiteral("Double click an event to edit."));
 
-    const auto current = [&] { return qobject_cast<gui::ScenarioPage*>(window->currentPage()); };
-    const auto select = [&](int line) {
-        auto* list = current()->findChild<QListView*>(QStringLiteral("scenarioList"));
-        list->setCurrentIndex(list->model()->index(line, 0));
-        return list;
-    };
-    const auto click = [&](const char* button) {
-        current()->findChild<QPushButton*>(QString::fromLatin1(button))->click();
-        settle();
-    };
-
     // A double-click on the second line of a block edits its event.
     scriptSession(script, "gui/sessions.txt", "scenario-page", dialogs);
     QListView* list = select(lineOf("Living expenses") + 1);
-    const QRect rect = list->visualRect(list->currentIndex());
-    // A double-click is a click and then a second press.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    settle();
+    doubleClick(list, list->currentIndex());
     ASSERT_EQ(script.opened, std::vector<std::string>{"withdrawalDialog"});
     ASSERT_NE(event("Living expenses"), nullptr);
     EXPECT_EQ(event("Living expenses")->amount, 5000.0f);
-    EXPECT_NE(current()
+    EXPECT_NE(scenarioPage()
                   ->model()
-                  ->data(current()->model()->index(lineOf("Living expenses"), 0))
+                  ->data(scenarioPage()->model()->index(lineOf("Living expenses"), 0))
                   .toString()
                   .indexOf(QStringLiteral("$5,000.00")),
               -1);
@@ -345,12 +327,7 @@ TEST_F(EventEditorsTest, TheResultsPageOpensTheEditors) {
     std::string description;
     script.on("mortgageDialog",
               [&](QDialog& dialog) { description = shown(dialog, "description"); });
-    gui::ScheduleView* view = page()->view();
-    const QModelIndex index = view->model()->index(line, 0);
-    view->scrollTo(index);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    settle();
+    doubleClick(page()->view(), page()->view()->model()->index(line, 0));
     EXPECT_EQ(script.opened, std::vector<std::string>{"mortgageDialog"});
     EXPECT_EQ(description, "Home mortgage (refinanced)");
 

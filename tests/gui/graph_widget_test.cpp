@@ -20,6 +20,8 @@ namespace {
 
 class GraphWidgetTest : public ::testing::Test {
 protected:
+    void SetUp() override { open(); }
+
     // Twenty years from age 60: net worth rising from 100,000 by 10,000 a year.
     void open(int years = 20, bool fourGraph = false) {
         data.years(years, 60.0f, [](int i, YearResult& y) {
@@ -73,7 +75,6 @@ protected:
 };
 
 TEST_F(GraphWidgetTest, RightDoubleClicksCycleLinesFlatAnd3DBars) {
-    open();
     EXPECT_EQ(view.styleCounter(), -1);
     const QPoint where = at(5, 50000.0f);
     rightDoubleClick(where);
@@ -92,8 +93,7 @@ TEST_F(GraphWidgetTest, RightDoubleClicksCycleLinesFlatAnd3DBars) {
     EXPECT_EQ(view.styleCounter(), 0);
 }
 
-TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
-    open();
+TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownUnderItAndOutsideThePlotKeepsTheGraph) {
     leftDoubleClick(at(7, 50000.0f));
     EXPECT_EQ(view.kind(), GraphKind::Breakdown);
     EXPECT_EQ(view.previousKind(), GraphKind::NetWorth);
@@ -101,10 +101,7 @@ TEST_F(GraphWidgetTest, LeftDoubleClickOpensTheBreakdownOfTheYearUnderIt) {
     // Anywhere on the chart goes back to the graph.
     leftDoubleClick(QPoint(20, 20));
     EXPECT_EQ(view.kind(), GraphKind::NetWorth);
-}
-
-TEST_F(GraphWidgetTest, DoubleClickOutsideThePlotKeepsTheGraph) {
-    open();
+    // Outside the plot a double-click keeps the graph.
     view.showGraph(GraphKind::Incoming);
     widget->refresh();
     draw();
@@ -113,7 +110,6 @@ TEST_F(GraphWidgetTest, DoubleClickOutsideThePlotKeepsTheGraph) {
 }
 
 TEST_F(GraphWidgetTest, ShiftClicksMarkTheZoomAndShiftRightClickAppliesIt) {
-    open();
     QSignalSpy rerun(widget.get(), &gui::GraphWidget::rerunNeeded);
     const int columnBefore = plot().columnWidth;
     const QPoint first = at(3, 250000.0f);
@@ -149,7 +145,6 @@ TEST_F(GraphWidgetTest, ShiftClicksMarkTheZoomAndShiftRightClickAppliesIt) {
 }
 
 TEST_F(GraphWidgetTest, ReadoutShowsTheValueAndRestoresOnlyTheAreaUnderIt) {
-    open();
     const QImage before = widget->canvas().copy();
     const QPoint where = at(16, 180000.0f);
     QTest::mousePress(widget.get(), Qt::LeftButton, {}, where);
@@ -177,7 +172,6 @@ TEST_F(GraphWidgetTest, ReadoutShowsTheValueAndRestoresOnlyTheAreaUnderIt) {
 }
 
 TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
-    open();
     leftDoubleClick(at(5, 50000.0f));
     ASSERT_EQ(view.kind(), GraphKind::Breakdown);
     ASSERT_TRUE(widget->drawn().pies[0]);
@@ -195,7 +189,6 @@ TEST_F(GraphWidgetTest, ClickOnThePieReadsTheSliceUnderIt) {
 }
 
 TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
-    open();
     QTest::mouseMove(widget.get(), at(6, 50000.0f));
     EXPECT_EQ(widget->cursor().shape(), Qt::CrossCursor);
     QTest::mouseMove(widget.get(), QPoint(3, 3));
@@ -209,17 +202,15 @@ TEST_F(GraphWidgetTest, CursorIsACrossOverThePlotAndAnArrowElsewhere) {
 }
 
 TEST_F(GraphWidgetTest, KeysLAndNMoveAndHideTheLegend) {
-    open();
     EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::AfterSeries);
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
-    QTest::keyClick(widget.get(), Qt::Key_N);
-    EXPECT_EQ(view.legend(), LegendMode::Hidden);
-    draw();
-    QTest::keyClick(widget.get(), Qt::Key_L);
-    EXPECT_EQ(view.legend(), LegendMode::BeforeSeries);
+    for (const auto& [key, legend] :
+         {std::pair{Qt::Key_L, LegendMode::AfterSeries},
+          std::pair{Qt::Key_L, LegendMode::BeforeSeries}, std::pair{Qt::Key_N, LegendMode::Hidden},
+          std::pair{Qt::Key_L, LegendMode::BeforeSeries}}) {
+        QTest::keyClick(widget.get(), key);
+        draw();
+        EXPECT_EQ(view.legend(), legend);
+    }
 }
 
 TEST_F(GraphWidgetTest, ArrowKeysStepTheCursorByColumnsAcrossTheQuadrants) {
@@ -256,7 +247,6 @@ TEST_F(GraphWidgetTest, ClickInAQuadrantShowsItsYearInTheSummaryPanel) {
 }
 
 TEST_F(GraphWidgetTest, NothingActsWhileBusy) {
-    open();
     widget->setBusy(true);
     rightDoubleClick(at(5, 50000.0f));
     EXPECT_EQ(view.styleCounter(), -1);

@@ -2,22 +2,28 @@
 
 #include "app/planner.h"
 #include "gui/platform/file_chooser.h"
+#include "gui/printing/printer_chooser.h"
 #include "gui/shell/main_window.h"
 #include "model/sample_scenario.h"
 #include "model/scenario_image.h"
+#include "model/text_field.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_dir.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QTabWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Readable QStrings in test failures.
@@ -44,6 +50,20 @@ public:
         return answer;
     }
     bool isOpen() const override { return false; }
+};
+
+// Cancels every print dialog, telling `asked` first.
+class CancelledPrint : public gui::PrinterChooser {
+public:
+    explicit CancelledPrint(std::function<void()> asked)
+        : m_asked(std::move(asked)) {}
+    bool choose(QWidget*, QPrinter&, int, bool, PrintChoice&) override {
+        m_asked();
+        return false;
+    }
+
+private:
+    std::function<void()> m_asked;
 };
 
 inline constexpr LocalDateTime kGuiToday{2026, 12, 6, 10, 11, 12};
@@ -73,6 +93,15 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
+    // A double-click on an item is a click and then a second press, as the mouse gives them.
+    static void doubleClick(QAbstractItemView* view, const QModelIndex& index) {
+        view->scrollTo(index);
+        const QPoint at = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+        settle();
+    }
+
     // Chooses a folder tab as a click on it does.
     template <class PageType>
     PageType* chooseFolder(int index) {
@@ -90,6 +119,23 @@ protected:
     Planner planner{dir.path(), dialogs, clock};
     std::unique_ptr<gui::MainWindow> window;
 };
+
+// The window over the sample scenario.
+class SampleWindowTest : public GuiTest {
+protected:
+    void SetUp() override { openSample(); }
+};
+
+// The used events of a scenario that carry a name, in table order.
+inline std::vector<const EventRecord*> eventsNamed(const Scenario& s, const std::string& name) {
+    std::vector<const EventRecord*> found;
+    for (int i = 0; i < s.usedEventCount(); ++i) {
+        if (fieldText(s.events[static_cast<std::size_t>(i)].name) == name) {
+            found.push_back(&s.events[static_cast<std::size_t>(i)]);
+        }
+    }
+    return found;
+}
 
 inline QString qs(const std::string& text) {
     return QString::fromStdString(text);

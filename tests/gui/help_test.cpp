@@ -73,10 +73,7 @@ TEST(HelpTopics, NoPageHasADeadLink) {
     EXPECT_GT(links, 40);
 }
 
-class HelpWindowTest : public GuiTest {};
-
-TEST_F(HelpWindowTest, TheHelpMenuOpensItsTopicAndTheSearchFindsPages) {
-    openSample();
+TEST_F(SampleWindowTest, TheHelpMenuOpensItsTopicAndTheSearchFindsPages) {
     window->handleCommand(777); // Shift+F2
     auto* help = window->findChild<gui::HelpWindow*>(QStringLiteral("helpWindow"));
     ASSERT_NE(help, nullptr);

@@ -1,3 +1,4 @@
+#include "editor_script.h"
 #include "gui/commands/command_areas.h"
 #include "gui/editors/new_accounts_dialog.h"
 #include "gui/graphs/graph_widget.h"
@@ -20,7 +21,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
@@ -37,20 +37,21 @@ namespace {
 
 namespace cmd = gui::command;
 
-std::vector<std::string> menuTitles(const QMenuBar* bar) {
-    std::vector<std::string> titles;
+// The texts of the menus or of the folder tabs, "|" between them.
+std::string menuTitles(const QMenuBar* bar) {
+    QStringList titles;
     for (const QAction* action : bar->actions()) {
-        titles.push_back(action->text().toStdString());
+        titles << action->text();
     }
-    return titles;
+    return titles.join(QLatin1Char('|')).toStdString();
 }
 
-std::vector<QString> tabTexts(const QTabWidget* folders) {
-    std::vector<QString> texts;
+std::string tabTexts(const QTabWidget* folders) {
+    QStringList texts;
     for (int i = 0; i < folders->count(); ++i) {
-        texts.push_back(folders->tabText(i));
+        texts << folders->tabText(i);
     }
-    return texts;
+    return texts.join(QLatin1Char('|')).toStdString();
 }
 
 TEST_F(GuiTest, AFirstStartOpensNothingAndShowsTheTitlePage) {
@@ -62,16 +63,8 @@ TEST_F(GuiTest, AFirstStartOpensNothingAndShowsTheTitlePage) {
     EXPECT_EQ(page->heading(), QStringLiteral("Financial Planner"));
 }
 
-TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
-    openSample();
-    const std::vector<QString> expected = {
-        QStringLiteral("Summary"),    QStringLiteral("Accounts"),
-        QStringLiteral("Scenario"),   QStringLiteral("Results"),
-        QStringLiteral("Net Worth"),  QStringLiteral("Incoming/Outgoing"),
-        QStringLiteral("Incoming"),   QStringLiteral("Outgoing"),
-        QStringLiteral("Groups"),     QStringLiteral("Accounts 1-6"),
-        QStringLiteral("Monte Carlo")};
-    EXPECT_EQ(tabTexts(window->folders()), expected);
+TEST_F(SampleWindowTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
+    EXPECT_EQ(tabTexts(window->folders()), readCases("gui/menu.txt", "tabs").at(0).answer("texts"));
 
     EXPECT_NE(chooseFolder<gui::AccountsPage>(1), nullptr);
     EXPECT_NE(chooseFolder<gui::ScenarioPage>(2), nullptr);
@@ -94,11 +87,9 @@ TEST_F(GuiTest, EveryFolderShowsItsOwnPageAndReplacesTheLastOne) {
     EXPECT_EQ(window->findChildren<gui::GraphWidget*>().size(), 1);
 }
 
-TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
-    openSample();
+TEST_F(SampleWindowTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
     EXPECT_EQ(menuTitles(window->menuBar()),
-              (std::vector<std::string>{"File", "Edit", "Add Event", "Reports", "Graphs", "Tools",
-                                        "Help"}));
+              readCases("gui/menu.txt", "menus").at(0).answer("texts"));
     std::set<int> built;
     std::istringstream ids(readCases("gui/menu.txt", "built").at(0).input("ids"));
     for (int id = 0; ids >> id;) {
@@ -121,8 +112,7 @@ TEST_F(GuiTest, TheMenuHoldsEveryCommandWithItsKeyAndOnlyBuiltOnesAreEnabled) {
     EXPECT_TRUE(window->actions().contains(window->commandAction(cmd::PrintWindow)));
 }
 
-TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
-    openSample();
+TEST_F(SampleWindowTest, TheToolbarCarriesTheListedTooltips) {
     const auto* toolbar = window->findChild<QToolBar*>(QStringLiteral("toolbar"));
     ASSERT_NE(toolbar, nullptr);
     std::map<int, std::string> tooltips;
@@ -138,15 +128,13 @@ TEST_F(GuiTest, TheToolbarCarriesTheListedTooltips) {
     EXPECT_EQ(tooltips, expected);
 }
 
-TEST_F(GuiTest, TheWindowKeepsItsMinimumSize) {
-    openSample();
+TEST_F(SampleWindowTest, TheWindowKeepsItsMinimumSize) {
     window->resize(400, 200);
     EXPECT_EQ(window->width(), 600);
     EXPECT_EQ(window->height(), 300);
 }
 
-TEST_F(GuiTest, AnOpenEditorHoldsCommandsAndFolderChangesBack) {
-    openSample();
+TEST_F(SampleWindowTest, AnOpenEditorHoldsCommandsAndFolderChangesBack) {
     chooseFolder<gui::ScenarioPage>(2);
     QDialog editor(window.get());
     editor.show();
@@ -281,18 +269,7 @@ TEST_F(SavePromptTest, NoLetsNewDiscardTheChange) {
 
 TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     gui::NewAccountsDialog dialog;
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Create New Accounts"));
-    const auto* tab = dialog.findChild<QRadioButton*>(QStringLiteral("fromTabFileButton"));
-    const auto* comma = dialog.findChild<QRadioButton*>(QStringLiteral("fromCommaFileButton"));
-    const auto* byHand = dialog.findChild<QRadioButton*>(QStringLiteral("byHandButton"));
-    ASSERT_TRUE(tab && comma && byHand);
-    EXPECT_EQ(tab->text(), QStringLiteral("Create New Accounts From a Tab-delimited File (*.TVI)"));
-    EXPECT_EQ(comma->text(),
-              QStringLiteral("Create New Accounts From a Comma-delimited File (*.CSV)"));
-    EXPECT_EQ(byHand->text(), QStringLiteral("Create New Accounts By Hand"));
-    EXPECT_TRUE(tab->isEnabled());
-    EXPECT_TRUE(comma->isEnabled());
-    EXPECT_TRUE(tab->isChecked());
+    play(dialog, readCases("gui/sessions.txt", "new-accounts").at(0).inputs);
     EXPECT_EQ(dialog.chosenWay(), gui::NewAccountsWay::FromTabFile);
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("newAccountsButtons"));
     ASSERT_NE(buttons, nullptr);
@@ -300,22 +277,13 @@ TEST(NewAccountsDialog, OffersTheTwoFileWaysAndByHandWithTheTabFileFirst) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(GuiTest, AMissingCalculatorIsReported) {
-    openSample();
+TEST_F(SampleWindowTest, AMissingCalculatorIsReported) {
     window->handleCommand(cmd::PlatformCalculator);
     EXPECT_EQ(dialogs.transcript(),
               "Execution Error|The Window's Calculator could not be found in the path.");
 }
 
-TEST_F(GuiTest, TheSummaryWordStartsWithTheSummaryOn) {
-    CommandLineSwitches switches;
-    switches.summary = true;
-    openSample(switches);
-    EXPECT_TRUE(planner.switches().summary);
-}
-
-TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
-    openSample();
+TEST_F(SampleWindowTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
     auto* page = chooseFolder<gui::GraphWidget>(4);
     ASSERT_NE(page, nullptr);
     page->view().markZoom(50, 0.0f);
@@ -324,12 +292,8 @@ TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
     Q_EMIT page->rerunNeeded();
     const std::string plot = readText(planner.workDir() / "plotinf01.tmp");
     // Line 5 is the number of plotted years: 50 to 55.
-    std::istringstream lines(plot);
-    std::string line;
-    for (int i = 0; i < 5; ++i) {
-        std::getline(lines, line);
-    }
-    EXPECT_EQ(line, "6.00");
+    ASSERT_GE(linesOf(plot).size(), 5u);
+    EXPECT_EQ(linesOf(plot)[4], "6.00");
     EXPECT_NE(plot.find("\n50.0 "), std::string::npos);
     EXPECT_EQ(plot.find("\n49.0 "), std::string::npos);
     EXPECT_EQ(plot.find("\n56.0 "), std::string::npos);
@@ -337,9 +301,8 @@ TEST_F(GuiTest, AZoomAppliedOnAGraphRunsAgainWithOnlyTheZoomedYearsPlotted) {
 
 // The window as a person first meets it: a size that shows the whole toolbar and every tab on
 // the test's 1600x1000 screen, the program's own title, and Save Graphs from the Graphs menu.
-TEST_F(GuiTest, AFirstStartShowsEveryTabAndTheWholeToolbarCentred) {
+TEST_F(SampleWindowTest, AFirstStartShowsEveryTabAndTheWholeToolbarCentred) {
     ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 1600, 1000));
-    openSample();
     // Neither the toolbar nor the tabs need more than 1280x800, the least a first start shows.
     EXPECT_EQ(window->size(), QSize(1280, 800));
     EXPECT_EQ(window->frameGeometry().topLeft(), QPoint(160, 100));
@@ -371,8 +334,7 @@ TEST_F(GuiTest, TheTitleIsTheProgramsOwnWithNothingAppended) {
     EXPECT_EQ(title(), qs("Financial Planner - " + samplePath()));
 }
 
-TEST_F(GuiTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
-    openSample();
+TEST_F(SampleWindowTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
     const std::string target = (dir / "graphs.tvp").string();
     files.answers = {target};
     window->commandAction(cmd::SaveGraphs)->trigger();
@@ -387,10 +349,8 @@ TEST_F(GuiTest, SaveGraphsCopiesThePlotFileAndRefusesThePlotFileItself) {
     writeText(system, "mine\n");
     files.answers = {system};
     window->commandAction(cmd::SaveGraphs)->trigger();
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().title, "FILE WARNING");
-    EXPECT_EQ(dialogs.shown.back().text,
-              "Cannot overwrite the system file plotinf. \nChoose another file name.");
+    EXPECT_EQ(dialogs.transcript(),
+              "FILE WARNING|Cannot overwrite the system file plotinf. \nChoose another file name.");
     EXPECT_EQ(readText(system), "mine\n");
 }
 

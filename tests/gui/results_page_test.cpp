@@ -90,15 +90,13 @@ TEST_F(ResultsPageTest, TheListModelsPassTheModelTester) {
 
 TEST_F(ResultsPageTest, ColumnsAreHeadedAndTotalsLinesSplitIntoThem) {
     const auto* model = page->model();
-    std::vector<QString> headers;
+    QStringList headers;
     for (int column = 0; column < model->columnCount(); ++column) {
-        headers.push_back(model->headerData(column, Qt::Horizontal).toString());
+        headers << model->headerData(column, Qt::Horizontal).toString();
     }
-    EXPECT_EQ(headers,
-              (std::vector<QString>{QStringLiteral("Age"), QStringLiteral("Investment"),
-                                    QStringLiteral("Tax-Free"), QStringLiteral("Retirement"),
-                                    QStringLiteral("Asset"), QStringLiteral("Equity"),
-                                    QStringLiteral("Liabilities"), QStringLiteral("Net Worth")}));
+    EXPECT_EQ(
+        headers.join(u'|'),
+        QStringLiteral("Age|Investment|Tax-Free|Retirement|Asset|Equity|Liabilities|Net Worth"));
     const int totals = rowStartingWith("45.0 ");
     ASSERT_EQ(totals, 0);
     const std::string line = listed()[0];
@@ -184,26 +182,18 @@ TEST_F(ResultsPageTest, CheckBoxesSwitchTheDetailsAndRunAgain) {
 
 TEST_F(ResultsPageTest, RandomRatesLastOneRunAndRunAgainComesBackToTheFixedRates) {
     const auto fixed = listed();
-    child<QPushButton>("randomGroupRatesButton")->click();
-    EXPECT_NE(listed(), fixed);
-    EXPECT_FALSE(planner.switches().randomGroupRates);
-    child<QPushButton>("runAgainButton")->click();
-    EXPECT_EQ(listed(), fixed);
-    child<QPushButton>("randomAccountRatesButton")->click();
-    EXPECT_NE(listed(), fixed);
-    child<QPushButton>("runAgainButton")->click();
-    EXPECT_EQ(listed(), fixed);
+    for (const char* button : {"randomGroupRatesButton", "randomAccountRatesButton"}) {
+        child<QPushButton>(button)->click();
+        EXPECT_NE(listed(), fixed) << button;
+        EXPECT_FALSE(planner.switches().randomGroupRates || planner.switches().randomAccountRates);
+        child<QPushButton>("runAgainButton")->click();
+        EXPECT_EQ(listed(), fixed) << button;
+    }
 }
 
 TEST_F(ResultsPageTest, DoubleClickOnATotalsLineChoosesItsAge) {
     const int row = rowStartingWith("50.0 ");
-    const QModelIndex index = page->model()->index(row, 2);
-    page->view()->scrollTo(index);
-    const QRect cell = page->view()->visualRect(index);
-    // A double-click is a click and then a second press.
-    QTest::mouseClick(page->view()->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(page->view()->viewport(), Qt::LeftButton, {}, cell.center());
-    settle();
+    doubleClick(page->view(), page->model()->index(row, 2));
     EXPECT_EQ(child<QLineEdit>("ageField")->text(), QStringLiteral(" 50"));
     EXPECT_EQ(planner.chosenAge(), 50);
     EXPECT_EQ(topRow(), row);
@@ -259,7 +249,8 @@ protected:
         model.reload();
     }
 
-    QImage paint(int row, int column, bool selected) {
+    QImage paint(int row, int column, bool selected,
+                 const gui::ScheduleDelegate& by = gui::ScheduleDelegate{std::nullopt}) {
         QImage image(200, 20, QImage::Format_RGB32);
         image.fill(Qt::green);
         QPainter painter(&image);
@@ -269,13 +260,12 @@ protected:
         if (selected) {
             option.state |= QStyle::State_Selected;
         }
-        delegate.paint(&painter, option, model.index(row, column));
+        by.paint(&painter, option, model.index(row, column));
         return image;
     }
 
     ScheduleList schedule;
     gui::ScheduleModel model{schedule};
-    gui::ScheduleDelegate delegate{std::nullopt};
 };
 
 TEST_F(DelegatePaint, RedLinesAreRedAndSelectedLinesWhiteOnTheHighlight) {
@@ -300,15 +290,9 @@ TEST_F(DelegatePaint, RedLinesAreRedAndSelectedLinesWhiteOnTheHighlight) {
 }
 
 TEST_F(DelegatePaint, BandingFillsEverySecondLine) {
-    gui::ScheduleDelegate banded{gui::bandColor(BandingVariant::Gray)};
-    QImage image(100, 20, QImage::Format_RGB32);
-    QPainter painter(&image);
-    QStyleOptionViewItem option;
-    option.rect = image.rect();
-    banded.paint(&painter, option, model.index(1, 0));
-    EXPECT_EQ(image.pixelColor(99, 1), gui::bandColor(BandingVariant::Gray));
-    banded.paint(&painter, option, model.index(0, 0));
-    EXPECT_NE(image.pixelColor(99, 1), gui::bandColor(BandingVariant::Gray));
+    const gui::ScheduleDelegate banded{gui::bandColor(BandingVariant::Gray)};
+    EXPECT_EQ(paint(1, 0, false, banded).pixelColor(199, 1), gui::bandColor(BandingVariant::Gray));
+    EXPECT_NE(paint(0, 0, false, banded).pixelColor(199, 1), gui::bandColor(BandingVariant::Gray));
 }
 
 } // namespace

@@ -98,11 +98,7 @@ TEST_F(PlotWindowTest, DrawsEachOfTheFourFormats) {
     trade.values[9] = 300.0f;
     trade.periods() = 10.0f;
     const std::vector<Case> cases = {
-        {"ref.tmp",
-         "1\nDummy\nDummy\nDummy\n8.000000\n2\nExisting Mortgage\nRefinanced Mortgage\n"
-         "0.0\n0.0\n0.000000 100000.000000 60000.000000\n"
-         "0.0\n0.0\n4.000000 110000.000000 70000.000000\n"
-         "0.0\n0.0\n8.000000 120000.000000 80000.000000\n",
+        {"ref.tmp", readText(testData("plot/ref.tmp")),
          QStringLiteral("Refinance Analysis - ref.tmp"), 2.0, 105000.0},
         // Option 1 is worth -1,000 + 200 per period: -400 after 3.
         {"trade.tmp", tradePlotText(trade, 0.0f), QStringLiteral("Trade-Off Analysis - trade.tmp"),
@@ -215,22 +211,9 @@ TEST_F(PlotWindowTest, GrabsAPictureOrTellsWhyNot) {
 
 // What the command line asks for, or the message that refuses it.
 TEST(PlotArguments, ParsesOrSaysWhatIsWrong) {
-    const struct {
-        const char* args;
-        const char* answer; // the refusal, or the switches and files taken
-    } cases[] = {
-        {"a.tmp -h --nonsense", "help"},
-        {"--compare a.tvp b.tvp", "compare a.tvp,b.tvp"},
-        {"--grab o.png --size 640x480 a.tmp", "grab o.png 640x480 a.tmp"},
-        {"--size 640x480 a.tmp", "--size goes with --grab"},
-        {"--grab o.png --size 100x480 a.tmp", "--size needs WIDTHxHEIGHT, each from 200 to 8000"},
-        {"--grab", "--grab needs the name of the picture to write"},
-        {"--colour a.tmp", "unknown option --colour"},
-        {"", "no file given"},
-    };
-    for (const auto& c : cases) {
+    for (const CaseLine& c : readCases("plot/arguments.txt")) {
         const auto parsed = plot::parsePlotArguments(
-            QString::fromLatin1(c.args).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+            QString::fromStdString(c.input("words")).split(QLatin1Char(' '), Qt::SkipEmptyParts));
         QString answer;
         if (const auto* problem = std::get_if<QString>(&parsed)) {
             answer = *problem;
@@ -245,7 +228,7 @@ TEST(PlotArguments, ParsesOrSaysWhatIsWrong) {
                              : QString()) +
                      a.files.join(QLatin1Char(','));
         }
-        EXPECT_EQ(answer.toStdString(), c.answer) << c.args;
+        EXPECT_EQ(answer.toStdString(), c.answer("is")) << c.where;
     }
 }
 

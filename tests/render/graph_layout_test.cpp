@@ -77,25 +77,6 @@ TEST(GraphLayout, ThreeDPlotKeepsRoomForTheBackWall) {
     EXPECT_EQ(plot.bottom, height - 5 * text.lineHeight);
 }
 
-TEST(GraphLayout, ReserveGrowsByCharacterWidthsUntilTheDepthFits) {
-    // Line height 10, character width 8, labels 60 wide, three years in 500 x 400.
-    const render::PlotLayoutInput in{
-        {0, 0, 500, 400}, {10, 8, 10, 8}, 4, 60, 3, true, render::PlotPlacement::Single};
-    const render::PlotLayout plot = render::layoutPlot(in);
-    // Left = 60 + tick 4 + 8 + 8 = 80. The back wall must end before 500 - 16: with columns
-    // c, 80 + 3c + 1.3c < 484 needs c <= 93, which 16 character widths of reserve give
-    // (room 404 - 128 = 276, c = 92) and 15 do not (room 284, c = 94).
-    EXPECT_EQ(plot.left, 80);
-    EXPECT_EQ(plot.reserve3D, 128);
-    EXPECT_EQ(plot.columnWidth, 92);
-    EXPECT_EQ(plot.width, 276);
-    EXPECT_EQ(plot.depth, 119);
-    // The height gives up seven lines and the reserve: (400 - 70 - 128) / 10 steps of 20.
-    EXPECT_EQ(plot.gridStep, 20);
-    EXPECT_EQ(plot.height, 200);
-    EXPECT_EQ(plot.bottom, 350);
-}
-
 TEST(GraphLayout, SingleVisibleYearIsOneColumnAsWideAsThePlot) {
     const GraphData data = rising(1);
     GraphView view = viewOf(GraphKind::NetWorth);
@@ -162,8 +143,33 @@ std::string answer(const CaseLine& c) {
             QColor(static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2])),
             c.input("on") == "yes");
         out << color.red() << ' ' << color.green() << ' ' << color.blue();
-    } else if (c.word == "quadrants") {
-        for (const FrameRect& f : render::fourGraphQuadrants(in("width"), in("height"))) {
+    } else if (c.word == "layout") {
+        const std::vector<float> v = numbers(c.input("text"));
+        const auto t = [&v](std::size_t i) { return static_cast<int>(v[i]); };
+        const render::PlotLayout p = render::layoutPlot({{0, 0, in("width"), in("height")},
+                                                         {t(0), t(1), t(2), t(3)},
+                                                         in("tick"),
+                                                         in("labels"),
+                                                         in("years"),
+                                                         c.input("bars3d") == "yes",
+                                                         render::PlotPlacement::Single});
+        out << p.left << ' ' << p.reserve3D << ' ' << p.columnWidth << ' ' << p.width << ' '
+            << p.depth << ' ' << p.gridStep << ' ' << p.height << ' ' << p.bottom;
+    } else {
+        // Frames on a page of the given size with margins of 100, 100, 50 and 100 pixels.
+        const QRect page(0, 0, in("width"), in("height"));
+        const QMargins margins(100, 100, 50, 100);
+        std::vector<FrameRect> frames;
+        if (c.word == "quadrants") {
+            const auto four = render::fourGraphQuadrants(in("width"), in("height"));
+            frames.assign(four.begin(), four.end());
+        } else if (c.word == "printed-frame") {
+            frames.push_back(render::printedGraphFrame(page, margins));
+        } else if (c.word == "printed-four") {
+            const auto four = render::printedFourGraphFrames(page, margins, in("line"));
+            frames.assign(four.begin(), four.end());
+        }
+        for (const FrameRect& f : frames) {
             out << (out.tellp() > 0 ? ", " : "") << f.left << ' ' << f.top << ' ' << f.right << ' '
                 << f.bottom;
         }
@@ -173,7 +179,7 @@ std::string answer(const CaseLine& c) {
 
 TEST(GraphLayout, LabelsBarOrderLighteningAndQuadrantsAsTheCaseFileHasThem) {
     const std::vector<CaseLine> cases = readCases("render/labels_and_bars.txt");
-    ASSERT_EQ(cases.size(), 28u);
+    ASSERT_EQ(cases.size(), 32u);
     for (const CaseLine& c : cases) {
         EXPECT_EQ(answer(c), c.answer("is")) << c.where;
     }
@@ -193,35 +199,6 @@ TEST(GraphLayout, FourGraphPlotsGiveFourLinesToLabelsAndTitle) {
         EXPECT_EQ(plot.height, ((f.height() - 4 * lh) / 10) * 10) << q;
         EXPECT_EQ(plot.width, plot.columnWidth * 41) << q;
     }
-}
-
-TEST(GraphLayout, PrintedSingleGraphIsLandscapeShapedOnAPortraitPage) {
-    const QMargins margins(100, 100, 50, 100);
-    const FrameRect portrait = render::printedGraphFrame(QRect(0, 0, 850, 1100), margins);
-    EXPECT_EQ(portrait.left, 100);
-    EXPECT_EQ(portrait.top, 100);
-    EXPECT_EQ(portrait.right, 800);
-    EXPECT_EQ(portrait.bottom, 850 * 850 / 1100 - 100);
-    const FrameRect landscape = render::printedGraphFrame(QRect(0, 0, 1100, 850), margins);
-    EXPECT_EQ(landscape.right, 1050);
-    EXPECT_EQ(landscape.bottom, 750);
-}
-
-TEST(GraphLayout, PrintedFourGraphPageKeepsFiveLinesForTheCaptions) {
-    const auto f =
-        render::printedFourGraphFrames(QRect(0, 0, 850, 1100), QMargins(100, 100, 50, 100), 20);
-    // Inside the margins 100..800 by 100..1000, less five lines of 20 for the captions:
-    // 700 x 800, halved with 6-pixel gaps.
-    EXPECT_EQ(f[0].left, 100);
-    EXPECT_EQ(f[0].top, 100);
-    EXPECT_EQ(f[0].right, 444);
-    EXPECT_EQ(f[0].bottom, 494);
-    EXPECT_EQ(f[1].left, 450);
-    EXPECT_EQ(f[1].right, 794);
-    EXPECT_EQ(f[2].top, 500);
-    EXPECT_EQ(f[2].bottom, 894);
-    EXPECT_EQ(f[3].left, 100);
-    EXPECT_EQ(f[3].top, 500);
 }
 
 } // namespace
