@@ -3,12 +3,15 @@
 #include "model/scenario_image.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,13 +50,6 @@ const std::map<EditorKind, std::string>& validFields() {
 
 using test::typeInto;
 
-// Each key=text of `settings` is what the form shows in that field.
-void expectTexts(const FieldTexts& fields, const std::string& settings) {
-    for (const auto& [key, text] : test::settingsOf(settings)) {
-        EXPECT_EQ(fields.at(key), text) << key;
-    }
-}
-
 // One editor opened on a new event (or the initial values) of a fresh scenario.
 struct Opened {
     Scenario scenario;
@@ -72,6 +68,124 @@ struct Opened {
         }
     }
 };
+
+// A number of the record an editor stored, by its name in the session file.
+#define STORED(name)                                                                               \
+    {                                                                                              \
+#name, [](const EventRecord& e) { return test::numberOf(e.name); }                         \
+    }
+
+const std::map<std::string, double (*)(const EventRecord&)> kStoredNumbers = {
+    STORED(type),
+    STORED(amount),
+    STORED(payment),
+    STORED(startAge),
+    STORED(endAge),
+    STORED(oneTime),
+    STORED(allFunds),
+    STORED(accountId),
+    STORED(appreciationRate),
+    STORED(payAccountId),
+    STORED(payFromAccountFlag),
+    STORED(extraPrincipal),
+    {"extraPrincipalMode",
+     [](const EventRecord& e) { return test::numberOf(e.extraPrincipalMode()); }},
+};
+
+// Plays one session of tests/data/editing/event_sessions.txt, its steps in order on one scenario.
+// "scenario=block" (first) takes another scenario of event_editor_scenarios.txt; "open=kind" or
+// "open=kind:index" opens an editor as Opened does, closing the one before; "key=text" types;
+// "click:key" ticks a box and clicks it; "ok", "calculate" and "cancel" press a button. Checks:
+// "accepted", "refused" or "refused=TITLE" (the last press), "boxes=TITLE|text" (the messages so
+// far), "titles=TITLE|TITLE", "shown:key=text" (the form), "opened:key=text" (as opened),
+// "output:key=text", "disabled=key,key", "closed=yes|no", "unchanged" (as before opening),
+// "events=n", "birthday-in-use=n", "stored:field=n" (exactly) and "near:field=n" (to 0.005).
+void playSession(const test::CaseLine& session) {
+    Scenario scenario = editingScenario();
+    std::optional<Opened> opened;
+    CalcResult last;
+    for (const auto& [step, value] : session.inputs) {
+        SCOPED_TRACE(step + "=" + value);
+        const std::size_t colon = step.find(':');
+        const std::string verb = step.substr(0, colon);
+        const std::string key = colon == std::string::npos ? "" : step.substr(colon + 1);
+        if (verb == "scenario") {
+            scenario =
+                test::makeScenario(test::textBlock("editing/event_editor_scenarios.txt", value));
+            continue;
+        }
+        if (verb == "open") {
+            if (opened) {
+                opened->editor.reset();
+                scenario = std::move(opened->scenario);
+            }
+            const auto parts = test::partsOf(value, ':');
+            const EditTarget target{parts.size() > 1 ? std::stoi(parts[1]) : EditTarget::kNewEvent};
+            opened.emplace(kEditorWords.at(parts[0]), target, std::move(scenario));
+            continue;
+        }
+        ASSERT_TRUE(opened.has_value());
+        EventEditor& editor = *opened->editor;
+        const EventRecord* stored = editor.storedEvent() ? &*editor.storedEvent() : nullptr;
+        if (verb == "click") {
+            opened->fields[key] = "on";
+            last = editor.click(key, opened->fields);
+        } else if (verb == "ok") {
+            last = editor.ok(opened->fields);
+        } else if (verb == "calculate") {
+            last = editor.calculate(opened->fields);
+        } else if (verb == "cancel") {
+            editor.cancel(opened->fields);
+        } else if (verb == "accepted") {
+            EXPECT_TRUE(last.accepted());
+        } else if (verb == "refused") {
+            ASSERT_TRUE(last.refusal.has_value());
+            EXPECT_EQ(value.empty() ? "" : last.refusal->title, value);
+        } else if (verb == "boxes") {
+            EXPECT_EQ(opened->dialogs.transcript(), value);
+        } else if (verb == "titles") {
+            std::string titles;
+            for (const Message& message : opened->dialogs.shown) {
+                titles += (titles.empty() ? "" : "|") + message.title;
+            }
+            EXPECT_EQ(titles, value);
+        } else if (verb == "shown") {
+            EXPECT_EQ(opened->fields.at(key), value);
+        } else if (verb == "opened") {
+            EXPECT_EQ(editor.texts().at(key), value);
+        } else if (verb == "output") {
+            EXPECT_EQ(last.output(key), value);
+        } else if (verb == "disabled") {
+            const auto parts = test::partsOf(value, ',');
+            EXPECT_EQ(editor.disabledFields(opened->fields),
+                      std::set<std::string>(parts.begin(), parts.end()));
+        } else if (verb == "closed") {
+            EXPECT_EQ(editor.closed(), value == "yes");
+        } else if (verb == "unchanged") {
+            EXPECT_EQ(encodeScenarioImage(opened->scenario), opened->before);
+        } else if (verb == "events") {
+            EXPECT_EQ(opened->scenario.liveEventCount, std::stoi(value));
+        } else if (verb == "birthday-in-use") {
+            EXPECT_EQ(opened->scenario.header.useBirthday, std::stoi(value));
+        } else if (verb == "stored" || verb == "near") {
+            ASSERT_NE(stored, nullptr);
+            const double number = kStoredNumbers.at(key)(*stored);
+            const double wanted = std::stof(value);
+            EXPECT_NEAR(number, wanted, verb == "near" ? 0.005 : 0.0) << key;
+        } else {
+            opened->fields[step] = value;
+        }
+    }
+}
+
+TEST(EventEditor, SessionsOfTheDataFile) {
+    const auto sessions = test::readCases("editing/event_sessions.txt");
+    ASSERT_EQ(sessions.size(), 12u);
+    for (const test::CaseLine& session : sessions) {
+        SCOPED_TRACE(session.where);
+        playSession(session);
+    }
+}
 
 TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
     const auto cases = test::readCases("editing/refusals.txt");
@@ -146,39 +260,16 @@ TEST(EventEditor, CancelAndClosingWithoutOkRestoreTheScenarioByteForByte) {
     }
 }
 
-TEST(EventEditor, OpeningShowsTheRecordInTheDialogsFormats) {
+// The pickers list the accounts by name, "No Selection" first.
+TEST(EventEditor, PickersListTheAccountsByName) {
     Opened withdrawal(EditorKind::Withdrawal, {1});
-    expectTexts(withdrawal.fields, "description=Rent;amount=12000.00   ;start-age=60.00 ;"
-                                   "end-age=85.00 ;withdrawal-account=1;one-time=");
-    // The picker lists the accounts by name, "No Selection" first.
     std::vector<std::string> names;
     for (const PickerChoice& choice : withdrawal.editor->choices("withdrawal-account")) {
         names.push_back(choice.name + "#" + std::to_string(choice.accountId));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"No Selection#-1", "Boat#2", "Checking#1", "IRA#3",
                                                "Savings#4"}));
-
-    Opened deposit(EditorKind::Deposit, {0});
-    expectTexts(deposit.fields, "amount=30000.00    ;deposit-to=4");
-    EXPECT_EQ(deposit.editor->choices("deposit-to").size(), 4u);
-}
-
-TEST(EventEditor, ALoanOf20000With5000DownAt6PercentFor5YearsPays289_99) {
-    Opened loan(EditorKind::Loan);
-    const CalcResult calculated = loan.editor->calculate(loan.fields);
-    EXPECT_EQ(calculated.output("monthly-payment"), "289.99     ");
-    EXPECT_FALSE(loan.editor->closed());
-    EXPECT_EQ(loan.scenario.liveEventCount, 2); // Calculate stores no event
-    const CalcResult stored = loan.editor->ok(loan.fields);
-    ASSERT_TRUE(stored.accepted());
-    const EventRecord& event = *loan.editor->storedEvent();
-    EXPECT_EQ(event.type, 3);
-    EXPECT_NEAR(event.payment, 289.99f, 0.005f);
-    EXPECT_EQ(event.accountId, 2);
-    EXPECT_EQ(event.appreciationRate, -10.0f); // the deposit account's rate
-    EXPECT_EQ(event.payAccountId, 1);
-    EXPECT_EQ(event.payFromAccountFlag, 438);
-    EXPECT_EQ(event.startAge, 59.0f);
+    EXPECT_EQ(Opened(EditorKind::Deposit, {0}).editor->choices("deposit-to").size(), 4u);
 }
 
 // Calculate on a card: tests/data/editing/event_editor_cases.txt.
@@ -203,24 +294,6 @@ TEST(EventEditor, CardPayoffResultsFollowTheMonthByMonthRule) {
     }
 }
 
-TEST(EventEditor, EndAgeOfOneTimeAndAllFundsEventsIsReadWithoutChecks) {
-    Opened withdrawal(EditorKind::Withdrawal);
-    typeInto(withdrawal.fields, "one-time=on;end-age=;start-age=65.7");
-    ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
-    EXPECT_EQ(withdrawal.editor->storedEvent()->endAge, 0.0f);
-    EXPECT_EQ(withdrawal.editor->storedEvent()->startAge, 65.0f);
-    EXPECT_EQ(withdrawal.editor->storedEvent()->oneTime, 1);
-
-    Opened transfer(EditorKind::Transfer);
-    typeInto(transfer.fields, "transfer-all-funds=on;end-age=abc;amount=0;apply-rate=99");
-    EXPECT_EQ(
-        transfer.editor->disabledFields(transfer.fields),
-        (std::set<std::string>{"amount", "apply-rate", "end-age", "one-time", "apply-inflation"}));
-    ASSERT_TRUE(transfer.editor->ok(transfer.fields).accepted());
-    EXPECT_EQ(transfer.editor->storedEvent()->allFunds, 1);
-    EXPECT_EQ(transfer.editor->storedEvent()->amount, 0.0f);
-}
-
 // Amounts and names typed into a withdrawal, as its record stores them.
 TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
     const auto cases = test::readCases("editing/typed_texts.txt");
@@ -241,47 +314,6 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
     Scenario named = editingScenario();
     setFieldText(named.events[0].name, "Caf\xE9");
     EXPECT_EQ(Opened(EditorKind::Deposit, {0}, named).fields.at("description"), "Caf\xC3\xA9");
-}
-
-TEST(EventEditor, PickersSelectOnlyAChosenAccount) {
-    // A cleared record holds account id 0; an account with id 0 must not be preselected.
-    Scenario scenario = test::makeScenario(
-        test::textBlock("editing/event_editor_scenarios.txt", "PickersSelectOnlyAChosenAccount"));
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    {
-        EventEditor editor(scenario, EditorKind::Withdrawal, {}, clock, dialogs);
-        EXPECT_EQ(editor.texts().at("withdrawal-account"), "-1");
-    }
-    {
-        EventEditor editor(scenario, EditorKind::CreditCard, {}, clock, dialogs);
-        EXPECT_EQ(editor.texts().at("payments-account"), "-1");
-    }
-    // A loan whose deposit account is gone keeps its id and rate.
-    EventEditor loan(scenario, EditorKind::Loan, {0}, clock, dialogs);
-    expectTexts(loan.texts(), "deposit-to=;payments-account=-1");
-    FieldTexts fields = loan.texts();
-    ASSERT_TRUE(loan.ok(fields).accepted());
-    EXPECT_EQ(loan.storedEvent()->accountId, 9);
-    EXPECT_EQ(loan.storedEvent()->appreciationRate, 7.5f);
-    EXPECT_EQ(loan.storedEvent()->payAccountId, -1);
-    EXPECT_EQ(loan.storedEvent()->payFromAccountFlag, 0);
-}
-
-TEST(EventEditor, NewEventsStartClearedAndACancelledOneLeavesNothing) {
-    Scenario scenario = editingScenario();
-    ScriptedDialogs dialogs;
-    FixedClock clock{kToday};
-    {
-        EventEditor editor(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
-        FieldTexts fields = editor.texts();
-        typeInto(fields, "description=Scratch;start-age=0"); // refused, the record got the name
-        EXPECT_FALSE(editor.ok(fields).accepted());
-    }
-    EventEditor next(scenario, EditorKind::Fundamentals, {}, clock, dialogs);
-    // With no earlier rate change, tax and inflation start from the initial values.
-    expectTexts(next.texts(), "description=;start-age=0.00  ;tax-rate=22.00 ;"
-                              "inflation-rate=3.00  ;change-account-rate=-1");
 }
 
 TEST(EventEditor, AccountRatesTypedInFundamentalsCountOnlyWithItsOk) {
@@ -328,54 +360,6 @@ TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
         EXPECT_EQ(scenario.header.useBirthday, 1);
         EXPECT_EQ(scenario.header.birthMonth, std::stoi(c.input("month")));
     }
-}
-
-TEST(EventEditor, UseBirthdayRefusesABadDateAndLeavesTheBoxAsItWas) {
-    Opened initial(EditorKind::InitialValues);
-    typeInto(initial.fields, "birth-month=13;use-birthday=on");
-    const CalcResult result = initial.editor->click("use-birthday", initial.fields);
-    ASSERT_TRUE(result.refusal.has_value());
-    EXPECT_EQ(result.refusal->title, "BIRTH MONTH ERROR");
-    EXPECT_EQ(initial.fields.at("use-birthday"), "");
-    EXPECT_EQ(initial.scenario.header.useBirthday, 0);
-}
-
-TEST(EventEditor, MortgageAcceleratedBoxesExcludeEachOther) {
-    Opened mortgage(EditorKind::Mortgage);
-    mortgage.fields["accelerate-from-mortgage-start"] = "on";
-    mortgage.editor->click("accelerate-from-mortgage-start", mortgage.fields);
-    mortgage.fields["accelerate-from-initial-start"] = "on";
-    mortgage.editor->click("accelerate-from-initial-start", mortgage.fields);
-    EXPECT_EQ(mortgage.fields.at("accelerate-from-mortgage-start"), "");
-    typeInto(mortgage.fields, "accelerated-amount=100000;do-not-withdraw-down-payment=on");
-    const CalcResult result = mortgage.editor->ok(mortgage.fields);
-    ASSERT_TRUE(result.accepted());
-    // 15000 at 4 % over 180 months.
-    EXPECT_EQ(result.output("monthly-payment"), "$110.95");
-    EXPECT_EQ(mortgage.editor->storedEvent()->extraPrincipalMode(), 2);
-    EXPECT_EQ(mortgage.editor->storedEvent()->extraPrincipal, 100000.0f);
-    EXPECT_EQ(mortgage.editor->storedEvent()->accountId, 1);
-    EXPECT_EQ(mortgage.editor->storedEvent()->type, 4);
-}
-
-TEST(EventEditor, ADownPaymentEqualToTheAmountIsAccepted) {
-    for (const EditorKind kind : {EditorKind::Loan, EditorKind::Mortgage}) {
-        Opened debt(kind);
-        debt.fields["down-payment"] = "20000";
-        const CalcResult result = debt.editor->ok(debt.fields);
-        ASSERT_TRUE(result.accepted());
-        EXPECT_EQ(debt.editor->storedEvent()->payment, 0.0f);
-    }
-}
-
-TEST(EventEditor, WithdrawalCancelWarnsOfAnAllocationAccountThenCloses) {
-    Opened withdrawal(EditorKind::Withdrawal);
-    withdrawal.fields["withdrawal-account"] = "3";
-    withdrawal.editor->cancel(withdrawal.fields);
-    EXPECT_TRUE(withdrawal.editor->closed());
-    ASSERT_EQ(withdrawal.dialogs.shown.size(), 1u);
-    EXPECT_EQ(withdrawal.dialogs.shown[0].title, "Account Warning");
-    EXPECT_EQ(encodeScenarioImage(withdrawal.scenario), withdrawal.before);
 }
 
 TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {
