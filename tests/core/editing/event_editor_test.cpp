@@ -3,7 +3,6 @@
 #include "model/scenario_image.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
-#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -69,30 +68,24 @@ struct Opened {
     }
 };
 
-// A number of the record an editor stored, by its name in the session file.
-#define STORED(name)                                                                               \
-    {                                                                                              \
-#name, [](const EventRecord& e) { return test::numberOf(e.name); }                         \
-    }
-
-const std::map<std::string, double (*)(const EventRecord&)> kStoredNumbers = {
-    STORED(type),
-    STORED(amount),
-    STORED(payment),
-    STORED(startAge),
-    STORED(endAge),
-    STORED(oneTime),
-    STORED(allFunds),
-    STORED(accountId),
-    STORED(appreciationRate),
-    STORED(payAccountId),
-    STORED(payFromAccountFlag),
-    STORED(extraPrincipal),
-    STORED(rate),
-    STORED(downPayment),
-    {"extraPrincipalMode",
-     [](const EventRecord& e) { return test::numberOf(e.extraPrincipalMode()); }},
-};
+// The numbers of a stored event, by their names in the session file.
+std::map<std::string, double> storedNumbers(const EventRecord& e) {
+    return {{"type", e.type},
+            {"amount", e.amount},
+            {"payment", e.payment},
+            {"startAge", e.startAge},
+            {"endAge", e.endAge},
+            {"oneTime", e.oneTime},
+            {"allFunds", e.allFunds},
+            {"accountId", e.accountId},
+            {"appreciationRate", e.appreciationRate},
+            {"payAccountId", e.payAccountId},
+            {"payFromAccountFlag", e.payFromAccountFlag},
+            {"extraPrincipal", e.extraPrincipal},
+            {"extraPrincipalMode", e.extraPrincipalMode()},
+            {"rate", e.rate},
+            {"downPayment", e.downPayment}};
+}
 
 // Plays one session of tests/data/editing/event_sessions.txt, its steps in order on one scenario.
 // "scenario=block" (first) takes another scenario of event_editor_scenarios.txt, "full-table"
@@ -185,7 +178,7 @@ void playSession(const test::CaseLine& session) {
             EXPECT_EQ(editor.accountRateTexts(std::stoi(parts[0])).at(parts[1]), value);
         } else if (verb == "stored" || verb == "near") {
             ASSERT_NE(stored, nullptr);
-            const double number = kStoredNumbers.at(key)(*stored);
+            const double number = storedNumbers(*stored).at(key);
             const double wanted = std::stof(value);
             EXPECT_NEAR(number, wanted, verb == "near" ? 0.005 : 0.0) << key;
         } else {
