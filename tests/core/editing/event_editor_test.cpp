@@ -3,6 +3,7 @@
 #include "model/scenario_image.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/editor_session.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
@@ -87,25 +88,21 @@ std::map<std::string, double> storedNumbers(const EventRecord& e) {
             {"downPayment", e.downPayment}};
 }
 
-// Plays one session of tests/data/editing/event_sessions.txt, its steps in order on one scenario.
-// "scenario=block" (first) takes another scenario of event_editor_scenarios.txt, "full-table"
-// fills its event table; "open=kind" or "open=kind:index" opens an editor as Opened does,
-// closing the one before; "key=text" types; "account-rate:id=text" sets an account's rate;
-// "click:key" ticks a box and clicks it; "ok", "calculate" and "cancel" press a button. Checks:
-// "accepted", "refused" or "refused=TITLE" (the last press), "boxes=TITLE|text" (the messages so
-// far), "titles=TITLE|TITLE", "shown:key=text" (the form), "opened:key=text" (as opened),
-// "output:key=text", "disabled=key,key", "closed=yes|no", "unchanged" (as before opening),
+// Plays one session of tests/data/editing/event_sessions.txt, its steps in order on one scenario,
+// with the steps of test::playEditorStep and these: "scenario=block" (first) takes another
+// scenario of event_editor_scenarios.txt, "full-table" fills its event table; "open=kind" or
+// "open=kind:index" opens an editor as Opened does, closing the one before; "key=text" types;
+// "calculate" and "cancel" press a button; "account-rate:id=text" sets an account's rate. Checks:
+// "titles=TITLE|TITLE", "output:key=text", "unchanged" (as before opening),
 // "rate-text:id:key=text" (the account rate form), "scenario:name=n" (of the scenario),
 // "stored:field=n" (of the stored event, exactly) and "near:field=n" (to 0.005).
 void playSession(const test::CaseLine& session) {
     Scenario scenario = editingScenario();
     std::optional<Opened> opened;
-    CalcResult last;
+    test::EditorPlay<EventEditor> play;
     for (const auto& [step, value] : session.inputs) {
         SCOPED_TRACE(step + "=" + value);
-        const std::size_t colon = step.find(':');
-        const std::string verb = step.substr(0, colon);
-        const std::string key = colon == std::string::npos ? "" : step.substr(colon + 1);
+        const auto [verb, key] = test::verbOf(step);
         if (verb == "scenario" && !opened) {
             scenario =
                 test::makeScenario(test::textBlock("editing/event_editor_scenarios.txt", value));
@@ -123,45 +120,27 @@ void playSession(const test::CaseLine& session) {
             const auto parts = test::partsOf(value, ':');
             const EditTarget target{parts.size() > 1 ? std::stoi(parts[1]) : EditTarget::kNewEvent};
             opened.emplace(kEditorWords.at(parts[0]), target, std::move(scenario));
+            play = {opened->editor.get(), opened->fields, &opened->dialogs, {}};
             continue;
         }
         ASSERT_TRUE(opened.has_value());
+        if (test::playEditorStep(play, step, value)) {
+            continue;
+        }
         EventEditor& editor = *opened->editor;
         const EventRecord* stored = editor.storedEvent() ? &*editor.storedEvent() : nullptr;
-        if (verb == "click") {
-            opened->fields[key] = "on";
-            last = editor.click(key, opened->fields);
-        } else if (verb == "ok") {
-            last = editor.ok(opened->fields);
-        } else if (verb == "calculate") {
-            last = editor.calculate(opened->fields);
+        if (verb == "calculate") {
+            play.last = editor.calculate(play.fields);
         } else if (verb == "cancel") {
-            editor.cancel(opened->fields);
-        } else if (verb == "accepted") {
-            EXPECT_TRUE(last.accepted());
-        } else if (verb == "refused") {
-            ASSERT_TRUE(last.refusal.has_value());
-            EXPECT_EQ(value.empty() ? "" : last.refusal->title, value);
-        } else if (verb == "boxes") {
-            EXPECT_EQ(opened->dialogs.transcript(), value);
+            editor.cancel(play.fields);
         } else if (verb == "titles") {
             std::string titles;
             for (const Message& message : opened->dialogs.shown) {
                 titles += (titles.empty() ? "" : "|") + message.title;
             }
             EXPECT_EQ(titles, value);
-        } else if (verb == "shown") {
-            EXPECT_EQ(opened->fields.at(key), value);
-        } else if (verb == "opened") {
-            EXPECT_EQ(editor.texts().at(key), value);
         } else if (verb == "output") {
-            EXPECT_EQ(last.output(key), value);
-        } else if (verb == "disabled") {
-            const auto parts = test::partsOf(value, ',');
-            EXPECT_EQ(editor.disabledFields(opened->fields),
-                      std::set<std::string>(parts.begin(), parts.end()));
-        } else if (verb == "closed") {
-            EXPECT_EQ(editor.closed(), value == "yes");
+            EXPECT_EQ(play.last.output(key), value);
         } else if (verb == "unchanged") {
             EXPECT_EQ(encodeScenarioImage(opened->scenario), opened->before);
         } else if (verb == "scenario") {
@@ -172,7 +151,7 @@ void playSession(const test::CaseLine& session) {
                 {"accounts[1].currentRate", now.accounts.accounts[1].currentRate}};
             EXPECT_EQ(numbers.at(key), std::stof(value)) << key;
         } else if (verb == "account-rate") {
-            last = editor.setAccountRate(std::stoi(key), {{"current-rate", value}});
+            play.last = editor.setAccountRate(std::stoi(key), {{"current-rate", value}});
         } else if (verb == "rate-text") {
             const auto parts = test::partsOf(key, ':');
             EXPECT_EQ(editor.accountRateTexts(std::stoi(parts[0])).at(parts[1]), value);
@@ -182,7 +161,7 @@ void playSession(const test::CaseLine& session) {
             const double wanted = std::stof(value);
             EXPECT_NEAR(number, wanted, verb == "near" ? 0.005 : 0.0) << key;
         } else {
-            opened->fields[step] = value;
+            play.fields[step] = value;
         }
     }
 }

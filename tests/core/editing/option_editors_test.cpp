@@ -2,12 +2,15 @@
 #include "editing/option_editor.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/editor_session.h"
 #include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -65,155 +68,115 @@ TEST(OptionEditors, FormsOfTheDataFileAreRefusedOrAccepted) {
     }
 }
 
-TEST(GroupsEditor, StoresTheRowsAndShowsThemAgain) {
-    Scenario scenario = twoAccounts();
-    ScriptedDialogs dialogs;
-    openGroupsEditor(scenario, dialogs)
-        ->ok({{"group-name-1", "A"},
-              {"random-minimum-rate-1", "5"},
-              {"random-maximum-rate-1", "9"},
-              {"group-name-2", "Bonds"},
-              {"random-minimum-rate-2", "-2.5"},
-              {"random-maximum-rate-2", "7"}});
-    EXPECT_EQ(fieldText(scenario.groups.groupNames[0]), "A");
-    EXPECT_EQ(scenario.groups.groupRandomMin[0], 0.0f);
-    EXPECT_EQ(scenario.groups.groupRandomMax[0], 0.0f);
-    EXPECT_EQ(scenario.groups.groupRandomMin[1], -2.5f);
-    EXPECT_TRUE(scenario.modified && scenario.resultsStale);
-    const auto reopened = openGroupsEditor(scenario, dialogs);
-    EXPECT_EQ(reopened->texts().at("random-minimum-rate-2"), "-2.500   ");
-    EXPECT_EQ(reopened->texts().count("group-name-3"), 0u);
+// The numbers of a scenario an option editor stored, by their names in the session file.
+std::map<std::string, double> optionNumbers(const Scenario& s) {
+    const EventRecord& e = s.events[0];
+    return {{"modified", s.modified},
+            {"stale", s.resultsStale},
+            {"events", s.liveEventCount},
+            {"groupMin1", s.groups.groupRandomMin[0]},
+            {"groupMax1", s.groups.groupRandomMax[0]},
+            {"groupMin2", s.groups.groupRandomMin[1]},
+            {"assetAllocationMode", s.accounts.assetAllocationMode},
+            {"aaStartAge", s.accounts.aaStartAge},
+            {"aaMinimumWithdrawal", s.accounts.aaMinimumWithdrawal},
+            {"event.type", e.type},
+            {"event.fromAccountId", e.fromAccountId},
+            {"event.startAge", e.startAge},
+            {"event.endAge", e.endAge},
+            {"event.amount", e.amount},
+            {"rmdTargetAccountId", s.slots.rmdTargetAccountId},
+            {"rmdPenaltyRate", s.slots.rmdPenaltyRate},
+            {"rmdDistribution", s.accounts.rmdDistribution},
+            {"lifeTable2[4]", s.slots.lifeTable2[4]},
+            {"lifeTable2StartAge", s.slots.lifeTable2StartAge},
+            {"screenBanding", s.prefs.screenBanding},
+            {"hideInfoFolder", s.prefs.hideInfoFolder},
+            {"useDefaultFonts", s.prefs.useDefaultFonts},
+            {"scheduleDefaultFonts", s.prefs.scheduleDefaultFonts}};
 }
 
-TEST(AssetAllocationEditor, NewEventChecksAndFullTable) {
-    Scenario scenario = twoAccounts();
-    ScriptedDialogs dialogs;
-    const auto editor = openAssetAllocationEditor(scenario, dialogs);
-    EXPECT_EQ(editor->texts().at("age-to-start-withdrawals"), "0.0");
-    FieldTexts fields = editor->texts();
-    fields["proportional-asset-allocation-withdrawal"] = "on";
-    editor->click("proportional-asset-allocation-withdrawal", fields);
-    fields["equal-asset-allocation-withdrawal"] = "on";
-    editor->click("equal-asset-allocation-withdrawal", fields);
-    EXPECT_EQ(fields["proportional-asset-allocation-withdrawal"], "");
-    fields["age-to-start-withdrawals"] = "70.8";
-    fields["minimum-withdrawal-amount"] = "2500.75";
-    ASSERT_TRUE(editor->ok(fields).accepted());
-    ASSERT_EQ(scenario.liveEventCount, 1);
-    const EventRecord& event = scenario.events[0];
-    test::expectFields({FIELD_IS(scenario.accounts.assetAllocationMode, 2),
-                        FIELD_IS(scenario.accounts.aaStartAge, 70),
-                        FIELD_IS(scenario.accounts.aaMinimumWithdrawal, 2500),
-                        FIELD_IS(event.type, 7), FIELD_IS(event.startAge, 70),
-                        FIELD_IS(event.endAge, 120), FIELD_IS(event.amount, 2500.75f)});
-    EXPECT_EQ(fieldText(event.name), "Asset allocation withdrawal option in effect.");
-
-    // Editing keeps the one event; a full table refuses a new one.
-    ScriptedDialogs more;
-    openAssetAllocationEditor(scenario, more)
-        ->ok({{"age-to-start-withdrawals", "66"}, {"minimum-withdrawal-amount", "0"}});
-    test::expectFields(
-        {FIELD_IS(scenario.liveEventCount, 1), FIELD_IS(scenario.accounts.assetAllocationMode, 0)});
-    Scenario full = twoAccounts();
-    full.liveEventCount = kMaxEvents;
-    ScriptedDialogs fullDialogs;
-    EXPECT_FALSE(openAssetAllocationEditor(full, fullDialogs)
-                     ->ok({{"age-to-start-withdrawals", "66"}})
-                     .accepted());
-    EXPECT_EQ(messages(fullDialogs),
-              std::vector<std::string>{"Event Warning: Maximum number of events reached!"});
+// Opens the option editor `what` names ("lifetable:n" for table n).
+std::unique_ptr<OptionEditor> openOptionEditor(const std::string& what, Scenario& scenario,
+                                               ScriptedDialogs& dialogs) {
+    const auto parts = test::partsOf(what, ':');
+    return parts[0] == "groups"       ? openGroupsEditor(scenario, dialogs)
+           : parts[0] == "allocation" ? openAssetAllocationEditor(scenario, dialogs)
+           : parts[0] == "rmd"        ? openRmdOptionsEditor(scenario, dialogs)
+           : parts[0] == "preferences"
+               ? openPreferencesEditor(scenario, dialogs)
+               : openLifeTableEditor(scenario, std::stoi(parts[1]), dialogs);
 }
 
-TEST(RmdOptionsEditor, PenaltyTargetWarningAndEvents) {
+// Plays one session of tests/data/editing/option_sessions.txt on the two accounts' scenario, with
+// the steps of test::playEditorStep and these. Before the first "open": "scenario=block" of
+// option_editors_scenarios.txt, "full-table", "default-fonts", "life-table-1=name:start age",
+// "rmd-target=id". "open=what" opens an editor with messages of its own, the one before
+// closed; "pick:key=name" chooses an account by name; "key=text" types; "clear-boxes" forgets
+// the messages so far. Checks:
+// "boxes-block=name" (the messages so far, a block of option_messages.txt), "absent=key" (not
+// on the form as opened), "zero-problem=yes|no", "stored:name=n" and "text:name=text".
+void playOptionSession(const test::CaseLine& session) {
     Scenario scenario = twoAccounts();
-    setFieldText(scenario.slots.lifeTable1Name, "IRA");
-    scenario.slots.lifeTable1StartAge = 72;
     ScriptedDialogs dialogs;
-    auto editor = openRmdOptionsEditor(scenario, dialogs);
-    EXPECT_EQ(editor->texts().at("penalty-rate"), "50.0");
-    EXPECT_EQ(editor->texts().at("account-order-withdrawal"), "on");
-    FieldTexts fields = editor->texts();
-    fields["penalty-rate"] = "100.5";
-    EXPECT_FALSE(editor->ok(fields).accepted());
-    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("rmd penalty refused"));
-    dialogs.shown.clear();
-    int roth = -1;
-    for (const PickerChoice& choice : editor->choices("transfer-funds-to-this-account")) {
-        roth = choice.name == "Roth" ? choice.accountId : roth;
+    std::unique_ptr<OptionEditor> editor;
+    test::EditorPlay<OptionEditor> play;
+    for (const auto& [step, value] : session.inputs) {
+        SCOPED_TRACE(step + "=" + value);
+        const auto [verb, key] = test::verbOf(step);
+        const auto parts = test::partsOf(value, ':');
+        if (verb == "scenario") {
+            scenario =
+                test::makeScenario(test::textBlock("editing/option_editors_scenarios.txt", value));
+        } else if (verb == "full-table") {
+            scenario.liveEventCount = kMaxEvents;
+        } else if (verb == "default-fonts") {
+            scenario.prefs.useDefaultFonts = 1;
+        } else if (verb == "life-table-1") {
+            setFieldText(scenario.slots.lifeTable1Name, parts[0]);
+            scenario.slots.lifeTable1StartAge = std::stoi(parts[1]);
+        } else if (verb == "rmd-target") {
+            scenario.slots.rmdTargetAccountId = std::stoi(value);
+        } else if (verb == "open") {
+            editor.reset();
+            dialogs.shown.clear();
+            editor = openOptionEditor(value, scenario, dialogs);
+            play = {editor.get(), editor->texts(), &dialogs, {}};
+        } else if (test::playEditorStep(play, step, value)) {
+            continue;
+        } else if (verb == "pick") {
+            for (const PickerChoice& choice : editor->choices(key)) {
+                play.fields[key] =
+                    choice.name == value ? std::to_string(choice.accountId) : play.fields[key];
+            }
+        } else if (verb == "clear-boxes") {
+            dialogs.shown.clear();
+        } else if (verb == "boxes-block") {
+            EXPECT_EQ(dialogs.transcript() + "\n", shownTexts(value));
+        } else if (verb == "absent") {
+            EXPECT_EQ(editor->texts().count(value), 0u);
+        } else if (verb == "zero-problem") {
+            EXPECT_EQ(lifeTableHasZeroProblem(*editor), value == "yes");
+        } else if (verb == "stored") {
+            EXPECT_EQ(optionNumbers(scenario).at(key), std::stof(value)) << key;
+        } else if (verb == "text") {
+            const std::map<std::string, std::string> texts = {
+                {"groupName1", std::string(fieldText(scenario.groups.groupNames[0]))},
+                {"event.name", std::string(fieldText(scenario.events[0].name))}};
+            EXPECT_EQ(texts.at(key), value);
+        } else {
+            play.fields[step] = value;
+        }
     }
-    fields["penalty-rate"] = "25";
-    fields["transfer-funds-to-this-account"] = std::to_string(roth);
-    fields["equal-asset-allocation-withdrawal"] = "on";
-    editor->click("equal-asset-allocation-withdrawal", fields);
-    EXPECT_EQ(fields["account-order-withdrawal"], "");
-    ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("rmd transfer warning"));
-    // Table 1 is used by Cash: one RMD event; confirming again adds no second one.
-    ASSERT_EQ(scenario.liveEventCount, 1);
-    const EventRecord& rmd = scenario.events[0];
-    test::expectFields({FIELD_IS(scenario.slots.rmdTargetAccountId, roth),
-                        FIELD_IS(scenario.slots.rmdPenaltyRate, 25),
-                        FIELD_IS(scenario.accounts.rmdDistribution, 2), FIELD_IS(rmd.type, -1),
-                        FIELD_IS(rmd.fromAccountId, 1), FIELD_IS(rmd.startAge, 72),
-                        FIELD_IS(rmd.endAge, 120)});
-    EXPECT_EQ(fieldText(rmd.name), "IRA -- RMD withdrawal option in effect using Table 1.");
-    openRmdOptionsEditor(scenario, dialogs)->ok({{"penalty-rate", "10"}});
-    EXPECT_EQ(scenario.liveEventCount, 1);
-    // With no account to choose, the stored target stays.
-    Scenario empty = test::makeScenario("header start=62 end=90");
-    empty.slots.rmdTargetAccountId = 7;
-    ScriptedDialogs none;
-    const auto blank = openRmdOptionsEditor(empty, none);
-    ASSERT_TRUE(blank->ok(blank->texts()).accepted());
-    EXPECT_EQ(empty.slots.rmdTargetAccountId, 7);
-    EXPECT_EQ(empty.accounts.rmdDistribution, 3);
 }
 
-TEST(LifeTableEditor, ExampleMessagesZeroProblemAndRefusals) {
-    Scenario scenario = twoAccounts();
-    ScriptedDialogs dialogs;
-    auto editor = openLifeTableEditor(scenario, 2, dialogs);
-    EXPECT_EQ(editor->texts().at("description"), "IRA");
-    EXPECT_EQ(editor->texts().at("table-number"), "Table  2");
-    EXPECT_EQ(editor->texts().at("value-1"), "27.4");
-    EXPECT_EQ(editor->texts().at("value-30"), "6.7 ");
-    FieldTexts fields = editor->texts();
-    fields["withdrawal-start-age"] = "70";
-    fields["value-5"] = "55";
-    ASSERT_TRUE(editor->ok(fields).accepted());
-    EXPECT_EQ(dialogs.transcript() + "\n", shownTexts("life table example"));
-    EXPECT_EQ(scenario.slots.lifeTable2[4], 55.0f);
-    EXPECT_EQ(scenario.slots.lifeTable2StartAge, 70);
-    EXPECT_FALSE(lifeTableHasZeroProblem(*editor));
-
-    // A zero in row 30: one message naming it, and the editor opens once more.
-    ScriptedDialogs zeroDialogs;
-    auto zero = openLifeTableEditor(scenario, 1, zeroDialogs);
-    FieldTexts zeroFields = zero->texts();
-    zeroFields["withdrawal-start-age"] = "72";
-    zeroFields["value-30"] = "0";
-    ASSERT_TRUE(zero->ok(zeroFields).accepted());
-    EXPECT_EQ(zeroDialogs.transcript() + "\n", shownTexts("life table zero"));
-    EXPECT_TRUE(lifeTableHasZeroProblem(*zero));
-}
-
-TEST(PreferencesEditor, BoxesAndFontButtons) {
-    Scenario scenario = twoAccounts();
-    scenario.prefs.useDefaultFonts = 1;
-    ScriptedDialogs dialogs;
-    auto editor = openPreferencesEditor(scenario, dialogs);
-    EXPECT_EQ(editor->disabledFields(editor->texts()),
-              (std::set<std::string>{"select-results-value-fonts",
-                                     "select-scenario-results-folder-fonts"}));
-    ASSERT_TRUE(editor
-                    ->ok({{"use-color-banding-on-accounts-and-schedules", "on"},
-                          {"hide-the-tarvel-software-folder", "on"}})
-                    .accepted());
-    EXPECT_EQ(scenario.prefs.screenBanding, 1);
-    EXPECT_EQ(scenario.prefs.hideInfoFolder, 1);
-    EXPECT_EQ(scenario.prefs.useDefaultFonts, 0);
-    EXPECT_EQ(scenario.prefs.scheduleDefaultFonts, 0);
-    EXPECT_TRUE(scenario.modified);
+TEST(OptionEditors, SessionsOfTheDataFile) {
+    const auto sessions = test::readCases("editing/option_sessions.txt");
+    ASSERT_EQ(sessions.size(), 7u);
+    for (const test::CaseLine& session : sessions) {
+        SCOPED_TRACE(session.where);
+        playOptionSession(session);
+    }
 }
 
 TEST(FontChoice, RecordLayoutAndClamps) {
