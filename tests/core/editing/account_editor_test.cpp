@@ -4,12 +4,15 @@
 #include "editing/account_sort_state.h"
 #include "model/text_field.h"
 #include "support/case_file.h"
+#include "support/editor_session.h"
 #include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -36,22 +39,6 @@ TEST(NewAccountId, CountsUpFromTheNextIdPastUsedOnes) {
         EXPECT_EQ(takeNewAccountId(table), std::stoi(c.answer("id")));
         EXPECT_EQ(table.nextAccountId, std::stoi(c.answer("next")));
     }
-}
-
-TEST(NewAccountId, TwoNewAccountsInARowGetTwoAndFour) {
-    Scenario s = test::makeScenario("account name=A id=0\naccount name=B id=1\n"
-                                    "account name=C id=3\n");
-    s.accounts.nextAccountId = 1;
-    test::ScriptedDialogs dialogs;
-    for (const int expected : {2, 4}) {
-        AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
-        FieldTexts fields = editor.texts();
-        fields["account-name"] = "New";
-        ASSERT_TRUE(editor.ok(fields).accepted());
-        EXPECT_EQ(editor.accountId(), expected);
-    }
-    EXPECT_EQ(s.accounts.accountCount, 5);
-    EXPECT_EQ(s.accounts.nextAccountId, 5);
 }
 
 // Checking (id 0) feeds a deposit, Savings (1) is a transfer's source, Boat (2) a loan's
@@ -125,6 +112,91 @@ Scenario formScenario() {
     return s;
 }
 
+// The numbers of the account record at `index` and of its scenario, by their names in the
+// session file.
+std::map<std::string, double> accountNumbers(const Scenario& s, int index) {
+    const AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(index)];
+    return {{"initialAmount", a.initialAmount},
+            {"balance", a.balance},
+            {"rate", a.rate},
+            {"currentRate", a.currentRate},
+            {"randomMinRate", a.randomMinRate},
+            {"randomMaxRate", a.randomMaxRate},
+            {"kind", a.kind},
+            {"group", a.group},
+            {"penaltyApplies", a.penaltyApplies},
+            {"accountId", a.accountId},
+            {"penaltyAge", s.slots.penaltyAge[a.slot]},
+            {"penaltyRate", s.slots.penaltyRate[a.slot]},
+            {"inAllocation", s.slots.inAssetAllocation[a.slot]},
+            {"accountCount", s.accounts.accountCount},
+            {"nextAccountId", s.accounts.nextAccountId},
+            {"modified", s.modified},
+            {"stale", s.resultsStale}};
+}
+
+// Plays one session of tests/data/editing/account_sessions.txt on formScenario, with the steps of
+// test::playEditorStep and these. Before an "open": "scenario=block" of
+// account_editor_scenarios.txt, "next-id=n", "kind-0=n" (of the first account), "full-table".
+// "open=new" or "open=existing:index" opens an editor, the one before closed; "cancel" cancels;
+// "key=text" types. Checks: "stored:name=n" of the account at "record=index" (0 unless set) and
+// its scenario, "account-id=n" (the editor's), "text:name|access-order|label=text".
+void playAccountSession(const test::CaseLine& session) {
+    Scenario s = formScenario();
+    test::ScriptedDialogs dialogs;
+    std::unique_ptr<AccountEditor> editor;
+    test::EditorPlay<AccountEditor> play;
+    int record = 0;
+    for (const auto& [step, value] : session.inputs) {
+        SCOPED_TRACE(step + "=" + value);
+        const auto [verb, key] = test::verbOf(step);
+        const auto parts = test::partsOf(value, ':');
+        if (verb == "scenario") {
+            s = test::makeScenario(test::textBlock("editing/account_editor_scenarios.txt", value));
+        } else if (verb == "next-id") {
+            s.accounts.nextAccountId = std::stoi(value);
+        } else if (verb == "kind-0") {
+            s.accounts.accounts[0].kind = static_cast<std::uint16_t>(std::stoi(value));
+        } else if (verb == "full-table") {
+            s.accounts.accountCount = kMaxAccounts;
+        } else if (verb == "record") {
+            record = std::stoi(value);
+        } else if (verb == "open") {
+            editor.reset();
+            const bool existing = parts[0] == "existing";
+            editor = std::make_unique<AccountEditor>(
+                s, existing ? AccountEditMode::Existing : AccountEditMode::New,
+                existing ? std::stoi(parts[1]) : -1, dialogs);
+            play = {editor.get(), editor->texts(), &dialogs, {}};
+        } else if (test::playEditorStep(play, step, value)) {
+            continue;
+        } else if (verb == "cancel") {
+            editor->cancel();
+        } else if (verb == "stored") {
+            EXPECT_EQ(accountNumbers(s, record).at(key), std::stof(value)) << key;
+        } else if (verb == "account-id") {
+            EXPECT_EQ(editor->accountId(), std::stoi(value));
+        } else if (verb == "text") {
+            const AccountRecord& a = s.accounts.accounts[static_cast<std::size_t>(record)];
+            EXPECT_EQ(key == "name"           ? std::string(fieldText(a.name))
+                      : key == "access-order" ? std::string(fieldText(a.accessOrder))
+                                              : editor->session().label(),
+                      value);
+        } else {
+            play.fields[step] = value;
+        }
+    }
+}
+
+TEST(AccountEditor, SessionsOfTheDataFile) {
+    const auto sessions = test::readCases("editing/account_sessions.txt");
+    ASSERT_EQ(sessions.size(), 5u);
+    for (const test::CaseLine& session : sessions) {
+        SCOPED_TRACE(session.where);
+        playAccountSession(session);
+    }
+}
+
 TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
     Scenario s = formScenario();
     test::ScriptedDialogs dialogs;
@@ -140,51 +212,6 @@ TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
     EXPECT_EQ(editor.groups()[0].group, 2);
     EXPECT_EQ(editor.groups()[1].name, "Stocks");
     EXPECT_TRUE(editor.disabledFields(editor.texts()).empty());
-}
-
-TEST(AccountEditor, EnablesThePenaltyOnlyForRetirementAndTaxFreeKinds) {
-    Scenario s = formScenario();
-    test::ScriptedDialogs dialogs;
-    AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
-    const std::set<std::string> all = {"early-withdrawals-subject-to-penalty", "penalty-age",
-                                       "penalty-rate"};
-    EXPECT_EQ(editor.disabledFields(editor.texts()), all);
-    FieldTexts fields = editor.texts();
-    fields["select-account-type"] = "3";
-    EXPECT_EQ(editor.disabledFields(fields),
-              (std::set<std::string>{"penalty-age", "penalty-rate"}));
-    fields["early-withdrawals-subject-to-penalty"] = "on";
-    EXPECT_TRUE(editor.disabledFields(fields).empty());
-    fields["select-account-type"] = "2";
-    EXPECT_EQ(editor.disabledFields(fields), all);
-}
-
-TEST(AccountEditor, StoresANewAccount) {
-    Scenario s = formScenario();
-    test::ScriptedDialogs dialogs;
-    AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
-    FieldTexts fields = editor.texts();
-    test::typeInto(fields,
-                   "account-name=Brokerage account with a long name;"
-                   "initial-amount=$1,500.25;effective-yearly-rate=7;random-minimum-rate=-2;"
-                   "random-maximum-rate=16;access-order=12345;select-account-type=3;"
-                   "assign-group-to-account=0;early-withdrawals-subject-to-penalty=on;"
-                   "penalty-age=59.9;penalty-rate=10");
-    ASSERT_TRUE(editor.ok(fields).accepted());
-    EXPECT_TRUE(dialogs.shown.empty());
-    ASSERT_EQ(s.accounts.accountCount, 2);
-    const AccountRecord& a = s.accounts.accounts[1];
-    EXPECT_EQ(fieldText(a.name), "Brokerage account with a long");
-    EXPECT_EQ(fieldText(a.accessOrder), "123");
-    test::expectFields({FIELD_IS(a.initialAmount, 1500.25f), FIELD_IS(a.balance, 1500.25f),
-                        FIELD_IS(a.rate, 7.0f), FIELD_IS(a.currentRate, 7.0f),
-                        FIELD_IS(a.randomMinRate, -2.0f), FIELD_IS(a.randomMaxRate, 16.0f),
-                        FIELD_IS(a.kind, 3), FIELD_IS(a.group, 0), FIELD_IS(a.penaltyApplies, 1),
-                        FIELD_IS(a.accountId, 1), FIELD_IS(s.slots.penaltyAge[a.slot], 59.0f),
-                        FIELD_IS(s.slots.penaltyRate[a.slot], 10.0f)});
-    EXPECT_TRUE(s.modified);
-    EXPECT_TRUE(s.resultsStale);
-    EXPECT_EQ(editor.session().label(), "Add Account");
 }
 
 TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
@@ -212,38 +239,6 @@ TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
         EXPECT_EQ(nameAt(s, 0), "Roth IRA");
         EXPECT_FALSE(s.modified);
     }
-}
-
-TEST(AccountEditor, KindChangeClearsThePenaltyAndAnEditLeavesTheAllocation) {
-    Scenario s = formScenario();
-    s.accounts.accounts[0].kind = static_cast<std::uint16_t>(AccountKind::RetirementSavings);
-    test::ScriptedDialogs dialogs;
-    AccountEditor editor(s, AccountEditMode::Existing, 0, dialogs);
-    FieldTexts fields = editor.texts();
-    EXPECT_EQ(fields["early-withdrawals-subject-to-penalty"], "on");
-    fields["select-account-type"] = "2";
-    ASSERT_TRUE(editor.ok(fields).accepted());
-    test::expectFields({FIELD_IS(s.accounts.accounts[0].penaltyApplies, 0),
-                        FIELD_IS(s.accounts.accounts[0].kind, 2),
-                        FIELD_IS(s.slots.inAssetAllocation[s.accounts.accounts[0].slot], 0),
-                        FIELD_IS(s.accounts.accountCount, 1)});
-    EXPECT_EQ(editor.session().label(), "Edit Account");
-}
-
-TEST(AccountEditor, CancelAndAFullTableAddNothing) {
-    Scenario s = formScenario();
-    test::ScriptedDialogs dialogs;
-    {
-        AccountEditor editor(s, AccountEditMode::New, -1, dialogs);
-        editor.cancel();
-    }
-    EXPECT_EQ(s.accounts.accountCount, 1);
-    EXPECT_FALSE(s.modified);
-    s.accounts.accountCount = kMaxAccounts;
-    AccountEditor full(s, AccountEditMode::New, -1, dialogs);
-    EXPECT_TRUE(full.closed());
-    full.ok(full.texts());
-    EXPECT_EQ(s.accounts.accountCount, kMaxAccounts);
 }
 
 TEST(AccountSortState, HeaderClicksFlipTheirKeysSwitch) {
