@@ -8,6 +8,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 namespace finplan::test {
 
