@@ -93,29 +93,42 @@ std::map<std::string, double> optionNumbers(const Scenario& s) {
             {"screenBanding", s.prefs.screenBanding},
             {"hideInfoFolder", s.prefs.hideInfoFolder},
             {"useDefaultFonts", s.prefs.useDefaultFonts},
-            {"scheduleDefaultFonts", s.prefs.scheduleDefaultFonts}};
+            {"scheduleDefaultFonts", s.prefs.scheduleDefaultFonts},
+            {"useTitle1", s.titles.useTitle1},
+            {"useTitle2", s.titles.useTitle2},
+            {"useTitle3", s.titles.useTitle3},
+            {"reportBanding", s.prefs.reportBanding},
+            {"reportBoxing", s.prefs.reportBoxing},
+            {"reportColumns", s.prefs.reportColumns}};
 }
 
 // Opens the option editor `what` names ("lifetable:n" for table n).
 std::unique_ptr<OptionEditor> openOptionEditor(const std::string& what, Scenario& scenario,
                                                ScriptedDialogs& dialogs) {
     const auto parts = test::partsOf(what, ':');
-    return parts[0] == "groups"       ? openGroupsEditor(scenario, dialogs)
-           : parts[0] == "allocation" ? openAssetAllocationEditor(scenario, dialogs)
-           : parts[0] == "rmd"        ? openRmdOptionsEditor(scenario, dialogs)
-           : parts[0] == "preferences"
-               ? openPreferencesEditor(scenario, dialogs)
-               : openLifeTableEditor(scenario, std::stoi(parts[1]), dialogs);
+    if (parts[0] == "lifetable") {
+        return openLifeTableEditor(scenario, std::stoi(parts[1]), dialogs);
+    }
+    const std::map<std::string, decltype(&openGroupsEditor)> opens = {
+        {"groups", openGroupsEditor},
+        {"allocation", openAssetAllocationEditor},
+        {"rmd", openRmdOptionsEditor},
+        {"preferences", openPreferencesEditor},
+        {"report-options", openReportOptionsEditor},
+        {"page-setup", openPageSetupEditor}};
+    return opens.at(parts[0])(scenario, dialogs);
 }
 
 // Plays one session of tests/data/editing/option_sessions.txt on the two accounts' scenario, with
 // the steps of test::playEditorStep and these. Before the first "open": "scenario=block" of
-// option_editors_scenarios.txt, "full-table", "default-fonts", "life-table-1=name:start age",
-// "rmd-target=id". "open=what" opens an editor with messages of its own, the one before
-// closed; "pick:key=name" chooses an account by name; "key=text" types; "clear-boxes" forgets
-// the messages so far. Checks:
-// "boxes-block=name" (the messages so far, a block of option_messages.txt), "absent=key" (not
-// on the form as opened), "zero-problem=yes|no", "stored:name=n" and "text:name=text".
+// option_editors_scenarios.txt, "fresh" (a scenario as constructed), "full-table",
+// "default-fonts", "life-table-1=name:start age", "rmd-target=id", "old-titles" (titles "Old
+// one" and "Old two", the second in use, reports boxed), "landscape-750" (top margin 750).
+// "open=what" opens an editor with messages of its own, the one before closed; "pick:key=name"
+// chooses an account by name; "untick:key" clears a box and clicks it; "key=text" types;
+// "clear-boxes" forgets the messages so far. Checks: "boxes-block=name" (the messages so far, a
+// block of option_messages.txt), "absent=key" (not on the form as opened),
+// "zero-problem=yes|no", "stored:name=n" and "text:name=text".
 void playOptionSession(const test::CaseLine& session) {
     Scenario scenario = twoAccounts();
     ScriptedDialogs dialogs;
@@ -130,6 +143,16 @@ void playOptionSession(const test::CaseLine& session) {
                 test::makeScenario(test::textBlock("editing/option_editors_scenarios.txt", value));
         } else if (verb == "full-table") {
             scenario.liveEventCount = kMaxEvents;
+        } else if (verb == "fresh") {
+            scenario = Scenario{};
+        } else if (verb == "old-titles") {
+            setFieldText(scenario.titles.title1, "Old one");
+            setFieldText(scenario.titles.title2, "Old two");
+            scenario.titles.useTitle2 = 1;
+            scenario.prefs.reportBoxing = 1;
+        } else if (verb == "landscape-750") {
+            scenario.prefs.printOption = 2;
+            scenario.prefs.marginTop = 750;
         } else if (verb == "default-fonts") {
             scenario.prefs.useDefaultFonts = 1;
         } else if (verb == "life-table-1") {
@@ -149,6 +172,9 @@ void playOptionSession(const test::CaseLine& session) {
                 play.fields[key] =
                     choice.name == value ? std::to_string(choice.accountId) : play.fields[key];
             }
+        } else if (verb == "untick") {
+            play.fields[key] = "";
+            editor->click(key, play.fields);
         } else if (verb == "clear-boxes") {
             dialogs.shown.clear();
         } else if (verb == "boxes-block") {
@@ -162,7 +188,10 @@ void playOptionSession(const test::CaseLine& session) {
         } else if (verb == "text") {
             const std::map<std::string, std::string> texts = {
                 {"groupName1", std::string(fieldText(scenario.groups.groupNames[0]))},
-                {"event.name", std::string(fieldText(scenario.events[0].name))}};
+                {"event.name", std::string(fieldText(scenario.events[0].name))},
+                {"title1", std::string(fieldText(scenario.titles.title1))},
+                {"title2", std::string(fieldText(scenario.titles.title2))},
+                {"title3", std::string(fieldText(scenario.titles.title3))}};
             EXPECT_EQ(texts.at(key), value);
         } else {
             play.fields[step] = value;
@@ -172,7 +201,7 @@ void playOptionSession(const test::CaseLine& session) {
 
 TEST(OptionEditors, SessionsOfTheDataFile) {
     const auto sessions = test::readCases("editing/option_sessions.txt");
-    ASSERT_EQ(sessions.size(), 7u);
+    ASSERT_EQ(sessions.size(), 9u);
     for (const test::CaseLine& session : sessions) {
         SCOPED_TRACE(session.where);
         playOptionSession(session);
