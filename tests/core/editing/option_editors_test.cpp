@@ -3,7 +3,6 @@
 #include "model/text_field.h"
 #include "support/case_file.h"
 #include "support/editor_session.h"
-#include "support/field_checks.h"
 #include "support/scenario_builder.h"
 #include "support/scripted_dialogs.h"
 
