@@ -203,8 +203,7 @@ TEST_F(CommandTest, EveryKeyReachesItsOwnCommand) {
 // the commands built so far. Every run that is shown writes the plot file.
 TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) {
     const std::filesystem::path plot = dir / "plotinf01.tmp";
-    for (const CaseLine& c : readCases("gui/command_effects.txt", "run")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("gui/command_effects.txt", "run", 13, [&](const CaseLine& c) {
         std::filesystem::remove(plot);
         dialogs.answers = {Answer::No};
         for (const auto& [key, value] : c.inputs) {
@@ -219,7 +218,7 @@ TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) 
             }
         }
         EXPECT_EQ(std::filesystem::exists(plot) ? "yes" : "no", c.answer("runs"));
-    }
+    });
 }
 
 } // namespace

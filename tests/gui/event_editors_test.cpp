@@ -121,8 +121,7 @@ const std::map<std::string, Field> kFields = {
 
 // Every editor: what is typed is stored on OK, with the computed values.
 TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
-    for (const CaseLine& c : readCases("gui/event_editors.txt", "ok")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("gui/event_editors.txt", "ok", 7, [&](const CaseLine& c) {
         const int before = planner.scenario().liveEventCount;
         script.on(c.answer("dialog"), [&](QDialog& dialog) {
             play(dialog, c.inputs);
@@ -145,14 +144,13 @@ TEST_F(EventEditorsTest, EveryEditorStoresWhatIsTypedOnOk) {
                 EXPECT_EQ(kFields.at(key)(*e), std::stod(value)) << key;
             }
         }
-    }
+    });
 }
 
 // Each refusal shows its title and text once, the first refused field wins and takes the
 // focus, the dialog stays open, and closing it then leaves the scenario as it was.
 TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
-    for (const CaseLine& c : readCases("gui/event_editors.txt", "refused")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("gui/event_editors.txt", "refused", 12, [&](const CaseLine& c) {
         dialogs.shown.clear();
         const Snapshot before(planner.scenario());
         std::string focused;
@@ -169,7 +167,7 @@ TEST_F(EventEditorsTest, RefusalsNameTheFieldAndChangeNothing) {
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         EXPECT_EQ(focused, c.answer("focus"));
         EXPECT_TRUE(Snapshot(planner.scenario()) == before);
-    }
+    });
 }
 
 // Cancel after typing, ticking and choosing, in every editor, new or existing: the scenario

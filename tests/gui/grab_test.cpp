@@ -218,8 +218,7 @@ TEST_F(GrabTest, AHugeStoredWindowIsGrabbedAtScreenSize) {
 TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
     const fs::path sample = dir / "sample.RET";
     const std::vector<Byte> before = readAll(sample);
-    for (const CaseLine& c : readCases("gui/grab_dialogs.txt")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("gui/grab_dialogs.txt", "", 16, [&](const CaseLine& c) {
         std::vector<std::string> args;
         std::istringstream words(c.input("args"));
         for (std::string word; words >> word;) {
@@ -240,7 +239,7 @@ TEST_F(GrabTest, ADialogIsPicturedAndClosedUnchanged) {
             EXPECT_FALSE(fs::exists(picture));
         }
         EXPECT_EQ(readAll(sample), before);
-    }
+    });
 }
 
 } // namespace

@@ -24,8 +24,7 @@ std::string yes(bool on) {
 }
 
 TEST(GuiOptions, TheCommandLineAsTheCaseFileHasIt) {
-    for (const test::CaseLine& c : test::readCases("gui/gui_options.txt", "options")) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("gui/gui_options.txt", "options", 28, [&](const test::CaseLine& c) {
         std::vector<std::string> args;
         std::istringstream words(c.input("args"));
         for (std::string word; words >> word;) {
@@ -49,12 +48,11 @@ TEST(GuiOptions, TheCommandLineAsTheCaseFileHasIt) {
         for (const auto& [key, value] : c.expected) {
             EXPECT_EQ(parsed.at(key), value) << key;
         }
-    }
+    });
 }
 
 TEST(FolderTitles, AccountBlocksOfTenFollowTheGraphs) {
-    for (const test::CaseLine& c : test::readCases("gui/gui_options.txt", "titles")) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("gui/gui_options.txt", "titles", 5, [&](const test::CaseLine& c) {
         const auto titles =
             folderTitles(c.input("results") == "yes", std::stoi(c.input("accounts")));
         for (const auto& [key, value] : c.expected) {
@@ -65,7 +63,7 @@ TEST(FolderTitles, AccountBlocksOfTenFollowTheGraphs) {
                 EXPECT_EQ(key == "last" ? titles.back() : titles.at(std::stoul(key)), value);
             }
         }
-    }
+    });
 }
 
 } // namespace

@@ -219,8 +219,7 @@ TEST_F(ResultsPageTest, SaveWritesTheResultsFileChosenInTheDialog) {
 }
 
 TEST(ScheduleLineRules, RedLinesTotalsLinesAndTheirFields) {
-    for (const CaseLine& c : readCases("gui/schedule_lines.txt")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("gui/schedule_lines.txt", "", 28, [&](const CaseLine& c) {
         const std::string& text = c.input("text");
         for (const auto& [key, value] : c.expected) {
             std::string got;
@@ -236,7 +235,7 @@ TEST(ScheduleLineRules, RedLinesTotalsLinesAndTheirFields) {
             }
             EXPECT_EQ(got, value) << key;
         }
-    }
+    });
 }
 
 // Paints one row with the delegate and counts the pixels of a colour.

@@ -26,8 +26,7 @@ TEST(UnattendedDialogs, PrintTitleAndTextAndTakeTheCarefulAnswer) {
         {"yes-no-cancel", MessageButtons::YesNoCancel}};
     const std::map<Answer, std::string> answers = {
         {Answer::Ok, "ok"}, {Answer::Yes, "yes"}, {Answer::No, "no"}, {Answer::Cancel, "cancel"}};
-    for (const test::CaseLine& c : test::readCases("gui/gui_options.txt", "box")) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("gui/gui_options.txt", "box", 4, [&](const test::CaseLine& c) {
         std::ostringstream err;
         UnattendedDialogs dialogs(err);
         EXPECT_EQ(
@@ -36,7 +35,7 @@ TEST(UnattendedDialogs, PrintTitleAndTextAndTakeTheCarefulAnswer) {
             c.answer("answer"));
         EXPECT_EQ(err.str(), c.answer("printed"));
         EXPECT_EQ(std::to_string(dialogs.errorsShown()), c.answer("errors"));
-    }
+    });
 }
 
 TEST(UnattendedDialogs, FileDialogsAreCancelled) {

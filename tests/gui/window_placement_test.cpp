@@ -30,8 +30,7 @@ QSize size(const std::string& text) {
 
 TEST(WindowPlacement, StoredAndFirstPlacementsFitTheScreen) {
     const QSize minimum(600, 300);
-    for (const test::CaseLine& c : test::readCases("gui/window_placement.txt")) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("gui/window_placement.txt", "", 12, [&](const test::CaseLine& c) {
         const QSize wanted = size(c.input("size"));
         const QRect screen = rect(c.input("screen"));
         if (c.word == "fit") {
@@ -41,7 +40,7 @@ TEST(WindowPlacement, StoredAndFirstPlacementsFitTheScreen) {
         } else {
             EXPECT_EQ(firstStartPlacement(wanted, minimum, screen), rect(c.answer("is")));
         }
-    }
+    });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/case_file.h"
 
+#include <gtest/gtest.h>
+
 #include <cctype>
 #include <cstdlib>
 #include <fstream>
@@ -177,6 +179,16 @@ std::vector<CaseLine> readCases(const std::string& relative, const std::string& 
     std::vector<CaseLine> cases = readCases(relative);
     std::erase_if(cases, [&](const CaseLine& c) { return c.word != word; });
     return cases;
+}
+
+void forEachCase(const std::string& relative, const std::string& word, std::size_t count,
+                 const std::function<void(const CaseLine&)>& check) {
+    const auto cases = word.empty() ? readCases(relative) : readCases(relative, word);
+    ASSERT_EQ(cases.size(), count) << relative << " " << word;
+    for (const CaseLine& c : cases) {
+        SCOPED_TRACE(c.where);
+        check(c);
+    }
 }
 
 } // namespace finplan::test

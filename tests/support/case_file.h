@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,6 +62,10 @@ Map textsOf(const std::string& settings) {
 std::vector<CaseLine> readCases(const std::string& relative);
 // Only the cases whose first word is `word`.
 std::vector<CaseLine> readCases(const std::string& relative, const std::string& word);
+// Checks each case of `word` ("": every case) under its own trace. The file must hold exactly
+// `count` of them, so that a case lost from the file fails too.
+void forEachCase(const std::string& relative, const std::string& word, std::size_t count,
+                 const std::function<void(const CaseLine&)>& check);
 
 // The block `name` of a file of texts under tests/data: the lines after "@@ name" up to the next
 // "@@ " line or the end, each with its line feed. A missing file or block throws.

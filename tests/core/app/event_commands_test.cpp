@@ -55,16 +55,13 @@ TEST_F(EventCommands, TheListLinesOpenTheirEventsEditors) {
     const std::map<std::string, EditorKind> kinds = {{"initial", EditorKind::InitialValues},
                                                      {"deposit", EditorKind::Deposit},
                                                      {"withdrawal", EditorKind::Withdrawal}};
-    const auto cases = test::readCases("app/list_lines.txt", "line");
-    ASSERT_EQ(cases.size(), 8u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("app/list_lines.txt", "line", 8, [&](const test::CaseLine& c) {
         auto editor = planner.editListLine(std::stoi(c.input("number")));
         ASSERT_EQ(editor != nullptr, c.answer("editor") != "none");
         if (editor) {
             EXPECT_EQ(editor->kind(), kinds.at(c.answer("editor")));
         }
-    }
+    });
     // Line 3 belongs to Rent although the line-less allocation event lies before it.
     EXPECT_EQ(planner.eventForLine(3), indexOf("Rent"));
 }

@@ -29,10 +29,7 @@ TradeRecord threeOptions() {
 
 // End amounts and differences: tests/data/calculators/trade_off_cases.txt.
 TEST(TradeOff, EndAmountsAndDifferences) {
-    const auto cases = test::readCases("calculators/trade_off_cases.txt", "ends");
-    ASSERT_EQ(cases.size(), 5u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("calculators/trade_off_cases.txt", "ends", 5, [&](const test::CaseLine& c) {
         TradeRecord r = threeOptions();
         r.setUsesTaxRate(c.input("tax") == "1");
         r.periods() = std::stof(c.input("periods"));
@@ -46,7 +43,7 @@ TEST(TradeOff, EndAmountsAndDifferences) {
         EXPECT_EQ(result.output("end-amount-3"), c.answer("end-3"));
         EXPECT_EQ(result.output("difference-1-3"), c.answer("difference-1-3"));
         EXPECT_EQ(result.outputs[8].key, "difference-1-3");
-    }
+    });
 }
 
 TEST(TradeOff, PeriodLimits) {
@@ -101,10 +98,7 @@ TEST(TradeOff, FieldsRoundTripAndNamesAreCutToThirty) {
 
 // Trade information files as bytes: tests/data/calculators/trade_off_cases.txt.
 TEST(TradeInfoFile, ReadsLineByLine) {
-    const auto cases = test::readCases("calculators/trade_off_cases.txt", "read");
-    ASSERT_EQ(cases.size(), 6u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("calculators/trade_off_cases.txt", "read", 6, [&](const test::CaseLine& c) {
         std::array<std::string, 3> names;
         const auto namesRead = test::partsOf(c.answer("names"), ';');
         std::copy(namesRead.begin(), namesRead.end(), names.begin());
@@ -115,7 +109,7 @@ TEST(TradeInfoFile, ReadsLineByLine) {
         const TradeRecord r = readTradeInfo(c.input("bytes"));
         EXPECT_EQ(r.names, names);
         EXPECT_EQ(r.values, values);
-    }
+    });
 }
 
 TEST(TradeInfoFile, WritesNamesThenValuesAndReadsItBack) {

@@ -25,10 +25,7 @@ std::string nameAt(const Scenario& s, int index) {
 }
 
 TEST(NewAccountId, CountsUpFromTheNextIdPastUsedOnes) {
-    const auto cases = test::readCases("editing/account_form.txt", "id");
-    ASSERT_EQ(cases.size(), 8u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/account_form.txt", "id", 8, [&](const test::CaseLine& c) {
         AccountTable table;
         std::istringstream used(c.input("used"));
         for (int id = 0; used >> id;) {
@@ -38,7 +35,7 @@ TEST(NewAccountId, CountsUpFromTheNextIdPastUsedOnes) {
         table.nextAccountId = std::stoi(c.input("next"));
         EXPECT_EQ(takeNewAccountId(table), std::stoi(c.answer("id")));
         EXPECT_EQ(table.nextAccountId, std::stoi(c.answer("next")));
-    }
+    });
 }
 
 // Checking (id 0) feeds a deposit, Savings (1) is a transfer's source, Boat (2) a loan's
@@ -189,12 +186,8 @@ void playAccountSession(const test::CaseLine& session) {
 }
 
 TEST(AccountEditor, SessionsOfTheDataFile) {
-    const auto sessions = test::readCases("editing/account_sessions.txt");
-    ASSERT_EQ(sessions.size(), 5u);
-    for (const test::CaseLine& session : sessions) {
-        SCOPED_TRACE(session.where);
-        playAccountSession(session);
-    }
+    test::forEachCase("editing/account_sessions.txt", "", 5,
+                      [&](const test::CaseLine& session) { playAccountSession(session); });
 }
 
 TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
@@ -215,10 +208,7 @@ TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {
 }
 
 TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
-    const auto cases = test::readCases("editing/account_form.txt", "refuse");
-    ASSERT_EQ(cases.size(), 8u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/account_form.txt", "refuse", 8, [&](const test::CaseLine& c) {
         const std::string& key = c.input("key");
         Scenario s = formScenario();
         test::ScriptedDialogs dialogs;
@@ -238,7 +228,7 @@ TEST(AccountEditor, RefusesOutOfRangeValuesWithTheFirstRefusal) {
         // Nothing of the refused OK is kept.
         EXPECT_EQ(nameAt(s, 0), "Roth IRA");
         EXPECT_FALSE(s.modified);
-    }
+    });
 }
 
 TEST(AccountSortState, HeaderClicksFlipTheirKeysSwitch) {

@@ -28,10 +28,7 @@ std::string importedName(const Scenario& s, int index) {
 
 // Amounts, names, skipped lines and whole statement lines, from tests/data/accounts.
 TEST(ImportLine, ReadsTheLinesOfItsDataFile) {
-    const auto cases = test::readCases("accounts/import_lines.txt");
-    ASSERT_GE(cases.size(), 46u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("accounts/import_lines.txt", "", 46, [&](const test::CaseLine& c) {
         if (c.word == "amount") {
             EXPECT_EQ(cleanAmount(c.input("raw")), c.answer("cleaned"));
         } else if (c.word == "name") {
@@ -50,7 +47,7 @@ TEST(ImportLine, ReadsTheLinesOfItsDataFile) {
                 EXPECT_EQ(read->amount, c.answer("amount"));
             }
         }
-    }
+    });
 }
 
 TEST(ImportLine, ReadsWholeLongLinesAndDropsHugeOnes) {

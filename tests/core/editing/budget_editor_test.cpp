@@ -132,10 +132,7 @@ TEST(BudgetItems, EnterUpdateDeleteAndClear) {
 }
 
 TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
-    const auto cases = test::readCases("editing/budget_items.txt", "refuse");
-    ASSERT_EQ(cases.size(), 4u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/budget_items.txt", "refuse", 4, [&](const test::CaseLine& c) {
         Household h;
         BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
         const FieldTexts typed =
@@ -143,7 +140,7 @@ TEST(BudgetItems, ThirtyFirstItemAndRangesAreRefused) {
         EXPECT_FALSE(editor.enter(typed).accepted());
         EXPECT_EQ(h.dialogs.transcript(), c.answer("title") + "|" + c.answer("text"));
         EXPECT_TRUE(editor.rows().empty());
-    }
+    });
     Household h;
     BudgetEditor editor(h.scenario, 0, h.dir.path(), h.dialogs);
     for (int i = 0; i < 30; ++i) {

@@ -167,19 +167,12 @@ void playSession(const test::CaseLine& session) {
 }
 
 TEST(EventEditor, SessionsOfTheDataFile) {
-    const auto sessions = test::readCases("editing/event_sessions.txt");
-    ASSERT_EQ(sessions.size(), 14u);
-    for (const test::CaseLine& session : sessions) {
-        SCOPED_TRACE(session.where);
-        playSession(session);
-    }
+    test::forEachCase("editing/event_sessions.txt", "", 14,
+                      [&](const test::CaseLine& session) { playSession(session); });
 }
 
 TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
-    const auto cases = test::readCases("editing/refusals.txt");
-    ASSERT_GE(cases.size(), 70u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/refusals.txt", "", 77, [&](const test::CaseLine& c) {
         Opened opened(kEditorWords.at(c.word));
         typeInto(opened.fields, c.input("typed"));
         const CalcResult result = opened.editor->ok(opened.fields);
@@ -193,7 +186,7 @@ TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {
         opened.editor.reset();
         EXPECT_EQ(encodeScenarioImage(opened.scenario), opened.before);
         EXPECT_FALSE(opened.scenario.modified);
-    }
+    });
 }
 
 TEST(EventEditor, ValidFormsAreAcceptedAndCommitted) {
@@ -262,10 +255,7 @@ TEST(EventEditor, PickersListTheAccountsByName) {
 
 // Calculate on a card: tests/data/editing/event_editor_cases.txt.
 TEST(EventEditor, CardPayoffResultsFollowTheMonthByMonthRule) {
-    const auto cases = test::readCases("editing/event_editor_cases.txt", "card");
-    ASSERT_EQ(cases.size(), 2u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/event_editor_cases.txt", "card", 2, [&](const test::CaseLine& c) {
         Opened card(EditorKind::CreditCard);
         typeInto(card.fields, c.input("typed"));
         const CalcResult result = card.editor->calculate(card.fields);
@@ -279,15 +269,12 @@ TEST(EventEditor, CardPayoffResultsFollowTheMonthByMonthRule) {
         const CalcResult calculator = calculateCardPayoffFields(card.fields);
         EXPECT_EQ(calculator.output("years"), result.output("years"));
         EXPECT_EQ(calculator.output("months"), result.output("months"));
-    }
+    });
 }
 
 // Amounts and names typed into a withdrawal, as its record stores them.
 TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
-    const auto cases = test::readCases("editing/typed_texts.txt");
-    ASSERT_EQ(cases.size(), 10u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/typed_texts.txt", "", 10, [&](const test::CaseLine& c) {
         Opened withdrawal(EditorKind::Withdrawal);
         withdrawal.fields[c.word] = c.input("typed");
         ASSERT_TRUE(withdrawal.editor->ok(withdrawal.fields).accepted());
@@ -297,7 +284,7 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
         } else {
             EXPECT_EQ(std::string(fieldText(stored.name)), c.answer("stored"));
         }
-    }
+    });
     // Shown again as UTF-8.
     Scenario named = editingScenario();
     setFieldText(named.events[0].name, "Caf\xE9");
@@ -306,27 +293,26 @@ TEST(EventEditor, TypedTextsAreStoredAsTheRecordHoldsThem) {
 
 // The part of a year since the birthday: tests/data/editing/event_editor_cases.txt.
 TEST(EventEditor, UseBirthdayAddsThePartOfAYearSinceTheBirthday) {
-    const auto cases = test::readCases("editing/event_editor_cases.txt", "birthday");
-    ASSERT_EQ(cases.size(), 4u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
-        const auto date = test::partsOf(c.input("today"), '-');
-        Scenario scenario = editingScenario();
-        ScriptedDialogs dialogs;
-        FixedClock clock{LocalDateTime{std::stoi(date[0]), std::stoi(date[1]), std::stoi(date[2])}};
-        EventEditor editor(scenario, EditorKind::InitialValues, {}, clock, dialogs);
-        FieldTexts fields = editor.texts();
-        // Opening keeps the whole years only, the birthday not being in use.
-        EXPECT_EQ(fields.at("start-age"), "55.000");
-        typeInto(fields, "birth-month=" + c.input("month") + ";birth-day=" + c.input("day") +
-                             ";use-birthday=on");
-        ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
-        EXPECT_EQ(fields.at("start-age"), c.answer("start-age"));
-        EXPECT_EQ(fields.at("use-birthday"), "on");
-        ASSERT_TRUE(editor.ok(fields).accepted());
-        EXPECT_EQ(scenario.header.useBirthday, 1);
-        EXPECT_EQ(scenario.header.birthMonth, std::stoi(c.input("month")));
-    }
+    test::forEachCase(
+        "editing/event_editor_cases.txt", "birthday", 4, [&](const test::CaseLine& c) {
+            const auto date = test::partsOf(c.input("today"), '-');
+            Scenario scenario = editingScenario();
+            ScriptedDialogs dialogs;
+            FixedClock clock{
+                LocalDateTime{std::stoi(date[0]), std::stoi(date[1]), std::stoi(date[2])}};
+            EventEditor editor(scenario, EditorKind::InitialValues, {}, clock, dialogs);
+            FieldTexts fields = editor.texts();
+            // Opening keeps the whole years only, the birthday not being in use.
+            EXPECT_EQ(fields.at("start-age"), "55.000");
+            typeInto(fields, "birth-month=" + c.input("month") + ";birth-day=" + c.input("day") +
+                                 ";use-birthday=on");
+            ASSERT_TRUE(editor.click("use-birthday", fields).accepted());
+            EXPECT_EQ(fields.at("start-age"), c.answer("start-age"));
+            EXPECT_EQ(fields.at("use-birthday"), "on");
+            ASSERT_TRUE(editor.ok(fields).accepted());
+            EXPECT_EQ(scenario.header.useBirthday, 1);
+            EXPECT_EQ(scenario.header.birthMonth, std::stoi(c.input("month")));
+        });
 }
 
 TEST(EventEditor, ABudgetWithdrawalChangesOnlyItsBudgetsAccount) {

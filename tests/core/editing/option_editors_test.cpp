@@ -38,10 +38,7 @@ Scenario twoAccounts() {
 
 // Refusals and acceptances of the groups, allocation and life table forms, from the data file.
 TEST(OptionEditors, FormsOfTheDataFileAreRefusedOrAccepted) {
-    const auto cases = test::readCases("editing/option_forms.txt");
-    ASSERT_EQ(cases.size(), 12u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/option_forms.txt", "", 12, [&](const test::CaseLine& c) {
         Scenario scenario = twoAccounts();
         scenario.slots.lifeTable3StartAge = 70;
         ScriptedDialogs dialogs;
@@ -64,7 +61,7 @@ TEST(OptionEditors, FormsOfTheDataFileAreRefusedOrAccepted) {
             EXPECT_EQ(scenario.liveEventCount, 0);
             EXPECT_EQ(scenario.slots.lifeTable3[0], 0.0f);
         }
-    }
+    });
 }
 
 // The numbers of a scenario an option editor stored, by their names in the session file.
@@ -199,19 +196,12 @@ void playOptionSession(const test::CaseLine& session) {
 }
 
 TEST(OptionEditors, SessionsOfTheDataFile) {
-    const auto sessions = test::readCases("editing/option_sessions.txt");
-    ASSERT_EQ(sessions.size(), 9u);
-    for (const test::CaseLine& session : sessions) {
-        SCOPED_TRACE(session.where);
-        playOptionSession(session);
-    }
+    test::forEachCase("editing/option_sessions.txt", "", 9,
+                      [&](const test::CaseLine& session) { playOptionSession(session); });
 }
 
 TEST(FontChoice, RecordLayoutAndClamps) {
-    const auto cases = test::readCases("editing/fonts.txt", "font");
-    ASSERT_EQ(cases.size(), 6u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("editing/fonts.txt", "font", 6, [&](const test::CaseLine& c) {
         Scenario scenario = twoAccounts();
         const auto role = static_cast<FontRole>(std::stoi(c.input("role")));
         storeFontChoice(scenario, role,
@@ -227,7 +217,7 @@ TEST(FontChoice, RecordLayoutAndClamps) {
         const FontChoice back = fontChoiceOf(font);
         EXPECT_TRUE(back.bold);
         EXPECT_EQ(back.face, "A face name far longer than thi");
-    }
+    });
     PrintFont plain;
     plain.height = -16;
     plain.weight = 400;

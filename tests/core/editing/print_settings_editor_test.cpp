@@ -9,10 +9,7 @@ namespace {
 
 // Margins accepted and refused: tests/data/editing/page_setup.txt.
 TEST(PageSetupEditor, MarginsMustLeaveRoomOnTheTurnedSheet) {
-    const auto cases = readCases("editing/page_setup.txt");
-    ASSERT_EQ(cases.size(), 8u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("editing/page_setup.txt", "", 8, [&](const CaseLine& c) {
         Scenario scenario;
         ScriptedDialogs dialogs;
         const CalcResult result =
@@ -25,7 +22,7 @@ TEST(PageSetupEditor, MarginsMustLeaveRoomOnTheTurnedSheet) {
         EXPECT_EQ(scenario.prefs.printOption, std::stoi(c.answerOr("option", "0")));
         EXPECT_EQ(scenario.prefs.marginLeft, std::stoi(c.answerOr("left", "0")));
         EXPECT_EQ(scenario.prefs.marginBottom, std::stoi(c.answerOr("bottom", "0")));
-    }
+    });
 }
 
 } // namespace

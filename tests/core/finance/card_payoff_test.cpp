@@ -10,10 +10,7 @@ namespace {
 
 // Months, interest and years of card payoffs: tests/data/finance/card_payoff.txt.
 TEST(CardPayoff, MonthsInterestAndYears) {
-    const auto cases = test::readCases("finance/card_payoff.txt", "card");
-    ASSERT_EQ(cases.size(), 5u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("finance/card_payoff.txt", "card", 5, [&](const test::CaseLine& c) {
         const auto number = [&](const std::string& key) { return std::stof(c.input(key)); };
         const CardPayoff payoff =
             cardPayoff(number("balance"), number("rate"), number("payment"), number("purchases"));
@@ -21,7 +18,7 @@ TEST(CardPayoff, MonthsInterestAndYears) {
         EXPECT_NEAR(payoff.interest, std::stof(c.answer("interest")), 0.005f);
         EXPECT_EQ(payoff.paidOff, c.answer("paid") == "1");
         EXPECT_FLOAT_EQ(payoff.years, static_cast<float>(payoff.months) / 12.0f);
-    }
+    });
 }
 
 TEST(CardPayoff, APaymentBelowTheInterestStopsAfterOneHundredYears) {

@@ -35,10 +35,7 @@ TEST(DebtMath, MonthlyRateIsTheCorrectlyRoundedTwelfth) {
 
 // Payments and amortized months of tests/data/finance/debt_math.txt.
 TEST(DebtMath, PaymentsAndAmortizedMonthsMatchWorkedValues) {
-    const auto cases = test::readCases("finance/debt_math.txt");
-    ASSERT_EQ(cases.size(), 32u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("finance/debt_math.txt", "", 32, [&](const test::CaseLine& c) {
         const auto number = [&](const std::string& key) { return std::stof(c.input(key)); };
         const double within = std::stod(c.answerOr("within", "0"));
         const auto expect = [&](float value, const std::string& key) {
@@ -58,7 +55,7 @@ TEST(DebtMath, PaymentsAndAmortizedMonthsMatchWorkedValues) {
             const float monthly =
                 !c.inputOr("yearly", "").empty() ? monthlyRate(number("yearly")) : number("rate");
             expect(loanPayment(principal, monthly, months), "payment");
-            continue;
+            return;
         }
         const Amortized sum =
             amortizeMonths(principal, number("rate"), months, std::stoi(c.input("first")),
@@ -66,7 +63,7 @@ TEST(DebtMath, PaymentsAndAmortizedMonthsMatchWorkedValues) {
         expect(sum.principal, "principal");
         expect(sum.interest, "interest");
         expect(static_cast<float>(sum.months), "months");
-    }
+    });
 }
 
 TEST(DebtMath, CardMonthInterest) {

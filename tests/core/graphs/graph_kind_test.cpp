@@ -144,13 +144,10 @@ std::vector<std::string> pageLabels(int accounts) {
 
 // Account pages: tests/data/graphs/account_pages.txt.
 TEST(GraphAccountPages, BlocksOfTenNamedByTheirAccountNumbers) {
-    const auto cases = test::readCases("graphs/account_pages.txt", "pages");
-    ASSERT_EQ(cases.size(), 7u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("graphs/account_pages.txt", "pages", 7, [&](const test::CaseLine& c) {
         EXPECT_EQ(pageLabels(std::stoi(c.input("accounts"))),
                   test::partsOf(c.answer("labels"), ';'));
-    }
+    });
 }
 
 } // namespace

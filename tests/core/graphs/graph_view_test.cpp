@@ -37,17 +37,14 @@ GraphView fourGraphView() {
 // Columns and points under the mouse: tests/data/graphs/hit_tests.txt.
 TEST(GraphHitTest, ColumnsAndPointsOfTheDataFile) {
     const GraphView view = drawnView();
-    const auto cases = test::readCases("graphs/hit_tests.txt");
-    ASSERT_EQ(cases.size(), 15u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("graphs/hit_tests.txt", "", 15, [&](const test::CaseLine& c) {
         const int x = std::stoi(c.input("x"));
         if (c.word == "column") {
             const PlotGeometry plot =
                 c.inputOr("plot", "") == "none" ? PlotGeometry{} : tenColumns();
             EXPECT_EQ(columnAt(plot, x, std::stoi(c.input("start"))),
                       std::stoi(c.answer("column")));
-            continue;
+            return;
         }
         const auto point = view.plotPointAt(x, std::stoi(c.input("y")));
         ASSERT_EQ(point.has_value(), c.answerOr("column", "") != "");
@@ -55,7 +52,7 @@ TEST(GraphHitTest, ColumnsAndPointsOfTheDataFile) {
             EXPECT_EQ(point->column, std::stoi(c.answer("column")));
             EXPECT_EQ(point->value, std::stof(c.answer("value")));
         }
-    }
+    });
     const PlotGeometry plot = tenColumns();
     EXPECT_EQ(valueY(plot, 0.0f), 340);
     EXPECT_EQ(valueY(plot, 1.0f), 339); // 339.7 cut toward zero

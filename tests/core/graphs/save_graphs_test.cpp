@@ -147,16 +147,13 @@ TEST_F(SaveGraphs, LinesAreReadIn264CharacterPieces) {
 
 // What a graph file keeps of damaged plot bytes: tests/data/graphs/damaged_plots.txt.
 TEST(GraphFileText, DamagedPlotBytes) {
-    const auto cases = test::readCases("graphs/damaged_plots.txt");
-    ASSERT_EQ(cases.size(), 6u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("graphs/damaged_plots.txt", "", 6, [&](const test::CaseLine& c) {
         const std::string& plot = c.input("bytes");
         const auto* data = reinterpret_cast<const Byte*>(plot.data());
         const GraphFileText graph = graphFileText(std::span<const Byte>(data, plot.size()));
         EXPECT_EQ(graph.text, c.answer("text"));
         EXPECT_EQ(graph.complete, c.answer("complete") == "1");
-    }
+    });
 }
 
 TEST_F(SaveGraphs, MissingPlotFileOrFolderAreReported) {

@@ -45,10 +45,7 @@ std::array<float, 7> reservedOf(const std::string& text) {
 
 // Counters, stored values, recent lists and written files: tests/data/model/finance_dat.txt.
 TEST(FinanceDatFile, FollowsTheDataFile) {
-    const auto cases = test::readCases("model/finance_dat.txt");
-    ASSERT_EQ(cases.size(), 25u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("model/finance_dat.txt", "", 25, [&](const test::CaseLine& c) {
         TempDir dir;
         Scenario scenario;
         AppSettings settings;
@@ -86,25 +83,22 @@ TEST(FinanceDatFile, FollowsTheDataFile) {
                 ADD_FAILURE() << "unknown answer";
             }
         }
-    }
+    });
 }
 
 // Names added to the recent list, and its menu items: tests/data/model/recent_files.txt.
 TEST(RecentFiles, AddedNamesAndMenuItemsFollowTheDataFile) {
-    const auto cases = test::readCases("model/recent_files.txt");
-    ASSERT_EQ(cases.size(), 10u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("model/recent_files.txt", "", 10, [&](const test::CaseLine& c) {
         RecentFiles files = recentListOf(c.input("before"));
         if (c.word == "menu") {
             EXPECT_EQ(recentFileMenuItems(files), test::partsOf(c.answer("items"), ';'));
-            continue;
+            return;
         }
         for (const std::string& name : test::partsOf(c.input("added"), ';')) {
             addRecentFile(files, name);
         }
         EXPECT_EQ(files, recentListOf(c.answer("after")));
-    }
+    });
 }
 
 } // namespace

@@ -102,10 +102,7 @@ TEST_F(PrefFileTest, StoredPlacementAndSwitchesComeIntoForce) {
 }
 
 TEST_F(PrefFileTest, OffScreenCornersAndNarrowWidthsAreCorrected) {
-    const auto cases = test::readCases("model/window_placement.txt", "place");
-    ASSERT_EQ(cases.size(), 5u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("model/window_placement.txt", "place", 5, [&](const test::CaseLine& c) {
         PrefInfo stored;
         stored.windowX = std::stoi(c.input("x"));
         stored.windowY = std::stoi(c.input("y"));
@@ -120,7 +117,7 @@ TEST_F(PrefFileTest, OffScreenCornersAndNarrowWidthsAreCorrected) {
         EXPECT_EQ(settings.windowWidth, std::stoi(c.answer("width")));
         EXPECT_EQ(settings.windowHeight, stored.windowHeight);
         EXPECT_EQ(scenario.prefs.windowX, stored.windowX);
-    }
+    });
 }
 
 TEST_F(PrefFileTest, ShortFileOverlaysOnlyTheBytesItHolds) {

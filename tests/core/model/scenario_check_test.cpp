@@ -21,13 +21,11 @@ struct Damage {
 TEST(ScenarioCheck, NamesTheFirstValueNoEditorWouldAccept) {
     const std::string base = test::textBlock("model/scenario_check_scenarios.txt", "base");
     ASSERT_EQ(firstInvalidValue(test::makeScenario(base)), std::nullopt);
-    const auto cases = test::readCases("model/scenario_check_cases.txt", "damaged");
-    ASSERT_EQ(cases.size(), 11u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
-        const Scenario scenario = test::makeScenario(base + c.input("lines"));
-        EXPECT_EQ(firstInvalidValue(scenario), std::optional<std::string>(c.answer("message")));
-    }
+    test::forEachCase(
+        "model/scenario_check_cases.txt", "damaged", 11, [&](const test::CaseLine& c) {
+            const Scenario scenario = test::makeScenario(base + c.input("lines"));
+            EXPECT_EQ(firstInvalidValue(scenario), std::optional<std::string>(c.answer("message")));
+        });
     const std::vector<Damage> damages = {
         {"account kind", [](Scenario& s) { s.accounts.accounts[0].kind = 7; },
          "Account \"Bank\": the kind must lie between 0 and 4."},

@@ -74,10 +74,7 @@ std::string workText(int ages, int names) {
 
 // Rows and event columns of each page: tests/data/reports/report_cases.txt.
 TEST(EventsReports, PagesHoldFiftyTwoRowsThenFortyNineAndSectionsSevenEvents) {
-    const auto cases = readCases("reports/report_cases.txt", "events");
-    ASSERT_EQ(cases.size(), 7u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "events", 7, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         const std::string text = workText(std::stoi(c.input("ages")), std::stoi(c.input("names")));
@@ -96,7 +93,7 @@ TEST(EventsReports, PagesHoldFiftyTwoRowsThenFortyNineAndSectionsSevenEvents) {
             }
             EXPECT_EQ(found, std::stoi(rows[p])) << "page " << p + 1;
         }
-    }
+    });
 }
 
 TEST(EventsReports, AMissingWorkFileIsTold) {

@@ -70,10 +70,7 @@ TEST(AccountFlowReport, GivesEachAgeAnIncomingAndAnOutgoingRowWithTheirTotals) {
 }
 
 TEST(AccountFlowReport, PagesHoldTwentyFourAgesAndSectionsTenAccounts) {
-    const auto cases = readCases("reports/report_cases.txt", "flows");
-    ASSERT_EQ(cases.size(), 5u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "flows", 5, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         auto flows = std::make_unique<AccountFlows>();
@@ -89,21 +86,18 @@ TEST(AccountFlowReport, PagesHoldTwentyFourAgesAndSectionsTenAccounts) {
             const std::string text = readText(dir / pages.files[p]);
             EXPECT_EQ(std::count(text.begin(), text.end(), '-') - 27, std::stoi(rows[p])) << p;
         }
-    }
+    });
 }
 
 TEST(SelectedAgeReport, TheRowLabelGivesTheAgeAndTheDirection) {
-    const auto cases = readCases("reports/report_cases.txt", "label");
-    ASSERT_EQ(cases.size(), 9u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "label", 9, [&](const CaseLine& c) {
         const auto row = parseSelectedRow(c.input("text"));
         ASSERT_EQ(row.has_value(), c.answer("age") != "none");
         if (row) {
             EXPECT_EQ(row->age, std::stoi(c.answer("age")));
             EXPECT_EQ(row->incoming, c.answer("incoming") == "1");
         }
-    }
+    });
 }
 
 TEST(SelectedAgeReport, ListsTheAccountsByKindAndByGroupWithSubtotals) {

@@ -9,8 +9,7 @@ namespace {
 
 // End markers, rules and data rows: tests/data/reports/report_cases.txt.
 TEST(PageReader, EndMarkersRulesAndDataRowsAreTold) {
-    for (const CaseLine& c : readCases("reports/report_cases.txt")) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "", 48, [&](const CaseLine& c) {
         const std::string text = c.inputOr("text", "");
         if (c.word == "line") {
             EXPECT_EQ(isEndMarker(text), c.answer("end") == "1");
@@ -18,7 +17,7 @@ TEST(PageReader, EndMarkersRulesAndDataRowsAreTold) {
         } else if (c.word == "row") {
             EXPECT_EQ(parsePage(text).lines.at(0).dataRow, c.answer("data") == "1");
         }
-    }
+    });
 }
 
 TEST(PageReader, SplitsLinesIntoTrimmedCellsUpToTheEndMarker) {

@@ -31,10 +31,7 @@ int rowCount(const std::string& page) {
 
 // The rows of each page: tests/data/reports/page_rows.txt.
 TEST(PageWriter, PagesHoldThePageLengthLessTheStartAndNeverEndEmpty) {
-    const auto cases = readCases("reports/page_rows.txt", "pages");
-    ASSERT_EQ(cases.size(), 12u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/page_rows.txt", "pages", 12, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         PageLayout layout;
@@ -52,7 +49,7 @@ TEST(PageWriter, PagesHoldThePageLengthLessTheStartAndNeverEndEmpty) {
             EXPECT_EQ(rowCount(text), std::stoi(perPage[p])) << "page " << p + 1;
         }
         EXPECT_TRUE(dialogs.shown.empty());
-    }
+    });
 }
 
 TEST(PageWriter, WritesTheHeadOnEveryPageAndTheEndMarkerAfterTheRows) {
@@ -81,10 +78,7 @@ TEST(PageWriter, WritesTheHeadOnEveryPageAndTheEndMarkerAfterTheRows) {
 }
 
 TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
-    const auto cases = readCases("reports/page_rows.txt", "blocked");
-    ASSERT_EQ(cases.size(), 4u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/page_rows.txt", "blocked", 4, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         // A folder where a page would go: the safe writer replaces regular files only.
@@ -105,7 +99,7 @@ TEST(PageWriter, APageThatCannotBeWrittenIsToldAndNoPagesAreCounted) {
         EXPECT_EQ(dialogs.shown[0].icon, MessageIcon::Stop);
         // Nothing is written after the failure.
         EXPECT_FALSE(std::filesystem::exists(dir / "rpage3"));
-    }
+    });
 }
 
 TEST(PageCleanup, EveryPageFileWithADigitSuffixGoes) {

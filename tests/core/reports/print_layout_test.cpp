@@ -42,10 +42,7 @@ TEST(PrintLayout, GeometryOfEveryKindMatchesTheHandComputedTable) {
 
 // The pages a print job sends and the names reports go by: tests/data/reports/print_cases.txt.
 TEST(PrintLayout, PageOrderAndReportNamesFollowTheDataFile) {
-    const auto cases = readCases("reports/print_cases.txt");
-    ASSERT_EQ(cases.size(), 17u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/print_cases.txt", "", 17, [&](const CaseLine& c) {
         const auto number = [&](const std::string& key) { return std::stoi(c.input(key)); };
         if (c.word == "order") {
             const PrintChoice choice{number("from"), number("to"), number("copies"),
@@ -55,13 +52,13 @@ TEST(PrintLayout, PageOrderAndReportNamesFollowTheDataFile) {
                 order.push_back(std::stoi(page));
             }
             EXPECT_EQ(printOrder(number("pages"), choice), order);
-            continue;
+            return;
         }
         const PrintName name{printKindFromNumber(number("kind")), c.input("title"), number("age")};
         EXPECT_EQ(titlePageName(name), c.answer("title-page"));
         EXPECT_EQ(pageBlockName(name, 1), c.answer("first"));
         EXPECT_EQ(pageBlockName(name, 2), c.answer("later"));
-    }
+    });
 }
 
 TEST(PrintLayout, TitlesStandInForTheFileDateAndTimeOnlyWhenTicked) {

@@ -57,10 +57,7 @@ TEST(SchedulePages, TheDescriptionComesFirstThenEveryPageOpensWithTheHeaderBlock
 }
 
 TEST(SchedulePages, ANewPageStartsAtAYearsRuleWhenThePageIsNearlyFull) {
-    const auto cases = readCases("reports/report_cases.txt", "schedule");
-    ASSERT_EQ(cases.size(), 5u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "schedule", 5, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         std::string text;
@@ -83,7 +80,7 @@ TEST(SchedulePages, ANewPageStartsAtAYearsRuleWhenThePageIsNearlyFull) {
             EXPECT_EQ(count(page, "Financial Events:"), std::stoi(yearPages[p])) << p;
             EXPECT_EQ(count(page, std::string(100, '-')), 2) << "only the header's rules";
         }
-    }
+    });
 }
 
 TEST(SchedulePages, ParagraphMarksBecomeHeaderBlocksAndQuestionLinesAreNotCounted) {

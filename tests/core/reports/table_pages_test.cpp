@@ -30,10 +30,7 @@ TEST(TablePages, ABudgetRowShowsEachItemsYearlyAmountAndTheTotal) {
 
 // The item columns and age rows of budget pages: tests/data/reports/budget_tables.txt.
 TEST(TablePages, ABudgetOfOneToThirtyItemsPrintsInSectionsOfEight) {
-    const auto cases = readCases("reports/budget_tables.txt");
-    ASSERT_EQ(cases.size(), 8u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/budget_tables.txt", "", 8, [&](const CaseLine& c) {
         const auto number = [&](const std::string& key) { return std::stoi(c.input(key)); };
         TempDir dir;
         ScriptedDialogs dialogs;
@@ -53,7 +50,7 @@ TEST(TablePages, ABudgetOfOneToThirtyItemsPrintsInSectionsOfEight) {
             EXPECT_EQ(std::count(text.begin(), text.end(), '\n') - 3, std::stoi(c.answer("rows")))
                 << text;
         }
-    }
+    });
 }
 
 TEST(TablePages, LoanTablesPrintTenNumbersARowAndMarkTheRefinanceCourses) {

@@ -84,10 +84,7 @@ TEST(YearReports, ARunOfOneYearHasNothingToReport) {
 }
 
 TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
-    const auto cases = readCases("reports/report_cases.txt", "accounts");
-    ASSERT_EQ(cases.size(), 4u);
-    for (const CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    forEachCase("reports/report_cases.txt", "accounts", 4, [&](const CaseLine& c) {
         TempDir dir;
         ScriptedDialogs dialogs;
         const int accounts = std::stoi(c.input("count"));
@@ -104,7 +101,7 @@ TEST(AccountsReport, PrintsSectionsOfTenAccountsEachOnANewPage) {
             EXPECT_EQ(std::count(header.begin(), header.end(), '\t'), std::stoi(columns[p]) + 1);
             EXPECT_TRUE(text.ends_with("\nDooooone"));
         }
-    }
+    });
     // The values of the second section's first row: accounts 10 and up, year 60.
     TempDir dir;
     ScriptedDialogs dialogs;

@@ -121,17 +121,14 @@ TEST(PlotCaptions, EachLineIsReplacedOnlyByItsOwnSwitchedOnTitle) {
 
 // Plotted years and zoomed ages: tests/data/results/plot_zoom.txt.
 TEST(PlottedYears, CountFromTheWholeStartAgeOrTheZoomMarks) {
-    const auto cases = test::readCases("results/plot_zoom.txt");
-    ASSERT_EQ(cases.size(), 13u);
-    for (const test::CaseLine& c : cases) {
-        SCOPED_TRACE(c.where);
+    test::forEachCase("results/plot_zoom.txt", "", 13, [&](const test::CaseLine& c) {
         const float last = std::stof(c.input("last"));
         const float start = std::stof(c.input("start"));
         const std::string marks = c.inputOr("zoom", "");
         const std::string years = c.answerOr("years", "");
         if (marks.empty()) {
             EXPECT_EQ(plottedYears(last, start), std::stof(years));
-            continue;
+            return;
         }
         const auto ages = test::partsOf(marks, ',');
         const PlotZoom zoom =
@@ -149,7 +146,7 @@ TEST(PlottedYears, CountFromTheWholeStartAgeOrTheZoomMarks) {
                 EXPECT_EQ(key == "first" ? zoomed->first : zoomed->last, std::stoi(c.answer(key)));
             }
         }
-    }
+    });
 }
 
 TEST(PlotZoomYears, OnlyTheZoomedAgesAreWritten) {
