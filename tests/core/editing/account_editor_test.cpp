@@ -186,8 +186,7 @@ void playAccountSession(const test::CaseLine& session) {
 }
 
 TEST(AccountEditor, SessionsOfTheDataFile) {
-    test::forEachCase("editing/account_sessions.txt", "", 5,
-                      [&](const test::CaseLine& session) { playAccountSession(session); });
+    test::forEachCase("editing/account_sessions.txt", "", 5, playAccountSession);
 }
 
 TEST(AccountEditor, ShowsAnAccountAsTheDialogDoes) {

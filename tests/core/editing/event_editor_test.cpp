@@ -167,8 +167,7 @@ void playSession(const test::CaseLine& session) {
 }
 
 TEST(EventEditor, SessionsOfTheDataFile) {
-    test::forEachCase("editing/event_sessions.txt", "", 14,
-                      [&](const test::CaseLine& session) { playSession(session); });
+    test::forEachCase("editing/event_sessions.txt", "", 14, playSession);
 }
 
 TEST(EventEditor, EachFormRefusesItsFirstBadFieldWithTheDialogsMessage) {

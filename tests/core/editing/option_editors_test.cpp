@@ -196,8 +196,7 @@ void playOptionSession(const test::CaseLine& session) {
 }
 
 TEST(OptionEditors, SessionsOfTheDataFile) {
-    test::forEachCase("editing/option_sessions.txt", "", 9,
-                      [&](const test::CaseLine& session) { playOptionSession(session); });
+    test::forEachCase("editing/option_sessions.txt", "", 9, playOptionSession);
 }
 
 TEST(FontChoice, RecordLayoutAndClamps) {
