@@ -65,6 +65,15 @@ protected:
         }
     }
 
+    // A case's answer to the file dialog or message box its command opens.
+    void answerWith(const std::string& key, const std::string& value) {
+        if (key == "file") {
+            files.answers = {(dir / value).string()};
+        } else if (key == "answer") {
+            dialogs.answers = {value == "Yes" ? Answer::Yes : Answer::No};
+        }
+    }
+
     // A modal box the command opens is noted and closed.
     void closeModalBoxesSoon() {
         QTimer::singleShot(0, window.get(), [this] {
@@ -127,11 +136,7 @@ public:
     std::string fire(const CaseLine& c, bool byKey) {
         dialogs.answers = {Answer::No};
         for (const auto& [key, value] : c.inputs) {
-            if (key == "file") {
-                files.answers = {(dir / value).string()};
-            } else if (key == "answer") {
-                dialogs.answers = {value == "Yes" ? Answer::Yes : Answer::No};
-            }
+            answerWith(key, value);
             modified0 = modified0 || key == "modified";
         }
         planner.scenario().modified = modified0;
@@ -207,11 +212,8 @@ TEST_F(CommandTest, ARunHappensOnlyWhenTheResultsAreStaleOrTheResultsPageOpens) 
         std::filesystem::remove(plot);
         dialogs.answers = {Answer::No};
         for (const auto& [key, value] : c.inputs) {
-            if (key == "file") {
-                files.answers = {(dir / value).string()};
-            } else if (key == "answer") {
-                dialogs.answers = {value == "Yes" ? Answer::Yes : Answer::No};
-            } else if (key == "folder") {
+            answerWith(key, value);
+            if (key == "folder") {
                 chooseFolder<QWidget>(std::stoi(value));
             } else if (key == "command") {
                 fire(std::stoi(value), !gui::findCommand(std::stoi(value))->key.empty());
