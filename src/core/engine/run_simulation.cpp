@@ -211,8 +211,12 @@ void startShownYear(RunContext& run) {
 void applyEvents(RunContext& run) {
     Scenario& s = run.scenario;
     for (int i = 0; i < s.usedEventCount(); ++i) {
-        applyEventForYear(run, i);
         EventRecord& event = s.events[static_cast<std::size_t>(i)];
+        // Most events of a long scenario are over or still to come: they have nothing to do.
+        if (event.state != 1 && !(event.state == 0 && event.startAge <= run.age)) {
+            continue;
+        }
+        applyEventForYear(run, i);
         if (event.state == 1 && event.endAge < run.age && !event.is(EventType::Loan) &&
             !event.is(EventType::Mortgage)) {
             event.state = 2;
