@@ -26,6 +26,10 @@ TEST(Rmd, EachCaseMovesAndShowsWhatItsTableAndSharesSay) {
             const AccountRecord& a = f.scenario.accounts.accounts[static_cast<std::size_t>(i)];
             run.totals.retirementTotal +=
                 a.isKind(AccountKind::RetirementSavings) ? a.balance : 0.0f;
+            // Only the flag's tens digit names the table.
+            if (a.slot < kMaxAccounts && f.scenario.slots.rmdTable[a.slot] != 0) {
+                f.scenario.slots.rmdTable[a.slot] += 2;
+            }
         }
         std::istringstream steps(c.input("at"));
         for (std::string step; steps >> step;) {
