@@ -11,7 +11,6 @@
 #include <cstdio>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 namespace finplan::test {
 namespace {
@@ -22,15 +21,6 @@ constexpr const char* kToday = "2026-12-06";
 
 std::string samplePath() {
     return testData("../../examples/sample.RET").string();
-}
-
-std::vector<std::string> splitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::istringstream in(text);
-    for (std::string part; std::getline(in, part, separator);) {
-        parts.push_back(part);
-    }
-    return parts;
 }
 
 std::string withTabs(std::string text) {
@@ -46,7 +36,7 @@ std::vector<std::vector<std::string>> knownRows(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.front() != '#') {
-            auto parts = splitAt(line, '|');
+            auto parts = partsOf(line, '|');
             // A line whose text is empty ends at its last "|".
             if (line.back() == '|') {
                 parts.emplace_back();
@@ -68,7 +58,7 @@ CliRun report(const fs::path& dir, const std::string& scenario, std::vector<std:
 }
 
 std::vector<std::string> fileLines(const fs::path& path) {
-    return splitAt(readText(path), '\n');
+    return partsOf(readText(path), '\n');
 }
 
 // The runs and answers of tests/data/cli/report_runs.txt.
@@ -97,7 +87,7 @@ TEST(CliReport, TheSamplesYearlyReportsListFortySevenYears) {
         const CliRun run = report(dir.path(), samplePath(), {row[0]});
         ASSERT_EQ(run.code, 0) << run.err;
         std::vector<std::string> ages;
-        for (const auto& file : splitAt(run.out, '\n')) {
+        for (const auto& file : partsOf(run.out, '\n')) {
             for (const auto& line : fileLines(dir / file)) {
                 if (!line.empty() && line[1] >= '0' && line[1] <= '9') {
                     ages.push_back(line.substr(0, line.find('\t')));
@@ -114,7 +104,7 @@ TEST(CliReport, TheSamplesYearlyReportsListFortySevenYears) {
 std::map<std::string, float> outgoingAt(const fs::path& file, const std::string& age) {
     std::map<std::string, float> sums;
     for (const auto& line : fileLines(file)) {
-        const auto parts = splitAt(line, '\t');
+        const auto parts = partsOf(line, '\t');
         if (parts.size() == 3 && parts[0] == age) {
             sums[parts[1]] += std::strtof(parts[2].c_str(), nullptr);
         }
@@ -126,7 +116,7 @@ TEST(CliReport, TheAccountFlowRowsAddWhatTheRunFilesShow) {
     TempDir dir;
     const CliRun run = report(dir.path(), samplePath(), {"8"});
     ASSERT_EQ(run.code, 0) << run.err;
-    const auto header = splitAt(fileLines(dir / "rpage1")[0], '\t');
+    const auto header = partsOf(fileLines(dir / "rpage1")[0], '\t');
     for (const char* age : {" 45.0", " 50.0", " 68.0"}) {
         const auto sums = outgoingAt(dir / "outfile.tmp", age);
         std::string row;
@@ -135,7 +125,7 @@ TEST(CliReport, TheAccountFlowRowsAddWhatTheRunFilesShow) {
                 row = line;
             }
         }
-        const auto cells = splitAt(row, '\t');
+        const auto cells = partsOf(row, '\t');
         ASSERT_EQ(cells.size(), header.size()) << age;
         float total = 0.0f;
         for (std::size_t c = 1; c + 1 < header.size(); ++c) {
@@ -188,7 +178,7 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
         ASSERT_EQ(run.code, 0) << run.err;
         std::vector<std::pair<std::string, std::string>> seen;
         for (const auto& line : fileLines(dir / "tmpfile.tmp")) {
-            const auto parts = splitAt(line, '\t');
+            const auto parts = partsOf(line, '\t');
             if (parts.size() == 4 &&
                 std::find(seen.begin(), seen.end(), std::pair{parts[1], parts[2]}) == seen.end() &&
                 seen.size() < 50) {
@@ -197,13 +187,13 @@ TEST(CliReport, AFiftyAccountPlanWritesEveryReport) {
         }
         const auto columns = std::count_if(
             seen.begin(), seen.end(), [&](const auto& column) { return column.second == code; });
-        EXPECT_EQ(static_cast<long>(splitAt(run.out, '\n').size()), 2 * ((columns + 6) / 7))
+        EXPECT_EQ(static_cast<long>(partsOf(run.out, '\n').size()), 2 * ((columns + 6) / 7))
             << kind;
     }
     const CliRun schedule = runCliWith(
         {"print-schedule", path, "--workdir", dir.path().string(), "--today", kToday, "--summary"});
     ASSERT_EQ(schedule.code, 0) << schedule.err;
-    EXPECT_TRUE(splitAt(schedule.out, '\n').size() > 49);
+    EXPECT_TRUE(partsOf(schedule.out, '\n').size() > 49);
     EXPECT_TRUE(readText(dir / "page1").starts_with("          Financial Scenario:\n"));
 }
 
